@@ -1,0 +1,14 @@
+#include "app/debug_dialog.h"
+
+#include "app/debug_log.h"
+#include "ui/mesaj_dlg.h"
+
+namespace {
+
+void ShowDebugError(const std::string& text) {
+  MesajDlg(text, "", mtWarning, taCenter, kButtonsOK, mbOK, 0);
+}
+
+}  // namespace
+
+void InstallDebugDialog() { SetDebugErrorReporter(&ShowDebugError); }

@@ -1,0 +1,53 @@
+// The one message dialog through which every message of the system reaches the user.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum TMsgDlgType : uint8_t {
+  mtWarning = 0,
+  mtError = 1,
+  mtInformation = 2,
+  mtConfirmation = 3,
+  mtCustom = 4,
+};
+
+enum TAlignment : uint8_t {
+  taLeftJustify = 0,
+  taRightJustify = 1,
+  taCenter = 2,
+};
+
+// Button positions in the 16-bit button set.
+enum TMsgDlgBtn : uint8_t {
+  mbYes = 0,
+  mbNo = 1,
+  mbOK = 2,
+  mbCancel = 3,
+  mbAbort = 4,
+  mbRetry = 5,
+  mbIgnore = 6,
+  mbAll = 7,
+  mbNoToAll = 8,
+  mbYesToAll = 9,
+  mbHelp = 10,
+};
+
+using TMsgDlgButtons = uint16_t;
+constexpr TMsgDlgButtons Btn(TMsgDlgBtn b) { return static_cast<TMsgDlgButtons>(1u << b); }
+constexpr TMsgDlgButtons kButtonsOK = Btn(mbOK);
+constexpr TMsgDlgButtons kButtonsCancel = Btn(mbCancel);
+constexpr TMsgDlgButtons kButtonsOKCancel = Btn(mbOK) | Btn(mbCancel);
+constexpr TMsgDlgButtons kButtonsYesNo = Btn(mbYes) | Btn(mbNo);
+
+// Modal results.
+constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
+              mrYes = 6, mrNo = 7, mrAll = 8;
+
+// Appended to every message while not empty.
+extern std::string MessageSuffix;
+
+// Shows the dialog and returns the modal result of the button that closed it (0 on failure).
+uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgType dlg_type,
+                  TAlignment alignment, TMsgDlgButtons buttons, uint8_t default_button,
+                  int32_t help_ctx);

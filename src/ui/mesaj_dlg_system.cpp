@@ -1,0 +1,60 @@
+// Interim message dialog over the system message box, with the same signature and results.
+#include <windows.h>
+
+#include "ui/mesaj_dlg.h"
+
+std::string MessageSuffix;
+
+namespace {
+
+const char* DefaultCaption(TMsgDlgType type) {
+  switch (type) {
+    case mtWarning:
+      return "Atentie !";
+    case mtError:
+      return "EROARE !";
+    case mtInformation:
+      return "Informatie...";
+    case mtConfirmation:
+      return "Confirmare...";
+    default:
+      return "";
+  }
+}
+
+}  // namespace
+
+uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgType dlg_type,
+                  TAlignment, TMsgDlgButtons buttons, uint8_t default_button, int32_t) {
+  std::string text = msg;
+  if (!MessageSuffix.empty()) text += "\r\r" + MessageSuffix;
+  UINT style = MB_TASKMODAL | MB_SETFOREGROUND;
+  if ((buttons & kButtonsYesNo) == kButtonsYesNo) {
+    style |= MB_YESNO | (default_button == mbNo ? MB_DEFBUTTON2 : 0);
+  } else if ((buttons & kButtonsOKCancel) == kButtonsOKCancel) {
+    style |= MB_OKCANCEL | (default_button == mbCancel ? MB_DEFBUTTON2 : 0);
+  } else {
+    style |= MB_OK;
+  }
+  switch (dlg_type) {
+    case mtError:
+      style |= MB_ICONERROR;
+      break;
+    case mtWarning:
+      style |= MB_ICONWARNING;
+      break;
+    case mtInformation:
+      style |= MB_ICONINFORMATION;
+      break;
+    case mtConfirmation:
+      style |= MB_ICONQUESTION;
+      break;
+    default:
+      break;
+  }
+  const std::string title = caption.empty() ? DefaultCaption(dlg_type) : caption;
+  const int r = MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), style);
+  // A lone Cancel button shows as OK in the system box; answer as the dialog would.
+  if (r == IDOK && buttons == kButtonsCancel) return mrCancel;
+  return r > 0 ? static_cast<uint16_t>(r) : 0;
+}

@@ -1,0 +1,86 @@
+// The diagnostic log as the program writes it, and its failure dialogs, under Wine.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "app/debug_dialog.h"
+#include "app/debug_log.h"
+#include "support/dialog_watcher.h"
+#include "support/process.h"
+#include "support/temp_dir.h"
+
+using namespace testing_support;
+
+namespace {
+
+const char kLog[] = "c:\\vortinst.log";
+
+std::string ReadLog() {
+  std::ifstream in(kLog, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int CountOf(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+// A copy of INSTALL.EXE in a scratch folder, so that a marker file can lie beside it.
+class InstallProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteFileA(kLog);
+    ASSERT_TRUE(CopyFileA((BinDir() + "INSTALL.EXE").c_str(), dir.File("INSTALL.EXE").c_str(),
+                          FALSE));
+  }
+  void TearDown() override { DeleteFileA(kLog); }
+  int Run(const std::string& arguments) {
+    return RunProcess("\"" + dir.File("INSTALL.EXE") + "\"" + arguments);
+  }
+  TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(InstallProgram, LogIsAppendedAcrossRunsNeverReplaced) {
+  ASSERT_EQ(Run(" -log x"), 0);
+  const std::string first = ReadLog();
+  ASSERT_EQ(CountOf(first, "Begin debug session: INSTALL - "), 1) << first;
+  EXPECT_EQ(first.rfind(" <TIMP ", 0), 0u) << "first line holds only the time tag";
+  ASSERT_EQ(Run(" -log -log -log -log"), 0);
+  const std::string both = ReadLog();
+  EXPECT_EQ(both.rfind(first, 0), 0u) << "the first session stays in front";
+  EXPECT_EQ(CountOf(both, "Begin debug session: INSTALL - "), 2);
+  EXPECT_EQ(CountOf(both, "End debug session: INSTALL - "), 2);
+}
+
+TEST_F(InstallProgram, LogStaysOffWithoutSwitchOrMarker) {
+  ASSERT_EQ(Run(" -log"), 0);
+  ASSERT_EQ(Run(" -LOG -LOG"), 0);
+  EXPECT_EQ(GetFileAttributesA(kLog), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(InstallProgram, MarkerFileBesideTheProgramSwitchesTheLogOn) {
+  dir.Write("debug.pas", "");
+  ASSERT_EQ(Run(""), 0);
+  EXPECT_EQ(CountOf(ReadLog(), "End debug session: INSTALL - "), 1);
+}
+
+TEST(LogFailure, UnwritablePathShowsOpenThenWriteDialogsAndSwitchesOff) {
+  InstallDebugDialog();
+  std::vector<SeenDialog> seen;
+  {
+    DialogWatcher watcher(IDOK);
+    DebugEnabled = true;
+    DebugOpen("c:\\no such folder\\vortinst.log", "INSTALL");
+    EXPECT_FALSE(DebugEnabled);
+    DebugNote("after the failure");
+    seen = watcher.Seen();
+  }
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].caption, "Atentie !");
+  EXPECT_NE(seen[0].text.find("eroare OPEN debug"), std::string::npos) << seen[0].text;
+  EXPECT_NE(seen[1].text.find("eroare SCRIERE debug"), std::string::npos) << seen[1].text;
+}
