@@ -11,4 +11,6 @@ void ShowDebugError(const std::string& text) {
 
 }  // namespace
 
-void InstallDebugDialog() { SetDebugErrorReporter(&ShowDebugError); }
+void InstallDebugDialog() {
+  SetDebugErrorReporter(&ShowDebugError);
+}

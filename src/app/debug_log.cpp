@@ -16,7 +16,9 @@ DebugDateText date_source = &os::NowDateTimeText;
 
 }  // namespace
 
-void SetDebugErrorReporter(DebugErrorReporter reporter) { error_reporter = reporter; }
+void SetDebugErrorReporter(DebugErrorReporter reporter) {
+  error_reporter = reporter;
+}
 
 void SetDebugClock(DebugClock clock, DebugDateText date_text) {
   clock_source = clock ? clock : &os::MillisecondsSinceMidnight;

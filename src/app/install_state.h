@@ -33,14 +33,14 @@ constexpr std::array<TCompRecord, kCatalogueSize> kCatalogue = {{
 // Which catalogue archives an installation type takes, indexed [type - 1][archive].
 using TSelection = std::array<std::array<bool, kCatalogueSize>, 3>;
 constexpr TSelection kFreshSelection = {{
-    {true, true, true, true, true, true, true},      // LOCAL
-    {true, true, true, true, true, true, true},      // SERVER
-    {true, true, false, false, true, true, true},    // CLIENT
+    {true, true, true, true, true, true, true},    // LOCAL
+    {true, true, true, true, true, true, true},    // SERVER
+    {true, true, false, false, true, true, true},  // CLIENT
 }};
 constexpr TSelection kUpgradeSelection = {{
-    {true, true, true, true, false, true, true},     // LOCAL
-    {true, true, true, true, false, true, true},     // SERVER
-    {true, true, false, false, false, true, true},   // CLIENT
+    {true, true, true, true, false, true, true},    // LOCAL
+    {true, true, true, true, false, true, true},    // SERVER
+    {true, true, false, false, false, true, true},  // CLIENT
 }};
 
 struct TInstallState {

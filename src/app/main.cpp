@@ -9,7 +9,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   DebugInitialize();
   InstallDebugDialog();
-  std::vector<std::string> parameters;
-  for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
-  return RunStartup(parameters);
+  std::vector<std::string> arguments;
+  for (int i = 0; i < __argc; ++i) arguments.emplace_back(__argv[i]);
+  return RunStartup(arguments);
 }

@@ -1,15 +1,62 @@
 #include "app/startup.h"
 
+#include <windows.h>
+
 #include <clocale>
 
 #include "app/command_line.h"
 #include "app/debug_log.h"
+#include "app/hand_off.h"
+#include "app/install_state.h"
+#include "os/os.h"
+#include "ui/mesaj_dlg.h"
 
-int RunStartup(const std::vector<std::string>& parameters) {
+namespace {
+
+std::string WindowsDirectory() {
+  char buffer[MAX_PATH + 1] = "";
+  const UINT n = GetWindowsDirectoryA(buffer, sizeof buffer);
+  return std::string(buffer, n < sizeof buffer ? n : 0);
+}
+
+void MediaStart(const std::string& argument0) {
+  const std::string media_dir = MediaDirFrom(argument0, os::ProgramPath());
+  const std::string work_dir = WorkDirFrom(os::GetEnv("TEMP"), WindowsDirectory());
+  const HandOffOutcome outcome = PrepareWorkingCopy(media_dir, work_dir);
+  if (!outcome.ok) {
+    MesajDlg("Fisierul\r" + outcome.failed_file + "\rnu poate fi copiat.\rInstalarea se opreste.",
+             "", mtError, taCenter, kButtonsOK, mbOK, 0);
+    return;
+  }
+  WinExec(RelaunchCommandLine(work_dir, DebugEnabled).c_str(), SW_SHOW);
+}
+
+void WorkingStart() {
+  // The background window and the wizard come here.
+}
+
+}  // namespace
+
+int RunStartup(const std::vector<std::string>& arguments) {
   // Every number the program formats uses "." as its decimal separator.
   std::setlocale(LC_NUMERIC, "C");
+  const std::vector<std::string> parameters(arguments.begin() + (arguments.empty() ? 0 : 1),
+                                            arguments.end());
   DebugEnabled = DebugEnabled || LogRequested(parameters);
   DebugOpen("c:\\vortinst.log", "INSTALL");
+
+  const auto hand_off = ReadHandOffFile(HandOffPath(os::DirectoryOf(os::ProgramPath())));
+  if (!hand_off) {
+    MediaStart(arguments.empty() ? std::string() : arguments[0]);
+    return 0;  // the media start leaves its session without an end line
+  }
+  InstallState.SourceDir = *hand_off;
+  try {
+    WorkingStart();
+  } catch (...) {
+    DebugClose();
+    throw;
+  }
   DebugClose();
   return 0;
 }

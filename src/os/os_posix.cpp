@@ -23,7 +23,9 @@ std::string Native(const std::string& path) {
   return p;
 }
 
-int Fd(intptr_t h) { return static_cast<int>(h); }
+int Fd(intptr_t h) {
+  return static_cast<int>(h);
+}
 
 }  // namespace
 
@@ -68,9 +70,13 @@ int32_t File::Write(const void* buffer, uint32_t count) {
   return static_cast<int32_t>(n);
 }
 
-bool File::Seek(int64_t position) { return ::lseek(Fd(handle_), position, SEEK_SET) == position; }
+bool File::Seek(int64_t position) {
+  return ::lseek(Fd(handle_), position, SEEK_SET) == position;
+}
 
-int64_t File::Position() { return ::lseek(Fd(handle_), 0, SEEK_CUR); }
+int64_t File::Position() {
+  return ::lseek(Fd(handle_), 0, SEEK_CUR);
+}
 
 int64_t File::Size() {
   struct stat st;
@@ -144,14 +150,18 @@ bool MoveReplace(const std::string& source, const std::string& target) {
   return ::rename(Native(source).c_str(), Native(target).c_str()) == 0;
 }
 
-bool MakeDirectory(const std::string& path) { return ::mkdir(Native(path).c_str(), 0755) == 0; }
+bool MakeDirectory(const std::string& path) {
+  return ::mkdir(Native(path).c_str(), 0755) == 0;
+}
 
 std::string CurrentDirectory() {
   char buffer[4096];
   return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string();
 }
 
-bool ChangeDirectory(const std::string& path) { return ::chdir(Native(path).c_str()) == 0; }
+bool ChangeDirectory(const std::string& path) {
+  return ::chdir(Native(path).c_str()) == 0;
+}
 
 std::vector<DirEntry> ListDirectory(const std::string& path) {
   std::vector<DirEntry> entries;

@@ -5,7 +5,9 @@
 namespace os {
 
 namespace {
-HANDLE H(intptr_t h) { return reinterpret_cast<HANDLE>(h); }
+HANDLE H(intptr_t h) {
+  return reinterpret_cast<HANDLE>(h);
+}
 }  // namespace
 
 File File::Open(const std::string& path, OpenMode mode) {
@@ -31,7 +33,8 @@ File File::Open(const std::string& path, OpenMode mode) {
   File f;
   if (h == INVALID_HANDLE_VALUE) return f;
   f.handle_ = reinterpret_cast<intptr_t>(h);
-  if (mode == OpenMode::kAppend && SetFilePointer(h, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
+  if (mode == OpenMode::kAppend &&
+      SetFilePointer(h, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
       GetLastError() != NO_ERROR) {
     f.Close();
   }
@@ -68,7 +71,9 @@ int64_t File::Size() {
   return size.QuadPart;
 }
 
-bool File::Truncate() { return SetEndOfFile(H(handle_)) != 0; }
+bool File::Truncate() {
+  return SetEndOfFile(H(handle_)) != 0;
+}
 
 bool File::SetDosTime(uint16_t dos_date, uint16_t dos_time) {
   FILETIME local, utc;
@@ -104,7 +109,9 @@ bool SetAttributes(const std::string& path, uint32_t attributes) {
   return SetFileAttributesA(path.c_str(), attributes) != 0;
 }
 
-bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool RemoveFile(const std::string& path) {
+  return DeleteFileA(path.c_str()) != 0;
+}
 
 bool MoveReplace(const std::string& source, const std::string& target) {
   return MoveFileExA(source.c_str(), target.c_str(),
@@ -140,7 +147,9 @@ std::vector<DirEntry> ListDirectory(const std::string& path) {
   return entries;
 }
 
-uint32_t TickCount() { return GetTickCount(); }
+uint32_t TickCount() {
+  return GetTickCount();
+}
 
 uint32_t MillisecondsSinceMidnight() {
   SYSTEMTIME t;

@@ -27,13 +27,14 @@ int CountOf(const std::string& text, const std::string& what) {
   return n;
 }
 
-// A copy of INSTALL.EXE in a scratch folder, so that a marker file can lie beside it.
+// A working copy of INSTALL.EXE in a scratch folder, so that a marker file can lie beside it.
 class InstallProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     DeleteFileA(kLog);
-    ASSERT_TRUE(CopyFileA((BinDir() + "INSTALL.EXE").c_str(), dir.File("INSTALL.EXE").c_str(),
-                          FALSE));
+    dir.Write("INSTVORT.DAT", "A:\\\r\n");
+    ASSERT_TRUE(
+        CopyFileA((BinDir() + "INSTALL.EXE").c_str(), dir.File("INSTALL.EXE").c_str(), FALSE));
   }
   void TearDown() override { DeleteFileA(kLog); }
   int Run(const std::string& arguments) {

@@ -20,8 +20,10 @@ struct SeenDialog {
 
 class DialogWatcher {
  public:
-  // `answer` is the command sent to each dialog (IDOK, IDCANCEL, ...).
-  explicit DialogWatcher(int answer = IDOK) : answer_(answer), thread_([this] { Run(); }) {}
+  // `answer` is the command sent to each dialog (IDOK, IDCANCEL, ...); `process` is the process
+  // whose dialogs are watched, this one by default.
+  explicit DialogWatcher(int answer = IDOK, DWORD process = GetCurrentProcessId())
+      : answer_(answer), process_(process), thread_([this] { Run(); }) {}
   ~DialogWatcher() {
     stop_ = true;
     thread_.join();
@@ -53,7 +55,7 @@ class DialogWatcher {
     GetWindowThreadProcessId(w, &pid);
     char cls[64] = "";
     GetClassNameA(w, cls, sizeof cls);
-    if (pid == GetCurrentProcessId() && IsWindowVisible(w) && lstrcmpA(cls, "#32770") == 0 &&
+    if (pid == self->process_ && IsWindowVisible(w) && lstrcmpA(cls, "#32770") == 0 &&
         !self->answered_.count(w)) {
       SeenDialog d{WindowText(w), ""};
       EnumChildWindows(w, &CollectStatic, reinterpret_cast<LPARAM>(&d.text));
@@ -74,6 +76,7 @@ class DialogWatcher {
   }
 
   int answer_;
+  DWORD process_;
   std::atomic<bool> stop_{false};
   std::mutex mutex_;
   std::vector<SeenDialog> seen_;
