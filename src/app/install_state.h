@@ -53,9 +53,10 @@ struct TInstallState {
   std::string DataDir = "C:\\WinVort";
   std::string SourceDir;
   int32_t DiskCount = 1;
-  const std::array<const char*, 4> AliasNames = {"VORTELALIAS", "FIRMAALIAS", "LUNAALIAS",
-                                                 "VORTEL"};
-  const std::array<const char*, 4> AliasPaths = {"NEW\\DATA", "NEW\\FIRMA", "NEW\\LUNA", "DATA"};
+  static constexpr std::array<const char*, 4> AliasNames = {"VORTELALIAS", "FIRMAALIAS",
+                                                            "LUNAALIAS", "VORTEL"};
+  static constexpr std::array<const char*, 4> AliasPaths = {"NEW\\DATA", "NEW\\FIRMA", "NEW\\LUNA",
+                                                            "DATA"};
 };
 
 extern TInstallState InstallState;

@@ -1,0 +1,206 @@
+#include "media/archive_assembly.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "support/temp_dir.h"
+
+using testing_support::TempDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A drive whose disk the test changes when the prompt asks for one.
+class FakeDrive : public AssemblyHost {
+ public:
+  explicit FakeDrive(const TempDir& drive) : drive_(drive) {}
+
+  void SetStatus(const std::string& text) override { statuses.push_back(text); }
+  void SetGaugeMax(int max) override { gauge_max = max; }
+  void SetGaugePosition(int position) override { gauge.push_back(position); }
+  int AskForDisk(const std::string& text) override {
+    prompts.push_back(text);
+    if (answers.empty()) return 2;
+    const int disk = answers.front();
+    answers.erase(answers.begin());
+    if (disk == 0) return 2;
+    Insert(disk);
+    return 1;
+  }
+  void SetMessageSuffix(const std::string& s) override { suffix = s; }
+  void ShowError(const std::string& text) override { errors.push_back(text); }
+  void ShowPlainMessage(const std::string& text) override { errors.push_back(text); }
+  bool IsRemovableDrive(const std::string&) override { return removable; }
+
+  void AddFile(int disk, const std::string& name, const std::string& content) {
+    disks[disk][name] = content;
+  }
+  void Insert(int disk) {
+    for (const auto& e : fs::directory_iterator(drive_.path())) fs::remove_all(e.path());
+    for (const auto& [name, content] : disks[disk]) drive_.Write(name, content);
+  }
+
+  std::map<int, std::map<std::string, std::string>> disks;
+  std::vector<int> answers;  // the disk inserted at each prompt; 0 cancels
+  std::vector<std::string> statuses, prompts, errors;
+  std::vector<int> gauge;
+  int gauge_max = -1;
+  std::string suffix;
+  bool removable = true;
+
+ private:
+  const TempDir& drive_;
+};
+
+class Assembly : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallState = TInstallState();
+    InstallState.SourceDir = drive.path().string() + "\\";
+    InstallState.ProgramDir = InstallState.ProgramDirOffered = program.path().string();
+    InstallState.InstallType = itLocal;
+    InstallState.DiskCount = 3;
+  }
+  AssemblyResult Run(const TSelection& selection = kFreshSelection) {
+    TArchiveAssembler assembler(host, selection);
+    return assembler.AssembleArchives();
+  }
+  TempDir drive, program;
+  FakeDrive host{drive};
+};
+
+}  // namespace
+
+TEST_F(Assembly, ThreeFloppiesWithAPieceSplitAcrossTwoDisks) {
+  host.AddFile(1, "DISK1", "");
+  host.AddFile(1, "EXE.1", "exe-first|");
+  host.AddFile(1, "ROVANEL.1", "rovanel");
+  host.AddFile(1, "INSTALL.EXE", "MZ");
+  host.AddFile(2, "DISK2", "");
+  host.AddFile(2, "EXE.2", "exe-second");
+  host.AddFile(3, "DISK3", "");
+  host.AddFile(3, "BDE32.1", "bde");
+  host.AddFile(3, "README.TXT", "no");
+  host.AddFile(3, "EXE.ZIP", "not a piece");
+  host.Insert(1);
+  host.answers = {3, 2, 3};  // the wrong disk first: the prompt comes again
+
+  ASSERT_EQ(Run(), AssemblyResult::kDone);
+  EXPECT_EQ(program.Read("EXE.ZIP"), "exe-first|exe-second");
+  EXPECT_EQ(program.Read("ROVANEL.ZIP"), "rovanel");
+  EXPECT_EQ(program.Read("BDE32.ZIP"), "bde");
+  EXPECT_EQ(host.prompts.size(), 3u);
+  EXPECT_EQ(host.prompts[0], "introdu discul de instalare cu numarul \r2");
+  EXPECT_EQ(host.suffix, "Pentru continuare");
+  EXPECT_EQ(host.gauge_max, 3);
+  EXPECT_EQ(host.gauge, (std::vector<int>{0, 1, 2, 2, 3, 3, 4}));
+  EXPECT_EQ(host.statuses.front(), "Asamblare arhive...");
+  EXPECT_EQ(InstallState.SourceDir, drive.path().string()) << "trailing separator removed";
+}
+
+TEST_F(Assembly, CancelAtTheThirdDiskKeepsWhatWasAssembled) {
+  host.AddFile(1, "DISK1", "");
+  host.AddFile(1, "EXE.1", "a");
+  host.AddFile(2, "DISK2", "");
+  host.AddFile(2, "HELP.1", "h");
+  host.Insert(1);
+  host.answers = {2, 0};
+  EXPECT_EQ(Run(), AssemblyResult::kCancelled);
+  EXPECT_TRUE(program.Exists("EXE.ZIP"));
+  EXPECT_TRUE(program.Exists("HELP.ZIP"));
+}
+
+TEST_F(Assembly, FixedMediaIsOneDiskButStillNeedsItsMarker) {
+  host.removable = false;
+  host.AddFile(1, "EXE.1", "a");
+  host.Insert(1);
+  host.AddFile(1, "DISK1", "");
+  host.answers = {1};
+  ASSERT_EQ(Run(), AssemblyResult::kDone);
+  EXPECT_EQ(InstallState.DiskCount, 1);
+  EXPECT_EQ(host.prompts.size(), 1u);
+}
+
+TEST_F(Assembly, SelectionAndNamesOnTheMedium) {
+  InstallState.InstallType = itClient;
+  host.AddFile(1, "DISK1", "");
+  host.AddFile(1, "exe.1", "lower");
+  host.AddFile(1, "DBDAT.1", "client takes no database");
+  host.AddFile(1, "DISK2", "");
+  host.Insert(1);
+  InstallState.DiskCount = 1;
+  ASSERT_EQ(Run(), AssemblyResult::kDone);
+  EXPECT_EQ(program.Read("exe.ZIP"), "lower");
+  EXPECT_FALSE(program.Exists("DBDAT.ZIP"));
+}
+
+TEST_F(Assembly, TenOrMorePiecesOfOneArchiveJoinInNumericOrder) {
+  InstallState.DiskCount = 1;
+  host.AddFile(1, "DISK1", "");
+  std::string expected;
+  for (int i = 1; i <= 12; ++i) {
+    host.AddFile(1, "TESKARD." + std::to_string(i), "<" + std::to_string(i) + ">");
+    expected += "<" + std::to_string(i) + ">";
+  }
+  host.Insert(1);
+  ASSERT_EQ(Run(), AssemblyResult::kDone);
+  EXPECT_EQ(program.Read("TESKARD.ZIP"), expected);
+}
+
+TEST_F(Assembly, PiecesLargerThanTheBufferAndALaterPieceWithoutItsFirst) {
+  InstallState.DiskCount = 1;
+  std::string big(60001, 'b');
+  big[25000] = 'X';
+  host.AddFile(1, "DISK1", "");
+  host.AddFile(1, "HELP.1", big);
+  host.AddFile(1, "HELP.2", "tail");
+  host.AddFile(1, "TESKARD.2", "orphan");
+  host.Insert(1);
+  ASSERT_EQ(Run(), AssemblyResult::kDone);
+  EXPECT_EQ(program.Read("HELP.ZIP"), big + "tail");
+  EXPECT_FALSE(program.Exists("TESKARD.ZIP"));
+  EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(Assembly, AnArchiveThatCannotBeWrittenStopsWithItsName) {
+  InstallState.DiskCount = 1;
+  InstallState.ProgramDirOffered = program.File("missing");
+  host.AddFile(1, "DISK1", "");
+  host.AddFile(1, "EXE.1", "a");
+  host.AddFile(1, "HELP.1", "h");
+  host.Insert(1);
+  EXPECT_EQ(Run(), AssemblyResult::kFailed);
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_NE(host.errors[0].find("EXE.ZIP"), std::string::npos) << host.errors[0];
+}
+
+TEST_F(Assembly, NoInstallationTypeStillAsksForEveryDisk) {
+  InstallState.InstallType = itNone;
+  InstallState.DiskCount = 2;
+  host.AddFile(1, "DISK1", "");
+  host.AddFile(1, "EXE.1", "a");
+  host.AddFile(2, "DISK2", "");
+  host.Insert(1);
+  host.answers = {2};
+  ASSERT_EQ(Run(), AssemblyResult::kDone);
+  EXPECT_EQ(host.prompts.size(), 1u);
+  EXPECT_FALSE(program.Exists("EXE.ZIP"));
+}
+
+TEST_F(Assembly, RemovalTakesEveryZipInTheProgramDirectory) {
+  program.Write("EXE.ZIP", "x");
+  program.Write("old.zip", "x");
+  program.Write("VORTEL.EXE", "x");
+  TArchiveAssembler assembler(host, kFreshSelection);
+  assembler.RemoveAssembledArchives();
+  EXPECT_FALSE(program.Exists("EXE.ZIP"));
+  EXPECT_FALSE(program.Exists("old.zip"));
+  EXPECT_TRUE(program.Exists("VORTEL.EXE"));
+}
+
+TEST(PieceOrder, ByArchiveThenNumber) {
+  EXPECT_EQ(OrderPieces({"EXE.10", "exe.2", "EXE.1", "BDE32.1", "EXE.2"}),
+            (std::vector<std::string>{"BDE32.1", "EXE.1", "exe.2", "EXE.10"}));
+}
