@@ -7,10 +7,11 @@
 // record: default PROGMAN.REC beside the program; root: where group folders go, default the
 // Start Menu's Programs folder; idle: seconds without a conversation before it ends (default
 // 300, 0 never). /stop ends a running instance. Also ended by [ExitProgman(0)] or WM_CLOSE.
+#include <windows.h>
+// after windows.h, which they need
 #include <ddeml.h>
 #include <objbase.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <string>
 #include <vector>

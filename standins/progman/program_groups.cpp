@@ -1,8 +1,9 @@
 #include "progman/program_groups.h"
 
+#include <windows.h>
+// after windows.h, which they need
 #include <objbase.h>
 #include <shlobj.h>
-#include <windows.h>
 
 namespace standin {
 
