@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <fstream>
+#include "common/trace.h"
 
 namespace standin {
 
@@ -16,9 +16,12 @@ bool IsStorableField(const std::string& text) {
 
 std::vector<Alias> LoadAliases(const std::string& path) {
   std::vector<Alias> aliases;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
+  const std::string text = ReadWholeFile(path).value_or("");
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    start = end + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == ';') continue;
     const auto tab1 = line.find('\t');
@@ -38,10 +41,17 @@ bool SaveAliases(const std::string& path, const std::vector<Alias>& aliases) {
   std::string text = kHeader;
   for (const Alias& a : aliases) text += a.name + "\t" + a.driver + "\t" + a.path + "\r\n";
   const std::string temp = path + ".new";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.write(text.data(), static_cast<std::streamsize>(text.size())) || !out.flush())
-      return false;
+  HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool complete =
+      WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+      written == text.size() && FlushFileBuffers(file);
+  CloseHandle(file);
+  if (!complete) {
+    DeleteFileA(temp.c_str());
+    return false;
   }
   if (MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return true;

@@ -24,6 +24,21 @@ std::string CurrentDirectory() {
   return n == 0 || n >= MAX_PATH ? std::string() : std::string(path, n);
 }
 
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string content;
+  char buffer[4096];
+  DWORD got = 0;
+  bool ok = true;
+  while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0)
+    content.append(buffer, got);
+  CloseHandle(file);
+  if (!ok) return std::nullopt;
+  return content;
+}
+
 bool AppendToFile(const std::string& path, const std::string& text) {
   // FILE_APPEND_DATA alone makes every write land at the end, even with concurrent writers.
   HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace standin {
@@ -12,6 +13,9 @@ std::string ModuleDirectory(HMODULE module);
 // Base name of a module without directory, as the loader knows it ("HHUPD.EXE").
 std::string ModuleName(HMODULE module);
 std::string CurrentDirectory();
+
+// The whole content of a file, or nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Appends text to a file, creating it when missing. Other processes may append at the same
 // time, so every write goes to the end in one call.

@@ -3,8 +3,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -112,9 +110,7 @@ bool FailureRequested(const Task& task, const std::string& data_dir) {
   char value[512];
   const DWORD n = GetEnvironmentVariableA(kFailVariable, value, sizeof value);
   if (n > 0 && n < sizeof value && ContainsWord(value, task.keyword)) return true;
-  std::ifstream in(data_dir + kFailFile, std::ios::binary);
-  const std::string listed{std::istreambuf_iterator<char>(in), {}};
-  return ContainsWord(listed, task.keyword);
+  return ContainsWord(standin::ReadWholeFile(data_dir + kFailFile).value_or(""), task.keyword);
 }
 
 void RunTask(const Task& task) {
