@@ -1,0 +1,186 @@
+#include "media_builder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+#include "app/install_state.h"
+#include "archive_writer.h"
+
+namespace mkmedia {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kStagingName[] = ".mkmedia-staging";
+// INSTALL.CFG is written last, when the disk count is known; one cluster holds any count.
+constexpr uint64_t kConfigReserve = 1;
+
+struct Archive {
+  std::string name;
+  fs::path folder;
+  fs::path zip;
+  uint64_t size = 0;
+};
+
+// A folder of the product tree, matched without regard to case.
+fs::path FindFolder(const fs::path& product_dir, const std::string& name) {
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(product_dir, ec)) {
+    const std::string found = e.path().filename().string();
+    if (e.is_directory() && found.size() == name.size() &&
+        std::equal(found.begin(), found.end(), name.begin(),
+                   [](char a, char b) { return std::toupper(a) == std::toupper(b); }))
+      return e.path();
+  }
+  return fs::path();
+}
+
+// Copies `size` bytes from `offset` of one file into a new file.
+std::string CopyRange(const fs::path& from, uint64_t offset, uint64_t size, const fs::path& to) {
+  std::ifstream in(from, std::ios::binary);
+  std::ofstream out(to, std::ios::binary | std::ios::trunc);
+  if (!in || !out) return "cannot copy " + from.string() + " to " + to.string();
+  in.seekg(static_cast<std::streamoff>(offset));
+  std::vector<char> buffer(1 << 16);
+  while (size > 0) {
+    const auto chunk = static_cast<std::streamsize>(std::min<uint64_t>(size, buffer.size()));
+    if (!in.read(buffer.data(), chunk) || !out.write(buffer.data(), chunk))
+      return "cannot copy " + from.string() + " to " + to.string();
+    size -= static_cast<uint64_t>(chunk);
+  }
+  if (!out.flush()) return "cannot write " + to.string();
+  return std::string();
+}
+
+std::string WriteText(const fs::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out.write(text.data(), static_cast<std::streamsize>(text.size())) || !out.flush())
+    return "cannot write " + path.string();
+  return std::string();
+}
+
+class Builder {
+ public:
+  Builder(const MediaOptions& options, std::ostream& report) : o_(options), report_(report) {}
+
+  std::string Run() {
+    if (auto error = CheckInputs(); !error.empty()) return error;
+    created_out_dir_ = !fs::exists(o_.out_dir);
+    std::error_code ec;
+    fs::create_directories(o_.out_dir / kStagingName, ec);
+    if (ec) return "cannot create " + (o_.out_dir / kStagingName).string() + ": " + ec.message();
+    std::string error = Build();
+    fs::remove_all(o_.out_dir / kStagingName, ec);
+    if (!error.empty()) Undo();
+    return error;
+  }
+
+ private:
+  std::string CheckInputs() {
+    if (!fs::is_directory(o_.product_dir)) return "no product folder " + o_.product_dir.string();
+    if (!fs::is_regular_file(o_.install_exe)) return "no INSTALL.EXE at " + o_.install_exe.string();
+    if (!fs::is_regular_file(o_.upgrade_dll)) return "no UPGRADE.DLL at " + o_.upgrade_dll.string();
+    std::error_code ec;
+    if (fs::exists(o_.out_dir) && !fs::is_empty(o_.out_dir, ec))
+      return "the output folder " + o_.out_dir.string() + " is not empty";
+    const auto& selection = o_.upgrade ? kUpgradeSelection[0] : kFreshSelection[0];
+    for (int i = 0; i < kCatalogueSize; ++i) {
+      if (!selection[i]) continue;
+      Archive a{kCatalogue[i].Name, FindFolder(o_.product_dir, kCatalogue[i].Name), {}, 0};
+      if (a.folder.empty())
+        return "the product has no folder " + a.name + " in " + o_.product_dir.string();
+      archives_.push_back(a);
+    }
+    return std::string();
+  }
+
+  std::string Build() {
+    const fs::path staging = o_.out_dir / kStagingName;
+    for (Archive& a : archives_) {
+      const ArchiveEntries entries = FolderEntries(a.folder);
+      if (entries.empty()) return "the folder " + a.folder.string() + " holds no files";
+      a.zip = staging / (a.name + ".ZIP");
+      if (auto error = WriteArchive(entries, a.zip); !error.empty()) return error;
+      a.size = fs::file_size(a.zip);
+    }
+    const fs::path upgrade_zip = staging / "UPGRADE.ZIP";
+    if (auto error = WriteArchive({{"UPGRADE.DLL", o_.upgrade_dll}}, upgrade_zip); !error.empty())
+      return error;
+
+    PlanInput input;
+    input.disk_size = o_.disk_size;
+    input.cluster_size = o_.cluster_size;
+    input.piece_limit = o_.piece_limit;
+    input.single_folder = o_.single_folder;
+    input.first_disk_reserved = ClusterRound(fs::file_size(o_.install_exe), o_.cluster_size) +
+                                ClusterRound(fs::file_size(upgrade_zip), o_.cluster_size) +
+                                ClusterRound(kConfigReserve, o_.cluster_size);
+    for (const Archive& a : archives_) input.archive_sizes.push_back(a.size);
+    auto planned = PlanMedia(input);
+    if (auto* error = std::get_if<std::string>(&planned)) return *error;
+    const Plan& plan = std::get<Plan>(planned);
+
+    for (size_t d = 0; d < plan.size(); ++d) {
+      const fs::path dir = DiskFolder(d + 1);
+      std::error_code ec;
+      fs::create_directories(dir, ec);
+      if (ec) return "cannot create " + dir.string() + ": " + ec.message();
+      if (auto error = WriteText(dir / ("DISK" + std::to_string(d + 1)), ""); !error.empty())
+        return error;
+      for (const Piece& p : plan[d]) {
+        const Archive& a = archives_[p.archive];
+        const std::string name = a.name + "." + std::to_string(p.number);
+        if (auto error = CopyRange(a.zip, p.offset, p.size, dir / name); !error.empty())
+          return error;
+        report_ << dir.filename().string() << "/" << name << " " << p.size << "\n";
+      }
+    }
+    const fs::path first = DiskFolder(1);
+    std::error_code ec;
+    fs::copy_file(o_.install_exe, first / "INSTALL.EXE", ec);
+    if (ec) return "cannot copy " + o_.install_exe.string() + ": " + ec.message();
+    fs::copy_file(upgrade_zip, first / "UPGRADE.1", ec);
+    if (ec) return "cannot write " + (first / "UPGRADE.1").string() + ": " + ec.message();
+    if (auto error = WriteText(first / "INSTALL.CFG",
+                               "[General]\r\nNrDiscuri=" + std::to_string(plan.size()) + "\r\n");
+        !error.empty())
+      return error;
+    report_ << plan.size() << (plan.size() == 1 ? " disk" : " disks") << "\n";
+    return std::string();
+  }
+
+  fs::path DiskFolder(size_t n) const {
+    return o_.single_folder ? o_.out_dir : o_.out_dir / ("disk" + std::to_string(n));
+  }
+
+  // Takes back what this run wrote; the folder was empty or missing before.
+  void Undo() {
+    std::error_code ec;
+    if (created_out_dir_) {
+      fs::remove_all(o_.out_dir, ec);
+      return;
+    }
+    for (const auto& e : fs::directory_iterator(o_.out_dir, ec)) fs::remove_all(e.path(), ec);
+  }
+
+  const MediaOptions& o_;
+  std::ostream& report_;
+  std::vector<Archive> archives_;
+  bool created_out_dir_ = false;
+};
+
+}  // namespace
+
+std::string BuildMedia(const MediaOptions& options, std::ostream& report) {
+  try {
+    return Builder(options, report).Run();
+  } catch (const fs::filesystem_error& e) {
+    return e.what();
+  }
+}
+
+}  // namespace mkmedia
