@@ -12,10 +12,16 @@ using testing_support::TempDir;
 namespace {
 
 uint32_t now_ms = 0;
-uint32_t FakeClock() { return now_ms; }
-std::string FakeDate() { return "08.12.2026 10:11:12"; }
+uint32_t FakeClock() {
+  return now_ms;
+}
+std::string FakeDate() {
+  return "08.12.2026 10:11:12";
+}
 std::vector<std::string> reported;
-void Record(const std::string& text) { reported.push_back(text); }
+void Record(const std::string& text) {
+  reported.push_back(text);
+}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
