@@ -1,0 +1,99 @@
+// The engine as the setup drives it, through the engine stand-in copied into a scratch
+// directory that the test makes current, so that its alias file is the test's own.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "config/alias_list.h"
+#include "config/engine.h"
+#include "config/engine_loader.h"
+#include "support/process.h"
+#include "support/temp_dir.h"
+
+using namespace testing_support;
+
+namespace {
+
+class Engine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(
+        CopyFileA((BinDir() + "IDAPI32.DLL").c_str(), dir.File("IDAPI32.DLL").c_str(), FALSE));
+    GetCurrentDirectoryA(MAX_PATH, previous_);
+    ASSERT_TRUE(SetCurrentDirectoryA(dir.path().string().c_str()));
+  }
+  void TearDown() override {
+    config::CloseEngine();
+    SetCurrentDirectoryA(previous_);
+  }
+  int RunProbe(const std::string& program, const std::string& argument) {
+    return RunProcess("\"" + program + "\" " + argument);
+  }
+
+  TempDir dir;
+  char previous_[MAX_PATH] = "";
+};
+
+}  // namespace
+
+TEST_F(Engine, AliasesCreatedHereAreSeenByTheCheckOfASecondProcess) {
+  EXPECT_FALSE(config::ProductAliasExists()) << "a fresh machine";
+  EXPECT_EQ(RunProbe(BinDir() + "engine_probe.exe", "check"), 0);
+
+  const config::AliasLists lists = config::BuildAliasLists("D:\\APP\\");
+  EXPECT_TRUE(config::CreateAliases(lists.names, lists.paths));
+  const std::string saved = dir.Read("IDAPI32.CFG");
+  for (const char* line :
+       {"VORTELALIAS\tPARADOX\tD:\\APP\\NEW\\DATA\r\n",
+        "FIRMAALIAS\tPARADOX\tD:\\APP\\NEW\\FIRMA\r\n",
+        "LUNAALIAS\tPARADOX\tD:\\APP\\NEW\\LUNA\r\n", "VORTEL\tPARADOX\tD:\\APP\\DATA\r\n"}) {
+    EXPECT_NE(saved.find(line), std::string::npos) << line << saved;
+  }
+  EXPECT_TRUE(config::ProductAliasExists());
+  EXPECT_EQ(RunProbe(BinDir() + "engine_probe.exe", "check"), 1);
+
+  EXPECT_FALSE(config::CreateAliases(lists.names, lists.paths))
+      << "the engine refuses names it has; the failure is only in the result";
+}
+
+TEST_F(Engine, MismatchedListsAndOverlongTextsAddNothing) {
+  EXPECT_FALSE(config::CreateAliases({"A", "B"}, {"C:\\A"}));
+  EXPECT_FALSE(config::CreateAliases({"LONGALIAS", "SHORTALIAS"},
+                                     {"C:\\" + std::string(260, 'x'), "C:\\SHORT"}));
+  EXPECT_NE(dir.Read("IDAPI32.CFG").find("SHORTALIAS\tPARADOX\tC:\\SHORT"), std::string::npos)
+      << "the aliases after a failing one are still added";
+  EXPECT_EQ(dir.Read("IDAPI32.CFG").find("LONGALIAS"), std::string::npos);
+}
+
+TEST_F(Engine, OrdinalEntriesAreBoundOnceAndMissingOnesAnswerWithACode) {
+  ASSERT_TRUE(config::OpenEngine());
+  config::DBIResult failure = 0;
+  void* first = config::BoundEngineEntry(config::kOpenDatabase, &failure);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first, reinterpret_cast<void*>(
+                       GetProcAddress(GetModuleHandleA("IDAPI32.DLL"), MAKEINTRESOURCEA(4))));
+  EXPECT_EQ(config::BoundEngineEntry(config::kOpenDatabase, &failure), first);
+  EXPECT_EQ(config::BoundEngineEntry({100, 9999}, &failure), nullptr);
+  EXPECT_EQ(failure, 0x274F);
+
+  EXPECT_EQ(config::EngineExit(), 0);
+  EXPECT_EQ(GetModuleHandleA("IDAPI32.DLL"), nullptr) << "the last user unloads the engine";
+  EXPECT_EQ(config::EngineExit(), 0x274F) << "no library left to shut down";
+  ASSERT_EQ(config::EngineInit(config::kEngineInterfaceVersion, nullptr), 0);
+  EXPECT_NE(config::BoundEngineEntry(config::kOpenDatabase, &failure), nullptr)
+      << "bound anew in the library loaded again";
+  EXPECT_EQ(config::EngineExit(), 0);
+}
+
+TEST(EngineMissing, CheckAnswersFalseAndInitGivesTheNotFoundCode) {
+  TempDir dir;
+  const std::string probe = dir.File("engine_probe.exe");
+  ASSERT_TRUE(CopyFileA((BinDir() + "engine_probe.exe").c_str(), probe.c_str(), FALSE));
+  char previous[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  SetCurrentDirectoryA(dir.path().string().c_str());
+  EXPECT_EQ(RunProcess("\"" + probe + "\" check"), 0);
+  EXPECT_EQ(RunProcess("\"" + probe + "\" init"), 0x2108);
+  dir.Write("IDAPI32.DLL", "not a library");
+  EXPECT_EQ(RunProcess("\"" + probe + "\" init"), 0x2109) << "a damaged library";
+  SetCurrentDirectoryA(previous);
+}
