@@ -2,10 +2,17 @@
 // directory that the test makes current, so that its alias file is the test's own.
 #include <gtest/gtest.h>
 #include <windows.h>
+// after windows.h
+#include <shlwapi.h>
 
+#include <stdexcept>
+
+#include "app/install_state.h"
 #include "config/alias_list.h"
+#include "config/config_bde_task.h"
 #include "config/engine.h"
 #include "config/engine_loader.h"
+#include "support/machine_state_lock.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 
@@ -96,4 +103,50 @@ TEST(EngineMissing, CheckAnswersFalseAndInitGivesTheNotFoundCode) {
   dir.Write("IDAPI32.DLL", "not a library");
   EXPECT_EQ(RunProcess("\"" + probe + "\" init"), 0x2109) << "a damaged library";
   SetCurrentDirectoryA(previous);
+}
+
+TEST_F(Engine, TaskCountsOneMoreUserAndCreatesTheFourAliasesOrStopsAtARegistryFailure) {
+  MachineStateLock lock;
+  HKEY existing;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Borland\\BLW32", 0, KEY_READ, &existing) ==
+      ERROR_SUCCESS) {
+    RegCloseKey(existing);
+    GTEST_SKIP() << "this machine has an engine registered; its keys are not touched";
+  }
+  // Wine's own prefix holds a "Database Engine" key; only the count is the test's.
+  char saved[64] = "";
+  DWORD saved_size = sizeof saved - 1;
+  bool had_count = false;
+  InstallState.DataDir = "E:\\VORT";
+
+  // Not registered, and no template in the program-files directory: the failure escapes and
+  // no alias is created.
+  EXPECT_THROW(DoConfigBDE(), std::runtime_error);
+  EXPECT_FALSE(dir.Exists("IDAPI32.CFG"));
+
+  HKEY key;
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Borland\\BLW32", 0, nullptr, 0, KEY_ALL_ACCESS,
+                  nullptr, &key, nullptr);
+  RegCloseKey(key);
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Borland\\Database Engine", 0, nullptr, 0,
+                  KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  had_count = RegQueryValueExA(key, "UseCount", nullptr, nullptr, reinterpret_cast<BYTE*>(saved),
+                               &saved_size) == ERROR_SUCCESS;
+  RegSetValueExA(key, "UseCount", 0, REG_SZ, reinterpret_cast<const BYTE*>("7"), 2);
+
+  DoConfigBDE();
+
+  char count[16] = "";
+  DWORD size = sizeof count - 1;
+  RegQueryValueExA(key, "UseCount", nullptr, nullptr, reinterpret_cast<BYTE*>(count), &size);
+  if (had_count) {
+    RegSetValueExA(key, "UseCount", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), saved_size);
+  } else {
+    RegDeleteValueA(key, "UseCount");
+  }
+  RegCloseKey(key);
+  SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Borland\\BLW32");
+  EXPECT_STREQ(count, "8");
+  EXPECT_NE(dir.Read("IDAPI32.CFG").find("VORTEL\tPARADOX\tE:\\VORT\\DATA\r\n"), std::string::npos);
+  EXPECT_EQ(RunProcess("\"" + BinDir() + "engine_probe.exe\" check"), 1);
 }

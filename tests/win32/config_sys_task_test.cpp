@@ -43,6 +43,8 @@ class MachineFiles : public ::testing::Test {
     char user[256] = "";
     GetProfileStringA("Vortel", "LastUser", "\x01", user, sizeof user);
     if (std::string(user) != "\x01") saved_user_ = user;
+    char section[4] = "";
+    had_section_ = GetProfileSectionA("Vortel", section, sizeof section) > 0;
     SetFileAttributesA(config::kConfigSysPath, FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(config::kConfigSysPath);
     WriteProfileStringA("Vortel", "LastUser", nullptr);
@@ -55,12 +57,14 @@ class MachineFiles : public ::testing::Test {
       SetFileAttributesA(config::kConfigSysPath, saved_attributes_);
     }
     WriteProfileStringA("Vortel", "LastUser", saved_user_ ? saved_user_->c_str() : nullptr);
+    if (!had_section_) WriteProfileStringA("Vortel", nullptr, nullptr);
   }
 
   MachineStateLock lock_;
   std::optional<std::string> saved_config_;
   DWORD saved_attributes_ = 0;
   std::optional<std::string> saved_user_;
+  bool had_section_ = false;
 };
 
 }  // namespace
