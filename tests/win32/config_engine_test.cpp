@@ -150,3 +150,46 @@ TEST_F(Engine, TaskCountsOneMoreUserAndCreatesTheFourAliasesOrStopsAtARegistryFa
   EXPECT_NE(dir.Read("IDAPI32.CFG").find("VORTEL\tPARADOX\tE:\\VORT\\DATA\r\n"), std::string::npos);
   EXPECT_EQ(RunProcess("\"" + BinDir() + "engine_probe.exe\" check"), 1);
 }
+
+TEST(EngineSearch, CurrentDirectoryFirstThenTheEnginesPathList) {
+  MachineStateLock lock;
+  TempDir here, listed;
+  for (const TempDir* d : {&here, &listed}) {
+    ASSERT_TRUE(
+        CopyFileA((BinDir() + "IDAPI32.DLL").c_str(), d->File("IDAPI32.DLL").c_str(), FALSE));
+  }
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Borland\\Database Engine", 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  char saved[MAX_PATH + 1] = "";
+  DWORD saved_size = MAX_PATH;
+  const bool had_list = RegQueryValueExA(key, "DLLPATH", nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(saved), &saved_size) == 0;
+  const std::string list = "C:\\no such folder;" + listed.path().string();
+  RegSetValueExA(key, "DLLPATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(list.c_str()),
+                 static_cast<DWORD>(list.size() + 1));
+  char previous[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, previous);
+
+  const auto loaded_from = [](const std::string& directory) {
+    SetCurrentDirectoryA(directory.c_str());
+    HMODULE module = static_cast<HMODULE>(config::SearchEngineLibrary("IDAPI32.DLL"));
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(module, path, MAX_PATH);
+    if (module) FreeLibrary(module);
+    return std::string(path);
+  };
+  EXPECT_EQ(loaded_from(here.path().string()), here.File("IDAPI32.DLL"));
+  EXPECT_EQ(loaded_from(here.str()), here.File("IDAPI32.DLL")) << "one backslash only";
+  DeleteFileA(here.File("IDAPI32.DLL").c_str());
+  EXPECT_EQ(loaded_from(here.path().string()), listed.File("IDAPI32.DLL"));
+
+  if (had_list) {
+    RegSetValueExA(key, "DLLPATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), saved_size);
+  } else {
+    RegDeleteValueA(key, "DLLPATH");
+  }
+  RegCloseKey(key);
+  SetCurrentDirectoryA(previous);
+}
