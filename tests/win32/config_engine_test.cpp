@@ -1,0 +1,195 @@
+// The engine as the setup drives it, through the engine stand-in copied into a scratch
+// directory that the test makes current, so that its alias file is the test's own.
+#include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h
+#include <shlwapi.h>
+
+#include <stdexcept>
+
+#include "app/install_state.h"
+#include "config/alias_list.h"
+#include "config/config_bde_task.h"
+#include "config/engine.h"
+#include "config/engine_loader.h"
+#include "support/machine_state_lock.h"
+#include "support/process.h"
+#include "support/temp_dir.h"
+
+using namespace testing_support;
+
+namespace {
+
+class Engine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(
+        CopyFileA((BinDir() + "IDAPI32.DLL").c_str(), dir.File("IDAPI32.DLL").c_str(), FALSE));
+    GetCurrentDirectoryA(MAX_PATH, previous_);
+    ASSERT_TRUE(SetCurrentDirectoryA(dir.path().string().c_str()));
+  }
+  void TearDown() override {
+    config::CloseEngine();
+    SetCurrentDirectoryA(previous_);
+  }
+  int RunProbe(const std::string& program, const std::string& argument) {
+    return RunProcess("\"" + program + "\" " + argument);
+  }
+
+  TempDir dir;
+  char previous_[MAX_PATH] = "";
+};
+
+}  // namespace
+
+TEST_F(Engine, AliasesCreatedHereAreSeenByTheCheckOfASecondProcess) {
+  EXPECT_FALSE(config::ProductAliasExists()) << "a fresh machine";
+  EXPECT_EQ(RunProbe(BinDir() + "engine_probe.exe", "check"), 0);
+
+  const config::AliasLists lists = config::BuildAliasLists("D:\\APP\\");
+  EXPECT_TRUE(config::CreateAliases(lists.names, lists.paths));
+  const std::string saved = dir.Read("IDAPI32.CFG");
+  for (const char* line :
+       {"VORTELALIAS\tPARADOX\tD:\\APP\\NEW\\DATA\r\n",
+        "FIRMAALIAS\tPARADOX\tD:\\APP\\NEW\\FIRMA\r\n",
+        "LUNAALIAS\tPARADOX\tD:\\APP\\NEW\\LUNA\r\n", "VORTEL\tPARADOX\tD:\\APP\\DATA\r\n"}) {
+    EXPECT_NE(saved.find(line), std::string::npos) << line << saved;
+  }
+  EXPECT_TRUE(config::ProductAliasExists());
+  EXPECT_EQ(RunProbe(BinDir() + "engine_probe.exe", "check"), 1);
+
+  EXPECT_FALSE(config::CreateAliases(lists.names, lists.paths))
+      << "the engine refuses names it has; the failure is only in the result";
+}
+
+TEST_F(Engine, MismatchedListsAndOverlongTextsAddNothing) {
+  EXPECT_FALSE(config::CreateAliases({"A", "B"}, {"C:\\A"}));
+  EXPECT_FALSE(config::CreateAliases({"LONGALIAS", "SHORTALIAS"},
+                                     {"C:\\" + std::string(260, 'x'), "C:\\SHORT"}));
+  EXPECT_NE(dir.Read("IDAPI32.CFG").find("SHORTALIAS\tPARADOX\tC:\\SHORT"), std::string::npos)
+      << "the aliases after a failing one are still added";
+  EXPECT_EQ(dir.Read("IDAPI32.CFG").find("LONGALIAS"), std::string::npos);
+}
+
+TEST_F(Engine, OrdinalEntriesAreBoundOnceAndMissingOnesAnswerWithACode) {
+  ASSERT_TRUE(config::OpenEngine());
+  config::DBIResult failure = 0;
+  void* first = config::BoundEngineEntry(config::kOpenDatabase, &failure);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first, reinterpret_cast<void*>(
+                       GetProcAddress(GetModuleHandleA("IDAPI32.DLL"), MAKEINTRESOURCEA(4))));
+  EXPECT_EQ(config::BoundEngineEntry(config::kOpenDatabase, &failure), first);
+  EXPECT_EQ(config::BoundEngineEntry({100, 9999}, &failure), nullptr);
+  EXPECT_EQ(failure, 0x274F);
+
+  EXPECT_EQ(config::EngineExit(), 0);
+  EXPECT_EQ(GetModuleHandleA("IDAPI32.DLL"), nullptr) << "the last user unloads the engine";
+  EXPECT_EQ(config::EngineExit(), 0x274F) << "no library left to shut down";
+  ASSERT_EQ(config::EngineInit(config::kEngineInterfaceVersion, nullptr), 0);
+  EXPECT_NE(config::BoundEngineEntry(config::kOpenDatabase, &failure), nullptr)
+      << "bound anew in the library loaded again";
+  EXPECT_EQ(config::EngineExit(), 0);
+}
+
+TEST(EngineMissing, CheckAnswersFalseAndInitGivesTheNotFoundCode) {
+  TempDir dir;
+  const std::string probe = dir.File("engine_probe.exe");
+  ASSERT_TRUE(CopyFileA((BinDir() + "engine_probe.exe").c_str(), probe.c_str(), FALSE));
+  char previous[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  SetCurrentDirectoryA(dir.path().string().c_str());
+  EXPECT_EQ(RunProcess("\"" + probe + "\" check"), 0);
+  EXPECT_EQ(RunProcess("\"" + probe + "\" init"), 0x2108);
+  dir.Write("IDAPI32.DLL", "not a library");
+  EXPECT_EQ(RunProcess("\"" + probe + "\" init"), 0x2109) << "a damaged library";
+  SetCurrentDirectoryA(previous);
+}
+
+TEST_F(Engine, TaskCountsOneMoreUserAndCreatesTheFourAliasesOrStopsAtARegistryFailure) {
+  MachineStateLock lock;
+  HKEY existing;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Borland\\BLW32", 0, KEY_READ, &existing) ==
+      ERROR_SUCCESS) {
+    RegCloseKey(existing);
+    GTEST_SKIP() << "this machine has an engine registered; its keys are not touched";
+  }
+  // Wine's own prefix holds a "Database Engine" key; only the count is the test's.
+  char saved[64] = "";
+  DWORD saved_size = sizeof saved - 1;
+  bool had_count = false;
+  InstallState.DataDir = "E:\\VORT";
+
+  // Not registered, and no template in the program-files directory: the failure escapes and
+  // no alias is created.
+  EXPECT_THROW(DoConfigBDE(), std::runtime_error);
+  EXPECT_FALSE(dir.Exists("IDAPI32.CFG"));
+
+  HKEY key;
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Borland\\BLW32", 0, nullptr, 0, KEY_ALL_ACCESS,
+                  nullptr, &key, nullptr);
+  RegCloseKey(key);
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Borland\\Database Engine", 0, nullptr, 0,
+                  KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  had_count = RegQueryValueExA(key, "UseCount", nullptr, nullptr, reinterpret_cast<BYTE*>(saved),
+                               &saved_size) == ERROR_SUCCESS;
+  RegSetValueExA(key, "UseCount", 0, REG_SZ, reinterpret_cast<const BYTE*>("7"), 2);
+
+  DoConfigBDE();
+
+  char count[16] = "";
+  DWORD size = sizeof count - 1;
+  RegQueryValueExA(key, "UseCount", nullptr, nullptr, reinterpret_cast<BYTE*>(count), &size);
+  if (had_count) {
+    RegSetValueExA(key, "UseCount", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), saved_size);
+  } else {
+    RegDeleteValueA(key, "UseCount");
+  }
+  RegCloseKey(key);
+  SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Borland\\BLW32");
+  EXPECT_STREQ(count, "8");
+  EXPECT_NE(dir.Read("IDAPI32.CFG").find("VORTEL\tPARADOX\tE:\\VORT\\DATA\r\n"), std::string::npos);
+  EXPECT_EQ(RunProcess("\"" + BinDir() + "engine_probe.exe\" check"), 1);
+}
+
+TEST(EngineSearch, CurrentDirectoryFirstThenTheEnginesPathList) {
+  MachineStateLock lock;
+  TempDir here, listed;
+  for (const TempDir* d : {&here, &listed}) {
+    ASSERT_TRUE(
+        CopyFileA((BinDir() + "IDAPI32.DLL").c_str(), d->File("IDAPI32.DLL").c_str(), FALSE));
+  }
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Borland\\Database Engine", 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  char saved[MAX_PATH + 1] = "";
+  DWORD saved_size = MAX_PATH;
+  const bool had_list = RegQueryValueExA(key, "DLLPATH", nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(saved), &saved_size) == 0;
+  const std::string list = "C:\\no such folder;" + listed.path().string();
+  RegSetValueExA(key, "DLLPATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(list.c_str()),
+                 static_cast<DWORD>(list.size() + 1));
+  char previous[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, previous);
+
+  const auto loaded_from = [](const std::string& directory) {
+    SetCurrentDirectoryA(directory.c_str());
+    HMODULE module = static_cast<HMODULE>(config::SearchEngineLibrary("IDAPI32.DLL"));
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(module, path, MAX_PATH);
+    if (module) FreeLibrary(module);
+    return std::string(path);
+  };
+  EXPECT_EQ(loaded_from(here.path().string()), here.File("IDAPI32.DLL"));
+  EXPECT_EQ(loaded_from(here.str()), here.File("IDAPI32.DLL")) << "one backslash only";
+  DeleteFileA(here.File("IDAPI32.DLL").c_str());
+  EXPECT_EQ(loaded_from(here.path().string()), listed.File("IDAPI32.DLL"));
+
+  if (had_list) {
+    RegSetValueExA(key, "DLLPATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), saved_size);
+  } else {
+    RegDeleteValueA(key, "DLLPATH");
+  }
+  RegCloseKey(key);
+  SetCurrentDirectoryA(previous);
+}
