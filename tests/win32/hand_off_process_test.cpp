@@ -1,29 +1,16 @@
 // The media start as a user meets it: INSTALL.EXE started from a media folder.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "support/dialog_watcher.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
+#include "support/text_files.h"
 
 using namespace testing_support;
 
 namespace {
 
 const char kLog[] = "c:\\vortinst.log";
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-int CountOf(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
 
 class MediaStart : public ::testing::Test {
  protected:
@@ -53,7 +40,7 @@ class MediaStart : public ::testing::Test {
   std::string LogWithEnds(int count) {
     std::string log;
     for (int i = 0; i < 200; ++i, Sleep(50)) {
-      log = ReadFile(kLog);
+      log = ReadWholeFile(kLog);
       if (CountOf(log, "End debug session: ") >= count) break;
     }
     return log;
@@ -71,10 +58,10 @@ class MediaStart : public ::testing::Test {
 TEST_F(MediaStart, CopiesIntoTempWithBlanksAndRelaunchesWithTheLogSwitch) {
   media.Write("UPGRADE.1", "PK\x05\x06 upgrade");
   ASSERT_EQ(RunProcess("\"" + media.File("INSTALL.EXE") + "\" -log x"), 0);
-  EXPECT_EQ(ReadFile(work + "INSTVORT.EXE"), ReadFile(media.File("INSTALL.EXE")));
-  EXPECT_EQ(ReadFile(work + "UPGRADE.ZIP"), media.Read("UPGRADE.1"));
-  EXPECT_EQ(ReadFile(work + "INSTVORT.CFG"), media.Read("INSTALL.CFG"));
-  EXPECT_EQ(ReadFile(work + "INSTVORT.DAT"), media.str() + "\r\n");
+  EXPECT_EQ(ReadWholeFile(work + "INSTVORT.EXE"), ReadWholeFile(media.File("INSTALL.EXE")));
+  EXPECT_EQ(ReadWholeFile(work + "UPGRADE.ZIP"), media.Read("UPGRADE.1"));
+  EXPECT_EQ(ReadWholeFile(work + "INSTVORT.CFG"), media.Read("INSTALL.CFG"));
+  EXPECT_EQ(ReadWholeFile(work + "INSTVORT.DAT"), media.str() + "\r\n");
 
   const std::string log = LogWithEnds(1);
   EXPECT_EQ(CountOf(log, "Begin debug session: INSTALL - "), 2)
@@ -98,5 +85,5 @@ TEST_F(MediaStart, MissingMediaFileIsNamedAndNothingIsStarted) {
   EXPECT_NE(seen[0].text.find(media.File("UPGRADE.1")), std::string::npos) << seen[0].text;
   EXPECT_EQ(GetFileAttributesA((work + "INSTVORT.DAT").c_str()), INVALID_FILE_ATTRIBUTES);
   Sleep(500);
-  EXPECT_EQ(CountOf(ReadFile(kLog), "Begin debug session: "), 1) << "no copy was started";
+  EXPECT_EQ(CountOf(ReadWholeFile(kLog), "Begin debug session: "), 1) << "no copy was started";
 }

@@ -1,31 +1,18 @@
 // The diagnostic log as the program writes it, and its failure dialogs, under Wine.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "app/debug_dialog.h"
 #include "app/debug_log.h"
 #include "support/dialog_watcher.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
+#include "support/text_files.h"
 
 using namespace testing_support;
 
 namespace {
 
 const char kLog[] = "c:\\vortinst.log";
-
-std::string ReadLog() {
-  std::ifstream in(kLog, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-int CountOf(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
 
 // A working copy of INSTALL.EXE in a scratch folder, so that a marker file can lie beside it.
 class InstallProgram : public ::testing::Test {
@@ -47,11 +34,11 @@ class InstallProgram : public ::testing::Test {
 
 TEST_F(InstallProgram, LogIsAppendedAcrossRunsNeverReplaced) {
   ASSERT_EQ(Run(" -log x"), 0);
-  const std::string first = ReadLog();
+  const std::string first = ReadWholeFile(kLog);
   ASSERT_EQ(CountOf(first, "Begin debug session: INSTALL - "), 1) << first;
   EXPECT_EQ(first.rfind(" <TIMP ", 0), 0u) << "first line holds only the time tag";
   ASSERT_EQ(Run(" -log -log -log -log"), 0);
-  const std::string both = ReadLog();
+  const std::string both = ReadWholeFile(kLog);
   EXPECT_EQ(both.rfind(first, 0), 0u) << "the first session stays in front";
   EXPECT_EQ(CountOf(both, "Begin debug session: INSTALL - "), 2);
   EXPECT_EQ(CountOf(both, "End debug session: INSTALL - "), 2);
@@ -66,7 +53,7 @@ TEST_F(InstallProgram, LogStaysOffWithoutSwitchOrMarker) {
 TEST_F(InstallProgram, MarkerFileBesideTheProgramSwitchesTheLogOn) {
   dir.Write("debug.pas", "");
   ASSERT_EQ(Run(""), 0);
-  EXPECT_EQ(CountOf(ReadLog(), "End debug session: INSTALL - "), 1);
+  EXPECT_EQ(CountOf(ReadWholeFile(kLog), "End debug session: INSTALL - "), 1);
 }
 
 TEST(LogFailure, UnwritablePathShowsOpenThenWriteDialogsAndSwitchesOff) {
