@@ -16,9 +16,11 @@ std::string Fitting(const std::string& text) {
 
 TBraskUnzip::TBraskUnzip() = default;
 
+// Only this component's own callbacks are dropped: a component freed inside another's
+// extraction must not silence that one.
 TBraskUnzip::~TBraskUnzip() {
-  SetCurrentReportCallback(nullptr);
-  SetCurrentConfirmCallback(nullptr);
+  if (Engine().report == report_) SetCurrentReportCallback(nullptr);
+  if (Engine().confirm == confirm_) SetCurrentConfirmCallback(nullptr);
 }
 
 void TBraskUnzip::SetFileName(const std::string& text) {

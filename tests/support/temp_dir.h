@@ -58,8 +58,12 @@ class TempDir {
 
 #ifdef _WIN32
 #include <windows.h>
-inline long testing_support::TempDir::Pid() { return static_cast<long>(GetCurrentProcessId()); }
+inline long testing_support::TempDir::Pid() {
+  return static_cast<long>(GetCurrentProcessId());
+}
 #else
 #include <unistd.h>
-inline long testing_support::TempDir::Pid() { return static_cast<long>(getpid()); }
+inline long testing_support::TempDir::Pid() {
+  return static_cast<long>(getpid());
+}
 #endif
