@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "media/decode_stream.h"
@@ -13,8 +14,8 @@ namespace testing_support {
 
 class MemoryPort : public media::DecodePort {
  public:
-  explicit MemoryPort(const std::string& input, size_t output_limit = 64u << 20)
-      : input_(input), limit_(output_limit) {}
+  explicit MemoryPort(std::string input, size_t output_limit = 64u << 20)
+      : input_(std::move(input)), limit_(output_limit) {}
 
   int32_t Refill(uint8_t* buffer, uint32_t capacity) override {
     const size_t left = input_.size() - read_;
@@ -35,7 +36,7 @@ class MemoryPort : public media::DecodePort {
   std::vector<uint32_t> flushes;
 
  private:
-  const std::string& input_;
+  std::string input_;
   size_t read_ = 0;
   size_t limit_;
 };
