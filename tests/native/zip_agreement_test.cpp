@@ -31,8 +31,8 @@ std::map<std::string, std::string> Contents(const fs::path& root) {
 
 TEST(UnzipAgreement, SameFilesAsInfoZipOnThreeHundredArchives) {
   testing_support::TempDir temp;
-  const std::string generate = "python3 " VORT_AGREEMENT_GENERATOR " " + temp.path().string() +
-                               " 300 > /dev/null";
+  const std::string generate =
+      "python3 " VORT_AGREEMENT_GENERATOR " " + temp.path().string() + " 300 > /dev/null";
   ASSERT_EQ(std::system(generate.c_str()), 0);
   std::ifstream listing(temp.path() / "archives.txt");
   int checked = 0;

@@ -101,8 +101,8 @@ TEST(Inflate, DamagedStreamsGiveTheirCodes) {
   EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(0, 2).Put(0, 5).Put(5, 16).Put(5, 16).str()).code,
             -4);
   // A stored block cut short, and a fixed block without its end code.
-  EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(0, 2).Put(0, 5).Put(5, 16).Put(~5u, 16).str()).code,
-            -3);
+  EXPECT_EQ(
+      RunInflate(BitWriter().Put(1, 1).Put(0, 2).Put(0, 5).Put(5, 16).Put(~5u, 16).str()).code, -3);
   EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(1, 2).Code(0x30 + 'A', 8).str()).code, -3);
   // Fixed block using distance code 30.
   EXPECT_EQ(RunInflate(BitWriter()
@@ -143,14 +143,16 @@ int32_t RunExplode(const std::string& input, bool literals, uint32_t size, std::
   MemoryPort port(input);
   std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
   media::DecodeStream stream(port, window.data());
-  const int32_t code = media::Explode(
-      stream, {false, literals, static_cast<uint32_t>(input.size()), size});
+  const int32_t code =
+      media::Explode(stream, {false, literals, static_cast<uint32_t>(input.size()), size});
   if (out) *out = port.output;
   return code;
 }
 
 // 64 codes of length 6: one byte 0xF5 (16 codes, length 6) four times.
-std::string EvenTree() { return std::string("\x03\xF5\xF5\xF5\xF5", 5); }
+std::string EvenTree() {
+  return std::string("\x03\xF5\xF5\xF5\xF5", 5);
+}
 
 TEST(Explode, DecodesRawLiteralsAndMatchesBeforeTheStartAsZeros) {
   BitWriter w;
@@ -182,8 +184,7 @@ int32_t RunUnshrink(const std::string& input, std::string* out) {
   std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
   media::DecodeStream stream(port, window.data());
   auto area = std::make_unique<media::UnshrinkArea>();
-  const int32_t code =
-      media::Unshrink(stream, *area, static_cast<uint32_t>(input.size()));
+  const int32_t code = media::Unshrink(stream, *area, static_cast<uint32_t>(input.size()));
   if (out) *out = port.output;
   return code;
 }
