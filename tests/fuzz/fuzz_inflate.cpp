@@ -1,0 +1,16 @@
+// Raw deflate streams from the fuzzer.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "media/inflate.h"
+#include "support/memory_port.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  testing_support::MemoryPort port(std::string(reinterpret_cast<const char*>(data), size),
+                                   8u << 20);
+  std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
+  media::DecodeStream stream(port, window.data());
+  media::Inflate(stream);
+  return 0;
+}

@@ -1,0 +1,215 @@
+// The decoders on hand-made and zlib-made streams: results, result codes on damaged input.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "media/explode.h"
+#include "media/inflate.h"
+#include "media/unshrink.h"
+#include "support/memory_port.h"
+
+namespace {
+
+using testing_support::MemoryPort;
+
+// Packs values least significant bit first, as every ZIP method reads them.
+class BitWriter {
+ public:
+  BitWriter& Put(uint32_t value, uint32_t bits) {
+    for (uint32_t i = 0; i < bits; ++i) {
+      if (count_ % 8 == 0) out_ += '\0';
+      if (value >> i & 1) out_.back() = static_cast<char>(out_.back() | 1 << (count_ % 8));
+      ++count_;
+    }
+    return *this;
+  }
+  // A Huffman code goes most significant bit first.
+  BitWriter& Code(uint32_t code, uint32_t bits) {
+    for (uint32_t i = bits; i-- > 0;) Put(code >> i & 1, 1);
+    return *this;
+  }
+  std::string str() const { return out_; }
+
+ private:
+  std::string out_;
+  uint32_t count_ = 0;
+};
+
+struct Result {
+  int32_t code;
+  std::string output;
+};
+
+Result RunInflate(const std::string& input) {
+  MemoryPort port(input);
+  std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
+  media::DecodeStream stream(port, window.data());
+  const int32_t code = media::Inflate(stream);
+  return {code, port.output};
+}
+
+std::string ZlibDeflate(const std::string& data, int level, int strategy = Z_DEFAULT_STRATEGY) {
+  z_stream z{};
+  deflateInit2(&z, level, Z_DEFLATED, -15, 9, strategy);
+  std::string out(deflateBound(&z, data.size()) + 16, '\0');
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+  z.avail_in = static_cast<uInt>(data.size());
+  z.next_out = reinterpret_cast<Bytef*>(out.data());
+  z.avail_out = static_cast<uInt>(out.size());
+  deflate(&z, Z_FINISH);
+  out.resize(z.total_out);
+  deflateEnd(&z);
+  return out;
+}
+
+TEST(Inflate, AgreesWithZlibOnVariedDataLevelsAndStrategies) {
+  std::mt19937 rng(7);
+  std::vector<std::string> samples = {"", "a", std::string(100000, 'z')};
+  std::string text, mixed;
+  const char* words[] = {"setup ", "vortel ", "database ", "\r\n", "alias ", "0123 "};
+  while (text.size() < 300000) text += words[rng() % 6];
+  for (int i = 0; i < 200000; ++i) mixed += static_cast<char>(i % 3 ? rng() : i / 100);
+  samples.push_back(text);
+  samples.push_back(mixed);
+  for (const std::string& data : samples) {
+    for (int level : {0, 1, 6, 9}) {
+      for (int strategy : {Z_DEFAULT_STRATEGY, Z_FIXED, Z_HUFFMAN_ONLY, Z_RLE}) {
+        const Result r = RunInflate(ZlibDeflate(data, level, strategy));
+        ASSERT_EQ(r.code, 0) << data.size() << " " << level << " " << strategy;
+        ASSERT_TRUE(r.output == data) << data.size() << " " << level << " " << strategy;
+      }
+    }
+  }
+}
+
+TEST(Inflate, FlushesWholeWorkBuffersThenTheRest) {
+  const std::string data(100000, 'q');
+  MemoryPort port(ZlibDeflate(data, 9) + "trailing bytes are left alone");
+  std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
+  media::DecodeStream stream(port, window.data());
+  ASSERT_EQ(media::Inflate(stream), 0);
+  EXPECT_EQ(port.flushes, (std::vector<uint32_t>{32768, 32768, 32768, 1696}));
+}
+
+TEST(Inflate, DamagedStreamsGiveTheirCodes) {
+  // Reserved block type.
+  EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(3, 2).str()).code, -4);
+  // Stored block whose length and complement disagree.
+  EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(0, 2).Put(0, 5).Put(5, 16).Put(5, 16).str()).code,
+            -4);
+  // A stored block cut short, and a fixed block without its end code.
+  EXPECT_EQ(
+      RunInflate(BitWriter().Put(1, 1).Put(0, 2).Put(0, 5).Put(5, 16).Put(~5u, 16).str()).code, -3);
+  EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(1, 2).Code(0x30 + 'A', 8).str()).code, -3);
+  // Fixed block using distance code 30.
+  EXPECT_EQ(RunInflate(BitWriter()
+                           .Put(1, 1)
+                           .Put(1, 2)
+                           .Code(0x30 + 'A', 8)
+                           .Code(1, 7)  // length 3
+                           .Code(30, 5)
+                           .Code(0, 7)
+                           .str())
+                .code,
+            -4);
+
+  // Dynamic headers: code-length codes for symbols 16, 17, 18 and 0, then repeats that run
+  // past the 258 announced lengths.
+  const auto dynamic = [](uint32_t l16, uint32_t l17, uint32_t l18) {
+    BitWriter w;
+    w.Put(1, 1).Put(2, 2).Put(0, 5).Put(0, 5).Put(0, 4);
+    w.Put(l16, 3).Put(l17, 3).Put(l18, 3).Put(1, 3);
+    return w;
+  };
+  BitWriter w16 = dynamic(1, 0, 0);  // symbol 0 = "0", 16 = "1"
+  for (int i = 0; i < 257; ++i) w16.Code(0, 1);
+  w16.Code(1, 1).Put(0, 2);
+  EXPECT_EQ(RunInflate(w16.str()).code, 1);
+  BitWriter w17 = dynamic(0, 1, 0);  // 0 = "0", 17 = "1"
+  for (int i = 0; i < 256; ++i) w17.Code(0, 1);
+  w17.Code(1, 1).Put(7, 3);
+  EXPECT_EQ(RunInflate(w17.str()).code, 1);
+  BitWriter w18 = dynamic(0, 0, 1);  // 0 = "0", 18 = "1"
+  w18.Code(1, 1).Put(127, 7).Code(1, 1).Put(127, 7);
+  EXPECT_EQ(RunInflate(w18.str()).code, -4);
+  // Code 16 with nothing to repeat.
+  EXPECT_EQ(RunInflate(dynamic(1, 0, 0).Code(1, 1).Put(0, 2).str()).code, -4);
+}
+
+int32_t RunExplode(const std::string& input, bool literals, uint32_t size, std::string* out) {
+  MemoryPort port(input);
+  std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
+  media::DecodeStream stream(port, window.data());
+  const int32_t code =
+      media::Explode(stream, {false, literals, static_cast<uint32_t>(input.size()), size});
+  if (out) *out = port.output;
+  return code;
+}
+
+// 64 codes of length 6: one byte 0xF5 (16 codes, length 6) four times.
+std::string EvenTree() {
+  return std::string("\x03\xF5\xF5\xF5\xF5", 5);
+}
+
+TEST(Explode, DecodesRawLiteralsAndMatchesBeforeTheStartAsZeros) {
+  BitWriter w;
+  w.Put(1, 1).Put('A', 8);
+  // Codes are handed out from the last symbol down: symbol 63 gets 000000, symbol 0 111111.
+  w.Put(0, 1).Put(0, 6).Code(63, 6).Code(63, 6);  // distance 1, length 2
+  const std::string trees = EvenTree() + EvenTree();
+  std::string out;
+  EXPECT_EQ(RunExplode(trees + w.str(), false, 3, &out), 0);
+  EXPECT_EQ(out, "AAA");
+  BitWriter far;
+  far.Put(0, 1).Put(9, 6).Code(63, 6).Code(63, 6);  // distance 10, nothing written yet
+  EXPECT_EQ(RunExplode(trees + far.str(), false, 2, &out), 0);
+  EXPECT_EQ(out, std::string(2, '\0'));
+}
+
+TEST(Explode, InconsistentTreesAreFormatErrors) {
+  // Too few lengths, too many, and lengths that over-subscribe the code space.
+  EXPECT_EQ(RunExplode(std::string("\x00\x00", 2) + EvenTree(), false, 1, nullptr), -4);
+  EXPECT_EQ(RunExplode(std::string("\x04\xF5\xF5\xF5\xF5\xF5", 6) + EvenTree(), false, 1, nullptr),
+            -4);
+  EXPECT_EQ(RunExplode(std::string("\x03\xF0\xF0\xF0\xF0", 5) + EvenTree(), false, 1, nullptr), -4);
+  // Input that ends before the output is complete.
+  EXPECT_EQ(RunExplode(EvenTree() + EvenTree(), false, 5, nullptr), -3);
+}
+
+int32_t RunUnshrink(const std::string& input, std::string* out) {
+  MemoryPort port(input);
+  std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
+  media::DecodeStream stream(port, window.data());
+  auto area = std::make_unique<media::UnshrinkArea>();
+  const int32_t code = media::Unshrink(stream, *area, static_cast<uint32_t>(input.size()));
+  if (out) *out = port.output;
+  return code;
+}
+
+TEST(Unshrink, DecodesCodesWideningAndTheCodeBeingDefined) {
+  BitWriter w;
+  // "a", "b", 257 ("ab"), then 259, the entry being defined ("ab" + "a"), widen, 'c' at 10 bits.
+  w.Put('a', 9).Put('b', 9).Put(257, 9).Put(259, 9).Put(256, 9).Put(1, 9).Put('c', 10);
+  std::string out;
+  EXPECT_EQ(RunUnshrink(w.str(), &out), 0);
+  EXPECT_EQ(out, "abababac");
+}
+
+TEST(Unshrink, DamagedStreamsAreFormatErrors) {
+  EXPECT_EQ(RunUnshrink(BitWriter().Put('a', 9).Put(256, 9).Put(3, 9).str(), nullptr), -4);
+  EXPECT_EQ(RunUnshrink(BitWriter().Put('a', 9).Put(300, 9).str(), nullptr), -4);
+  EXPECT_EQ(RunUnshrink(BitWriter().Put(257, 9).str(), nullptr), -4);
+  BitWriter wide;
+  wide.Put('a', 9);
+  for (uint32_t width = 9; width <= 13; ++width) wide.Put(256, width).Put(1, width);
+  EXPECT_EQ(RunUnshrink(wide.str(), nullptr), -4);
+  // After a partial clear the leaf 257 is free again; using it before redefinition fails.
+  BitWriter cleared;
+  cleared.Put('a', 9).Put('b', 9).Put(256, 9).Put(2, 9).Put(258, 9);
+  EXPECT_EQ(RunUnshrink(cleared.str(), nullptr), -4);
+}
+
+}  // namespace
