@@ -115,7 +115,7 @@ TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) {
     std::string text = lines_.Text();
     if (text.size() >= 2) text.resize(text.size() - 2);  // no empty line after the last
     try {
-      TCustomEdit::SetText(text);
+      SetText(text);
     } catch (...) {
       syncing_ = false;
       throw;
@@ -132,7 +132,16 @@ void TMemo::CreateParams(TCreateParams& p) {
   if (VerticalScrollBar) p.Style |= WS_VSCROLL;
 }
 
+void TMemo::SetText(const std::string& text) {
+  // A multi-line edit does not always report text set from outside; report it once.
+  changed_ = false;
+  const bool differs = text != GetText();
+  TCustomEdit::SetText(text);
+  if (differs && !changed_) Change();
+}
+
 void TMemo::Change() {
+  changed_ = true;
   if (!syncing_) {
     syncing_ = true;
     lines_.SetText(GetText());

@@ -60,6 +60,7 @@ class TMemo : public TCustomEdit {
   bool WantReturns = true;
   bool VerticalScrollBar = false;
   bool WantsKey(uint16_t key) const override { return key == VK_RETURN && WantReturns; }
+  void SetText(const std::string& text) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -68,6 +69,7 @@ class TMemo : public TCustomEdit {
  private:
   TStringList lines_;
   bool syncing_ = false;
+  bool changed_ = false;
 };
 
 enum TComboBoxStyle : uint8_t { csDropDown, csDropDownList };

@@ -32,8 +32,8 @@ class InstallProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     DeleteFileA(kLog);
-    ASSERT_TRUE(CopyFileA((BinDir() + "INSTALL.EXE").c_str(), dir.File("INSTALL.EXE").c_str(),
-                          FALSE));
+    ASSERT_TRUE(
+        CopyFileA((BinDir() + "INSTALL.EXE").c_str(), dir.File("INSTALL.EXE").c_str(), FALSE));
   }
   void TearDown() override { DeleteFileA(kLog); }
   int Run(const std::string& arguments) {

@@ -21,8 +21,7 @@ inline int RunProcess(const std::string& command_line, DWORD timeout_ms = 60000)
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   std::string cmd = command_line;
-  if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                      &pi))
+  if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
     return -1;
   DWORD code = static_cast<DWORD>(-1);
   if (WaitForSingleObject(pi.hProcess, timeout_ms) == WAIT_OBJECT_0) {
