@@ -62,7 +62,7 @@ class TCheckBox : public TButtonControl {
   bool DialogChar(char key) override;
 
  protected:
-  DWORD ButtonStyle() const override { return BS_CHECKBOX; }
+  DWORD ButtonStyle() const override { return AllowGrayed ? BS_3STATE : BS_CHECKBOX; }
   void InitWindow() override;
   void Clicked() override { Toggle(); }
 

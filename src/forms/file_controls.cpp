@@ -84,6 +84,7 @@ void TDirectoryListBox::SetDirectory(const std::string& path) {
   entries_ = std::move(entries);
   current_ = current;
   FillList();
+  if (drive_combo_) drive_combo_->ShowDrive(Drive());
   if (changed && OnChange) OnChange(this);
 }
 
@@ -250,16 +251,26 @@ void TDriveComboBox::SetDrive(char drive) {
 }
 
 void TDriveComboBox::SetDirList(TDirectoryListBox* list) {
-  if (dir_list_) RemoveFreeNotification(dir_list_);
+  if (dir_list_) {
+    dir_list_->drive_combo_ = nullptr;
+    RemoveFreeNotification(dir_list_);
+  }
   dir_list_ = list;
   if (list) {
     FreeNotification(list);
-    drive_ = static_cast<char>(std::tolower(static_cast<unsigned char>(list->Drive())));
-    if (!drives_.empty()) {
-      const auto it = std::find(drives_.begin(), drives_.end(), drive_);
-      if (it != drives_.end()) SetItemIndex(static_cast<int>(it - drives_.begin()));
-    }
+    list->drive_combo_ = this;
+    ShowDrive(list->Drive());
   }
+}
+
+void TDriveComboBox::ShowDrive(char drive) {
+  drive_ = static_cast<char>(std::tolower(static_cast<unsigned char>(drive)));
+  const auto it = std::find(drives_.begin(), drives_.end(), drive_);
+  if (it != drives_.end()) SetItemIndex(static_cast<int>(it - drives_.begin()));
+}
+
+TDriveComboBox::~TDriveComboBox() {
+  if (dir_list_) dir_list_->drive_combo_ = nullptr;
 }
 
 void TDriveComboBox::Notification(TComponent* component) {

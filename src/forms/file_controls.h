@@ -8,6 +8,8 @@
 
 // The path of the current directory as a tree: its ancestors open, its subdirectories below.
 // Double click or Enter opens the selected entry.
+class TDriveComboBox;
+
 class TDirectoryListBox : public TWinControl {
  public:
   explicit TDirectoryListBox(TComponent* owner);
@@ -46,6 +48,8 @@ class TDirectoryListBox : public TWinControl {
   };
   void FillList();
   std::string PathOf(int index) const;
+  friend class TDriveComboBox;
+  TDriveComboBox* drive_combo_ = nullptr;  // shows this list's drive
 
   std::string directory_;
   std::vector<Entry> entries_;
@@ -56,6 +60,7 @@ class TDirectoryListBox : public TWinControl {
 class TDriveComboBox : public TComboBox {
  public:
   explicit TDriveComboBox(TComponent* owner);
+  ~TDriveComboBox() override;
   char Drive() const { return drive_; }
   // Throws when the drive does not exist or cannot be read; the selection stays.
   void SetDrive(char drive);
@@ -70,6 +75,9 @@ class TDriveComboBox : public TComboBox {
 
  private:
   void FillDrives();
+  // Selects a drive without touching the directory list.
+  void ShowDrive(char drive);
+  friend class TDirectoryListBox;
   char drive_ = 'c';
   std::vector<char> drives_;
   TDirectoryListBox* dir_list_ = nullptr;

@@ -181,6 +181,7 @@ TEST(FormsFileControls, DirectoryListShowsThePathAndOpensEntries) {
   list->SetDirectory(root + "\\");
   EXPECT_EQ(list->Directory(), root);
   EXPECT_EQ(changes, 1);
+  EXPECT_EQ(drives->Drive(), static_cast<char>(tolower(root[0])));  // follows the list
   const int n = list->ItemCount();
   ASSERT_GE(n, 3);
   EXPECT_EQ(list->ItemText(n - 2), "Alfa");  // subdirectories sorted, files left out
