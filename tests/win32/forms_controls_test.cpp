@@ -208,3 +208,97 @@ TEST(FormsFileControls, DirectoryListShowsThePathAndOpensEntries) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FormsMouse, GraphicControlsGetTheirParentsMouseMessages) {
+  auto f = NewForm();
+  f->Show();
+  auto* image = Place<TImage>(*f, 100, 100, 40, 30);
+  std::vector<std::string> events;
+  image->OnMouseEnter = [&](TObject*) { events.push_back("enter"); };
+  image->OnMouseLeave = [&](TObject*) { events.push_back("leave"); };
+  image->OnMouseDown = [&](TObject*, TMouseButton b, TShiftState, int x, int y) {
+    events.push_back("down " + std::to_string(b) + " " + std::to_string(x) + "," +
+                     std::to_string(y));
+  };
+  image->OnClick = [&](TObject*) { events.push_back("click"); };
+  HWND h = f->Handle();
+  SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(110, 105));
+  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 105));
+  SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(111, 106));
+  // Released outside: no click.
+  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 105));
+  SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"enter", "down 0 10,5", "click", "down 0 10,5", "leave"}));
+  // A disabled graphic control leaves the mouse to its parent.
+  image->SetEnabled(false);
+  int form_downs = 0;
+  f->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++form_downs; };
+  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 105));
+  SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(110, 105));
+  EXPECT_EQ(form_downs, 1);
+  f->Hide();
+}
+
+TEST(FormsKeyboard, LabelAcceleratorFocusesItsControl) {
+  auto f = NewForm();
+  f->Show();
+  auto* first = Place<TEdit>(*f, 80, 10, 100, 21);
+  auto* label = Place<TLabel>(*f, 10, 40, 60, 16);
+  label->SetCaption("&Date:");
+  auto* edit = Place<TEdit>(*f, 80, 40, 100, 21);
+  label->SetFocusControl(edit);
+  first->SetFocus();
+  testing_support::PressAlt('d');
+  Application.ProcessMessages();
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_EQ(f->ActiveControl(), edit);
+  // A letter typed into an edit is text, not an accelerator.
+  first->SetFocus();
+  PostMessageA(first->Handle(), WM_CHAR, 'd', 1);
+  Application.ProcessMessages();
+  EXPECT_TRUE(first->Focused());
+  EXPECT_EQ(first->Text(), "d");
+  f->Hide();
+}
+
+TEST(FormsLifetime, ClosedFormsHideOrFreeThemselves) {
+  TForm* f = CreateForm<TForm>(&Application);
+  bool freed = false;
+  struct TWatch : TComponent {
+    TWatch(TComponent* o, bool& flag) : TComponent(o), flag_(flag) {}
+    ~TWatch() override { flag_ = true; }
+    bool& flag_;
+  };
+  new TWatch(f, freed);
+  f->Show();
+  f->Close();  // hidden by default
+  EXPECT_FALSE(f->Visible());
+  EXPECT_FALSE(IsWindowVisible(f->Handle()));
+  f->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+  f->Show();
+  f->Close();
+  EXPECT_FALSE(freed);  // freed once the current message is done
+  Application.ProcessMessages();
+  EXPECT_TRUE(freed);
+  EXPECT_EQ(Application.ComponentCount(), 0);
+}
+
+TEST(FormsLayout, ScalingMovesChildrenAndFonts) {
+  auto f = NewForm();
+  auto* panel = Place<TPanel>(*f, 10, 20, 100, 40);
+  auto* label = new TLabel(f.get());
+  label->SetAutoSize(false);
+  label->SetBounds(4, 6, 30, 10);
+  label->SetParent(panel);
+  f->Font().SetHeight(-11);
+  f->ScaleBy(2, 1);
+  EXPECT_EQ(panel->BoundsRect(), Bounds(20, 40, 200, 80));
+  EXPECT_EQ(label->BoundsRect(), Bounds(8, 12, 60, 20));
+  EXPECT_EQ(label->Font().Height(), -22);  // follows its parents' font
+}
+
+}  // namespace
