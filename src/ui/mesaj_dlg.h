@@ -4,18 +4,14 @@
 #include <cstdint>
 #include <string>
 
+#include "forms/basic_types.h"
+
 enum TMsgDlgType : uint8_t {
   mtWarning = 0,
   mtError = 1,
   mtInformation = 2,
   mtConfirmation = 3,
   mtCustom = 4,
-};
-
-enum TAlignment : uint8_t {
-  taLeftJustify = 0,
-  taRightJustify = 1,
-  taCenter = 2,
 };
 
 // Button positions in the 16-bit button set.
@@ -41,10 +37,6 @@ constexpr TMsgDlgButtons kButtonsOK = Btn(mbOK);
 constexpr TMsgDlgButtons kButtonsCancel = Btn(mbCancel);
 constexpr TMsgDlgButtons kButtonsOKCancel = Btn(mbOK) | Btn(mbCancel);
 constexpr TMsgDlgButtons kButtonsYesNo = Btn(mbYes) | Btn(mbNo);
-
-// Modal results.
-constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
-              mrNo = 7, mrAll = 8;
 
 // Appended to every message while not empty.
 extern std::string MessageSuffix;

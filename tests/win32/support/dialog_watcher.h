@@ -16,6 +16,8 @@ namespace testing_support {
 struct SeenDialog {
   std::string caption;
   std::string text;  // the texts of its static controls, joined by '|'
+  int buttons = 0;
+  bool error_icon = false;  // shows the system's error (hand) icon
 };
 
 class DialogWatcher {
@@ -42,10 +44,15 @@ class DialogWatcher {
   static BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
     char cls[64] = "";
     GetClassNameA(child, cls, sizeof cls);
+    auto* d = reinterpret_cast<SeenDialog*>(param);
     if (lstrcmpiA(cls, "Static") == 0) {
-      auto* text = reinterpret_cast<std::string*>(param);
       const std::string t = WindowText(child);
-      if (!t.empty()) *text += (text->empty() ? "" : "|") + t;
+      if (!t.empty()) d->text += (d->text.empty() ? "" : "|") + t;
+      const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+      if (icon && icon == LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_HAND)))
+        d->error_icon = true;
+    } else if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(child)) {
+      ++d->buttons;
     }
     return TRUE;
   }
@@ -58,7 +65,7 @@ class DialogWatcher {
     if (pid == self->process_ && IsWindowVisible(w) && lstrcmpA(cls, "#32770") == 0 &&
         !self->answered_.count(w)) {
       SeenDialog d{WindowText(w), ""};
-      EnumChildWindows(w, &CollectStatic, reinterpret_cast<LPARAM>(&d.text));
+      EnumChildWindows(w, &CollectStatic, reinterpret_cast<LPARAM>(&d));
       {
         std::lock_guard<std::mutex> lock(self->mutex_);
         self->seen_.push_back(d);
