@@ -163,3 +163,42 @@ TEST(MessageKind, DefaultCaptionsAndIcons) {
 }
 
 }  // namespace
+
+#include "ui/message_shortcuts.h"
+
+namespace {
+
+TEST(MessageShortcuts, ThreeIconClicksSwitchAutomaticDismissal) {
+  AutoDismissSwitches s;
+  int clicks = 0;
+  EXPECT_EQ(OnMessageIconClick(clicks, 1, true, s), IconClickAction::kNone);
+  EXPECT_EQ(OnMessageIconClick(clicks, 1, true, s), IconClickAction::kNone);
+  EXPECT_EQ(OnMessageIconClick(clicks, 1, true, s), IconClickAction::kCloseWithIgnore);
+  EXPECT_EQ(s.close_single, 1);
+  EXPECT_EQ(s.press_default, 0);
+
+  // A later one-button message closes itself on the second 300 ms tick.
+  AutoDismissPlan plan = PlanAutoDismissal(s, 1, true);
+  EXPECT_EQ(plan.action, AutoDismissal::kCloseSingle);
+  EXPECT_EQ(plan.period_ms, 300);
+  EXPECT_FALSE(AutoDismissTick(plan.initial_tag));
+  EXPECT_TRUE(AutoDismissTick(plan.initial_tag));
+  EXPECT_EQ(PlanAutoDismissal(s, 2, true).action, AutoDismissal::kNone);
+  EXPECT_EQ(PlanAutoDismissal(s, 1, false).action, AutoDismissal::kNone);
+
+  // Three more clicks switch it off again.
+  clicks = 0;
+  for (int i = 0; i < 3; ++i) OnMessageIconClick(clicks, 1, true, s);
+  EXPECT_EQ(s.close_single, 0);
+
+  // On a message with two buttons the clicks press the default and arm default-pressing.
+  clicks = 2;
+  EXPECT_EQ(OnMessageIconClick(clicks, 2, true, s), IconClickAction::kPressDefault);
+  EXPECT_EQ(s.press_default, 1);
+  EXPECT_EQ(PlanAutoDismissal(s, 3, true).action, AutoDismissal::kPressDefault);
+  clicks = 2;
+  EXPECT_EQ(OnMessageIconClick(clicks, 2, false, s), IconClickAction::kNone);
+  EXPECT_EQ(s.press_default, 0);
+}
+
+}  // namespace
