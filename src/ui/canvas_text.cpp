@@ -42,10 +42,9 @@ void DrawAcceleratorText(TCanvas& canvas, const std::string& text, const TRect& 
   draw_piece(parts.before, canvas.TextWidth(parts.before));
 
   const TFontStyles style = font.Style();
-  if (highlight == font_color)
-    font.SetStyle(style ^ fsUnderline);
-  else
-    font.SetColor(highlight);
+  const AcceleratorKeyLook look = KeyLook(font_color, style & fsUnderline, highlight);
+  font.SetColor(look.color);
+  font.SetStyle(look.underline ? style | fsUnderline : style & ~fsUnderline);
   const int key_width = canvas.TextWidth(parts.key);
   draw_piece(focused ? "&" + parts.key : parts.key, key_width);
 
