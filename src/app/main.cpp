@@ -5,11 +5,15 @@
 #include "app/debug_dialog.h"
 #include "app/debug_log.h"
 #include "app/startup.h"
+#include "ui/toolkit.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   DebugInitialize();
+  StartToolkit();
   InstallDebugDialog();
   std::vector<std::string> arguments;
   for (int i = 0; i < __argc; ++i) arguments.emplace_back(__argv[i]);
-  return RunStartup(arguments);
+  const int exit_code = RunStartup(arguments);
+  StopToolkit();
+  return exit_code;
 }

@@ -1,10 +1,14 @@
 // Shows a form with every kind of control of the window framework. With "--screenshot FILE"
-// it writes what the screen shows of the form to FILE (BMP) and ends.
+// it writes what the screen shows of the form to FILE (BMP) and ends. "--toolkit" first shows
+// the toolkit's painted controls instead.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "forms/forms.h"
+#include "toolkit_gallery.h"
+#include "ui/toolkit.h"
 
 namespace {
 
@@ -133,9 +137,16 @@ bool Screenshot(TForm& form, const std::string& path) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {
   try {
     Application.SetTitle("Galerie");
-    TGallery* gallery = CreateForm<TGallery>(&Application);
+    StartToolkit();
+    std::string args = command_line ? command_line : "";
+    const std::string toolkit = "--toolkit";
+    const bool show_toolkit = args.rfind(toolkit, 0) == 0;
+    if (show_toolkit) {
+      args.erase(0, toolkit.size());
+      args.erase(0, std::min(args.size(), args.find_first_not_of(' ')));
+    }
+    TForm* gallery = show_toolkit ? CreateToolkitGallery() : CreateForm<TGallery>(&Application);
     Application.SetMainForm(gallery);
-    const std::string args = command_line ? command_line : "";
     const std::string flag = "--screenshot ";
     if (args.rfind(flag, 0) == 0) {
       gallery->Show();
