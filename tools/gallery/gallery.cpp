@@ -1,13 +1,12 @@
 // Shows a form with every kind of control of the window framework. With "--screenshot FILE"
-// it writes what the screen shows of the form to FILE (BMP) and ends. "--toolkit" first shows
+// it writes what the screen shows of the form to FILE (BMP) and ends. "--painted" first shows
 // the toolkit's painted controls instead.
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 
 #include "forms/forms.h"
-#include "toolkit_gallery.h"
+#include "painted_gallery.h"
 #include "ui/toolkit.h"
 
 namespace {
@@ -139,13 +138,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {
     Application.SetTitle("Galerie");
     StartToolkit();
     std::string args = command_line ? command_line : "";
-    const std::string toolkit = "--toolkit";
-    const bool show_toolkit = args.rfind(toolkit, 0) == 0;
-    if (show_toolkit) {
-      args.erase(0, toolkit.size());
-      args.erase(0, std::min(args.size(), args.find_first_not_of(' ')));
+    const std::string painted = "--painted";
+    const bool show_painted = args.rfind(painted, 0) == 0;
+    if (show_painted) {
+      const size_t rest = args.find_first_not_of(' ', painted.size());
+      args = rest == std::string::npos ? std::string() : args.substr(rest);
     }
-    TForm* gallery = show_toolkit ? CreateToolkitGallery() : CreateForm<TGallery>(&Application);
+    TForm* gallery = show_painted ? CreatePaintedGallery() : CreateForm<TGallery>(&Application);
     Application.SetMainForm(gallery);
     const std::string flag = "--screenshot ";
     if (args.rfind(flag, 0) == 0) {

@@ -1,4 +1,4 @@
-#include "toolkit_gallery.h"
+#include "painted_gallery.h"
 
 #include "ui/canvas_text.h"
 #include "ui/painted_panel.h"
@@ -7,9 +7,9 @@
 
 namespace {
 
-class TToolkitGallery : public TTitleForm {
+class TPaintedGallery : public TTitleForm {
  public:
-  explicit TToolkitGallery(TComponent* owner) : TTitleForm(owner) {
+  explicit TPaintedGallery(TComponent* owner) : TTitleForm(owner) {
     SetBorderStyle(bsDialog);
     SetClientWidth(640);
     SetClientHeight(470);
@@ -122,6 +122,6 @@ class TToolkitGallery : public TTitleForm {
 
 }  // namespace
 
-TForm* CreateToolkitGallery() {
-  return CreateForm<TToolkitGallery>(&Application);
+TForm* CreatePaintedGallery() {
+  return CreateForm<TPaintedGallery>(&Application);
 }
