@@ -242,15 +242,6 @@ TEST(UiBaseForms, FreedButtonIsDroppedFromTheList) {
   EXPECT_FALSE(page->BNext->Enabled());
   EnableWindow(page->Handle(), TRUE);
   EXPECT_TRUE(page->BNext->Enabled());
-
-  // Out of range: nothing, false, ignored.
-  TButtonList list;
-  list.Add(page->BNext, true);
-  EXPECT_EQ(list.Button(1), nullptr);
-  EXPECT_FALSE(list.SavedState(5));
-  list.SetSavedState(-1, true);
-  EXPECT_TRUE(list.SavedState(0));
-  EXPECT_EQ(list.Capacity(), 16);
 }
 
 TEST(UiBaseForms, RightClickOverAnyFormAnswersTheMessageWithEnter) {
