@@ -65,6 +65,10 @@ void DebugOpen(const std::string& file_name, const std::string& tag) {
   debug_tag = tag;
 }
 
+bool DebugSessionOpen() {
+  return DebugEnabled && !log_file.empty();
+}
+
 void DebugClose() {
   if (DebugEnabled) DebugWrite("End debug session: " + debug_tag + " - " + date_source());
   DebugEnabled = false;

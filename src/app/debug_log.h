@@ -17,6 +17,8 @@ void DebugNote(const std::string& text);
 // Shows the message dialog, then writes an error note while the log is on.
 void DebugError(const std::string& message, int32_t code);
 void DebugWrite(const std::string& content);
+// The log is on and a session has named its file, so that lines have somewhere to go.
+bool DebugSessionOpen();
 
 // The dialog of DebugError; the start-up installs the message dialog, which lives above this
 // module. The text is the message, CR and the code.

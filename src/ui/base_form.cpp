@@ -48,6 +48,7 @@ TMForm::TMForm(TComponent* owner, CreateNew) : TForm(owner) {}
 
 TMForm::~TMForm() {
   MarkDestroying();
+  // A part that fails to go is named, and the rest of the form still goes.
   try {
     DestroyComponents();
   } catch (...) {

@@ -48,9 +48,12 @@ ScreenRect TaskbarRect() {
 void StartToolkit() {
   ToolkitState& s = State();
   if (s.started) return;
-  // The title bar's unit comes up first; its markers open the toolkit's part of the log.
-  DebugBegin("Title init");
-  DebugEnd("Title init");
+  // The title bar's markers; before the first session there is no file to take them, and
+  // writing to none would switch the log off for the whole run.
+  if (DebugSessionOpen()) {
+    DebugBegin("Title init");
+    DebugEnd("Title init");
+  }
   s.empty = std::make_unique<TBitmap>();
   s.high_colour = Screen.BitsPerPixel() > 8;
   Mesaj = CreateForm<TMesaj>(nullptr, s.high_colour, os::DirectoryOf(os::ProgramPath()));

@@ -1,6 +1,7 @@
 // Toolkit start-up, the glyph library, the work area and the two ways captions are drawn.
 #include <gtest/gtest.h>
 
+#include "app/debug_log.h"
 #include "support/pixels.h"
 #include "support/temp_dir.h"
 #include "ui/canvas_text.h"
@@ -72,6 +73,23 @@ TEST(UiToolkit, LibraryOnAPaletteScreenKeepsPicturesAndReadsTheThemeBesideThePro
   testing_support::TempDir empty;
   std::unique_ptr<TMesaj> plain(CreateForm<TMesaj>(nullptr, true, empty.str()));
   EXPECT_EQ(plain->Theme()[1].panel_gradient_start, 0xB1B17A);
+}
+
+TEST(UiToolkit, TitleMarkersGoOnlyIntoAnOpenSession) {
+  // Switched on by a marker file but with no session yet: the log must stay on.
+  DebugEnabled = true;
+  StartToolkit();
+  StopToolkit();
+  EXPECT_TRUE(DebugEnabled);
+
+  testing_support::TempDir dir;
+  DebugOpen(dir.File("vortinst.log"), "TEST");
+  StartToolkit();
+  StopToolkit();
+  DebugClose();
+  const std::string log = dir.Read("vortinst.log");
+  EXPECT_NE(log.find("BEGIN => Title init"), std::string::npos) << log;
+  EXPECT_NE(log.find("END <- Title init"), std::string::npos) << log;
 }
 
 // A stand-in taskbar window at a given place, found as the system's would be.
