@@ -53,9 +53,9 @@ class Runner {
   std::string Do(const Action& a) {
     switch (a.verb) {
       case Verb::kWaitWindow:
-        return WaitFor(a.text, &FindWindowByCaption, "a window with the caption");
+        return WaitFor(a.text, &FindWindowByCaption, "window with the caption");
       case Verb::kWaitText:
-        return WaitFor(a.text, &FindWindowShowing, "a window showing");
+        return WaitFor(a.text, &FindWindowShowing, "window showing");
       case Verb::kWaitGone:
         return Poll(timeout_ms_, [&] { return !FindWindowShowing(TakeDesktop(), a.text); })
                    ? ""
