@@ -17,13 +17,14 @@ TEST(WizdriveScript, ReadsEachActionWithItsArguments) {
       "key alt+c\n"
       "shot page-1 window\n"
       "click-at 10 -4\n"
+      "click-mouse \"O&K\"\n"
       "disk 2\n"
       "wait-exit INSTVORT.EXE\n"
       "click \"#1\"\n"
       "sleep 0\n"
       "dump");
   ASSERT_EQ(s.error, "");
-  ASSERT_EQ(s.actions.size(), 13u);
+  ASSERT_EQ(s.actions.size(), 14u);
   const auto& a = s.actions;
   EXPECT_EQ(a[0].verb, Verb::kTimeout);
   EXPECT_EQ(a[0].milliseconds, 2500);
@@ -43,13 +44,15 @@ TEST(WizdriveScript, ReadsEachActionWithItsArguments) {
   EXPECT_TRUE(a[6].whole_window);
   EXPECT_EQ(a[7].x, 10);
   EXPECT_EQ(a[7].y, -4);
-  EXPECT_EQ(a[8].verb, Verb::kDisk);
-  EXPECT_EQ(a[8].x, 2);
-  EXPECT_EQ(a[9].text, "INSTVORT.EXE");
-  EXPECT_EQ(a[10].text, "#1");  // a hash inside quotes is text
-  EXPECT_EQ(a[11].milliseconds, 0);
-  EXPECT_EQ(a[12].verb, Verb::kDump);
-  EXPECT_EQ(a[12].line, 15);
+  EXPECT_EQ(a[8].verb, Verb::kClickMouse);
+  EXPECT_EQ(a[8].text, "O&K");
+  EXPECT_EQ(a[9].verb, Verb::kDisk);
+  EXPECT_EQ(a[9].x, 2);
+  EXPECT_EQ(a[10].text, "INSTVORT.EXE");
+  EXPECT_EQ(a[11].text, "#1");  // a hash inside quotes is text
+  EXPECT_EQ(a[12].milliseconds, 0);
+  EXPECT_EQ(a[13].verb, Verb::kDump);
+  EXPECT_EQ(a[13].line, 16);
 }
 
 TEST(WizdriveScript, RefusesABadLineNamingIt) {

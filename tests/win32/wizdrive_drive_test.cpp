@@ -91,6 +91,7 @@ TEST_F(WizdriveTest, ClicksButtonsRadioItemsAndPaintedControlsAndTypesIntoFields
       "click \"LOCAL\"              # contained in the item's text\n"
       "click \" CLIEN&T    - programul va folosi o baza de date aflata la distanta\"\n"
       "click \"&Painted\"           # a control that draws itself: the mouse\n"
+      "click-mouse \"&Painted\"     # the real mouse\n"
       "type \"Director program:\" \"C:\\Win Vort\"\n"
       "type 2 \"D:\\Date\"\n"
       "expect-field 1 \"C:\\Win Vort\"\n"
@@ -102,7 +103,7 @@ TEST_F(WizdriveTest, ClicksButtonsRadioItemsAndPaintedControlsAndTypesIntoFields
       "wait-exit WIZTARGET.EXE\n");
   EXPECT_EQ(run.code, 0) << run.output;
   EXPECT_EQ(Events(),
-            "ready\r\nradio 0\r\nradio 2\r\npainted\r\n"
+            "ready\r\nradio 0\r\nradio 2\r\npainted\r\npainted\r\n"
             "continue C:\\Win Vort|D:\\Date\r\ncontinue C:\\Win Vort|D:\\Date\r\nabandon\r\n");
   EXPECT_NE(run.output.find("  WizPaintedButton \"&Painted\""), std::string::npos) << run.output;
   const std::string shot = ReadFile(Shots() + "\\form.bmp");

@@ -39,7 +39,9 @@ class Runner {
 
   int Run(const Script& script) {
     for (const Action& a : script.actions) {
-      out_ << "wizdrive: line " << a.line << ": " << a.source << std::endl;
+      char elapsed[32];
+      snprintf(elapsed, sizeof elapsed, "%.1f s", (GetTickCount() - start_) / 1000.0);
+      out_ << "wizdrive: " << elapsed << " line " << a.line << ": " << a.source << std::endl;
       const std::string error = Do(a);
       if (!error.empty()) {
         Fail(a, error);
@@ -61,7 +63,9 @@ class Runner {
                    ? ""
                    : "\"" + a.text + "\" is still shown after " + Seconds();
       case Verb::kClick:
-        return Click(a.text);
+        return Click(a.text, false);
+      case Verb::kClickMouse:
+        return Click(a.text, true);
       case Verb::kClickAt: {
         const HWND w = Target();
         if (w == nullptr) return "no window to click in";
@@ -122,7 +126,7 @@ class Runner {
     return found ? "" : std::string("no ") + what + " \"" + text + "\" within " + Seconds();
   }
 
-  std::string Click(const std::string& caption) {
+  std::string Click(const std::string& caption, bool real_mouse) {
     std::string problem;
     const bool done = Poll(timeout_ms_, [&] {
       const Desktop desktop = TakeDesktop();
@@ -130,8 +134,12 @@ class Runner {
       problem = target.problem;
       if (target.control == nullptr) return false;
       current_ = target.window->handle;
-      ClickControl(*target.control);
-      return true;
+      if (!real_mouse) {
+        ClickControl(*target.control);
+        return true;
+      }
+      problem = ClickWithMouse(*target.control);
+      return problem.empty();
     });
     if (done) return "";
     if (problem.empty()) problem = "no enabled window shows \"" + caption + "\"";
@@ -263,6 +271,7 @@ class Runner {
   std::ostream& out_;
   std::ostream& err_;
   uintptr_t current_ = 0;
+  const DWORD start_ = GetTickCount();
 };
 
 }  // namespace

@@ -65,6 +65,7 @@ constexpr VerbInfo kVerbs[] = {
     {"wait-text", Verb::kWaitText, 1, 1, "wait-text TEXT"},
     {"wait-gone", Verb::kWaitGone, 1, 1, "wait-gone TEXT"},
     {"click", Verb::kClick, 1, 1, "click CAPTION"},
+    {"click-mouse", Verb::kClickMouse, 1, 1, "click-mouse CAPTION"},
     {"click-at", Verb::kClickAt, 2, 2, "click-at X Y"},
     {"type", Verb::kType, 2, 2, "type FIELD TEXT"},
     {"key", Verb::kKey, 1, 1, "key NAME"},

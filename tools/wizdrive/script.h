@@ -13,6 +13,7 @@ enum class Verb {
   kWaitText,     // wait-text TEXT
   kWaitGone,     // wait-gone TEXT
   kClick,        // click CAPTION
+  kClickMouse,   // click-mouse CAPTION
   kClickAt,      // click-at X Y
   kType,         // type FIELD TEXT
   kKey,          // key NAME

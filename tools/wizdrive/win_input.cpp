@@ -38,6 +38,29 @@ void ClickControl(const WindowNode& control) {
   PostMouseClick(w, POINT{client.right / 2, client.bottom / 2});
 }
 
+std::string ClickWithMouse(const WindowNode& control) {
+  HWND w = AsHwnd(control.handle);
+  SetForegroundWindow(GetAncestor(w, GA_ROOT));
+  RECT r{};
+  GetWindowRect(w, &r);
+  const POINT centre{r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2};
+  HWND there = WindowFromPoint(centre);
+  if (there != w && !IsChild(w, there)) {
+    char text[128] = "";
+    GetWindowTextA(there, text, sizeof text);
+    return std::string("the control is covered by \"") + text + "\"";
+  }
+  INPUT input[3] = {};
+  for (auto& i : input) i.type = INPUT_MOUSE;
+  input[0].mi.dx = MulDiv(centre.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input[0].mi.dy = MulDiv(centre.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  if (SendInput(3, input, sizeof(INPUT)) != 3) return "the system refused the mouse input";
+  return "";
+}
+
 void ClickAt(HWND window, int x, int y) {
   POINT point{x, y};
   HWND target = window;

@@ -15,6 +15,10 @@ namespace wizdrive {
 // control gets the mouse pressed and released over its centre.
 void ClickControl(const WindowNode& control);
 
+// Moves the pointer over the control's centre and presses and releases the real mouse button,
+// after bringing its window to the front; refuses, saying why, when something else lies there.
+std::string ClickWithMouse(const WindowNode& control);
+
 // Presses and releases the left mouse button at a point of a window's client area, on the
 // deepest control found there.
 void ClickAt(HWND window, int x, int y);

@@ -60,8 +60,8 @@ LRESULT CALLBACK FormProc(HWND w, UINT message, WPARAM wparam, LPARAM lparam) {
     } else if (id == kPainted) {
       Log("painted");
     } else if (id == kMessage) {
-      const int r = MessageBoxA(w, "introdu discul de instalare cu numarul \r2", "Atentie !",
-                                MB_OKCANCEL | MB_ICONWARNING);
+      const int r =
+          MessageBoxA(w, "introdu discul de instalare cu numarul \r2", "Atentie !", MB_OKCANCEL);
       Log("message " + std::to_string(r));
     }
     return 0;
