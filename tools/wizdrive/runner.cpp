@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 #include "text_match.h"
 #include "win_desktop.h"
@@ -59,9 +60,7 @@ class Runner {
       case Verb::kWaitText:
         return WaitFor(a.text, &FindWindowShowing, "window showing");
       case Verb::kWaitGone:
-        return Poll(timeout_ms_, [&] { return !FindWindowShowing(TakeDesktop(), a.text); })
-                   ? ""
-                   : "\"" + a.text + "\" is still shown after " + Seconds();
+        return WaitGone(a.text);
       case Verb::kClick:
         return Click(a.text, false);
       case Verb::kClickMouse:
@@ -124,6 +123,22 @@ class Runner {
       return w != nullptr;
     });
     return found ? "" : std::string("no ") + what + " \"" + text + "\" within " + Seconds();
+  }
+
+  // Waits for the windows showing the text now to close; a window that opens meanwhile with
+  // the same text (the same question asked again) is a new one and does not count.
+  std::string WaitGone(const std::string& text) {
+    std::vector<uintptr_t> showing;
+    for (const auto& w : TakeDesktop()) {
+      if (w.visible && WindowShows(w, text)) showing.push_back(w.handle);
+    }
+    const bool gone = Poll(timeout_ms_, [&] {
+      for (uintptr_t h : showing) {
+        if (IsShown(h)) return false;
+      }
+      return true;
+    });
+    return gone ? "" : "\"" + text + "\" is still shown after " + Seconds();
   }
 
   std::string Click(const std::string& caption, bool real_mouse) {
