@@ -7,7 +7,7 @@ using namespace wizdrive;
 
 TEST(WizdriveScript, ReadsEachActionWithItsArguments) {
   const Script s = ParseScript(
-      "# a fresh installation\r\n"
+      "\xEF\xBB\xBF# a fresh installation\r\n"
       "\r\n"
       "timeout 2.5\r\n"
       "wait-window \"Alegeti tipul instalarii!\"  # the first page\r\n"

@@ -178,6 +178,8 @@ std::string Fill(const VerbInfo& info, const std::vector<Token>& args, Action* a
 
 Script ParseScript(std::string_view text) {
   Script script;
+  // Editors on Windows like to start a UTF-8 file with a byte order mark.
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   int number = 0;
   size_t start = 0;
   while (start <= text.size()) {
