@@ -2,32 +2,14 @@
 #include <windows.h>
 
 #include "ui/mesaj_dlg.h"
+#include "ui/message_kind.h"
+#include "ui/message_text.h"
 
 std::string MessageSuffix;
 
-namespace {
-
-const char* DefaultCaption(TMsgDlgType type) {
-  switch (type) {
-    case mtWarning:
-      return "Atentie !";
-    case mtError:
-      return "EROARE !";
-    case mtInformation:
-      return "Informatie...";
-    case mtConfirmation:
-      return "Confirmare...";
-    default:
-      return "";
-  }
-}
-
-}  // namespace
-
 uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgType dlg_type,
                   TAlignment, TMsgDlgButtons buttons, uint8_t default_button, int32_t) {
-  std::string text = msg;
-  if (!MessageSuffix.empty()) text += "\r\r" + MessageSuffix;
+  const std::string text = MessageText(msg, MessageSuffix);
   UINT style = MB_TASKMODAL | MB_SETFOREGROUND;
   if ((buttons & kButtonsYesNo) == kButtonsYesNo) {
     style |= MB_YESNO | (default_button == mbNo ? MB_DEFBUTTON2 : 0);
@@ -52,7 +34,8 @@ uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgTyp
     default:
       break;
   }
-  const std::string title = caption.empty() ? DefaultCaption(dlg_type) : caption;
+  const std::string title =
+      caption.empty() ? std::string(DefaultMessageCaption(dlg_type)) : caption;
   const int r = MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), style);
   // A lone Cancel button shows as OK in the system box; answer as the dialog would.
   if (r == IDOK && buttons == kButtonsCancel) return mrCancel;
