@@ -37,3 +37,8 @@ int AcceleratorTextLeft(int rect_left, int rect_right, int text_width, TextPlace
   }
   return rect_left;
 }
+
+AcceleratorKeyLook KeyLook(TColor font_color, bool font_underline, TColor highlight) {
+  if (highlight == font_color) return {font_color, !font_underline};
+  return {highlight, font_underline};
+}

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/color.h"
+
 struct AcceleratorParts {
   bool has_accelerator = false;  // the text holds an "&"
   std::string before;            // up to the first "&"
@@ -20,3 +22,11 @@ enum class TextPlacement { kLeft, kCenter, kRight };
 // Left edge of a caption drawn piecewise in [rect_left, rect_right): its measured width (without
 // the "&"s) gets 2 pixels of slack, then it is placed by `placement`.
 int AcceleratorTextLeft(int rect_left, int rect_right, int text_width, TextPlacement placement);
+
+// How the accelerator letter is drawn: in the highlight colour, or, when that is the font's own
+// colour, with its underline switched instead.
+struct AcceleratorKeyLook {
+  TColor color;
+  bool underline;
+};
+AcceleratorKeyLook KeyLook(TColor font_color, bool font_underline, TColor highlight);

@@ -58,6 +58,16 @@ TEST(AcceleratorText, SplitsAroundTheFirstAmpersand) {
   EXPECT_EQ(RemoveAmpersands("&Inapoi && &Continua"), "Inapoi  Continua");
 }
 
+TEST(AcceleratorText, KeyIsHighlightedOrUnderlined) {
+  const AcceleratorKeyLook red = KeyLook(0x000000, false, 0x0000FF);
+  EXPECT_EQ(red.color, 0x0000FF);
+  EXPECT_FALSE(red.underline);
+  const AcceleratorKeyLook same = KeyLook(0x000000, false, 0x000000);
+  EXPECT_EQ(same.color, 0x000000);
+  EXPECT_TRUE(same.underline);
+  EXPECT_FALSE(KeyLook(0x0000FF, true, 0x0000FF).underline);
+}
+
 TEST(AcceleratorText, PlacesTheCaptionWithTwoPixelsSlack) {
   EXPECT_EQ(AcceleratorTextLeft(10, 110, 40, TextPlacement::kLeft), 10);
   EXPECT_EQ(AcceleratorTextLeft(10, 110, 40, TextPlacement::kCenter), 10 + 29);
