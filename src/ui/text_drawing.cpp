@@ -46,11 +46,10 @@ void DrawAcceleratorText(TCanvas& canvas, const std::string& text, const TRect& 
   TFont& font = canvas.Font();
   const TColor colour = font.Color();
   const TFontStyles style = font.Style();
-  if (ColorToRGB(highlight) == ColorToRGB(colour)) {
-    font.SetStyle(style ^ fsUnderline);
-  } else {
-    font.SetColor(highlight);
-  }
+  const AcceleratorKeyLook look =
+      KeyLook(ColorToRGB(colour), (style & fsUnderline) != 0, ColorToRGB(highlight));
+  font.SetColor(look.color);
+  font.SetStyle(look.underline ? style | fsUnderline : style & ~fsUnderline);
   if (focused && !(flags & DT_NOPREFIX)) {
     TRect r{x, rect.Top, rect.Right, rect.Bottom};
     canvas.DrawText("&" + parts.key, r, piece_flags);

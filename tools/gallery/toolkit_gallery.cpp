@@ -23,8 +23,8 @@ class TToolkitGallery : public TForm {
 
     auto* title = Make<TFmtLabel>(this, 12, 8, 0, 0);
     title->SetCaption(
-        "@12&14$2%Vortel@0&8$0 instalare: @9culori@0, &12marimi&8, $1stiluri$0, "
-        "%umbra% si @13~clipire~");
+        "@12&14$2%Vortel@0&8$0 instalare: @9culori@0, &12marimi&8, %umbra%, "
+        "$1stiluri$0 si @13~clipire~");
     auto* second = Make<TFmtLabel>(this, 12, 34, 0, 0);
     second->SetCaption("Un rand @10$2verde aprins$0@0\rsi unul @4&10albastru&8@0 cu \\@ si \\~");
     second->SetShadowColor(clGray);
@@ -88,6 +88,7 @@ class TToolkitGallery : public TForm {
     rprogram->SetText("C:\\WinVort");
     rprogram->SetAssocLabel(lprogram);
     rprogram->SetName("RProgram");
+    rprogram->LabelColor = clBlue;
     auto* lsum = Make<TActiveLabel>(fields, 8, 40, 70, 16);
     lsum->SetCaption("&Suma:");
     auto* rsum = Make<TActiveEdit>(fields, 80, 36, 200, 21);
