@@ -1,10 +1,12 @@
-// Shows a form with every kind of control of the window framework. With "--screenshot FILE"
-// it writes what the screen shows of the form to FILE (BMP) and ends.
+// Shows a form with every kind of control of the window framework, or with "--toolkit" those of
+// the toolkit. With "--screenshot FILE" it writes what the screen shows of the form to FILE (BMP)
+// and ends.
 #include <windows.h>
 
 #include <string>
 
 #include "forms/forms.h"
+#include "toolkit_gallery.h"
 
 namespace {
 
@@ -128,17 +130,32 @@ bool Screenshot(TForm& form, const std::string& path) {
   return shot.SaveToFile(path);
 }
 
+// Puts the mouse over a control, so that the picture shows its hot look.
+void PointAt(TForm& form, const std::string& name) {
+  if (auto* c = dynamic_cast<TControl*>(form.FindComponent(name))) {
+    const TPoint p = c->ClientToScreen({c->Width() / 2, c->Height() / 2});
+    SetCursorPos(p.X, p.Y);
+  }
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {
   try {
     Application.SetTitle("Galerie");
-    TGallery* gallery = CreateForm<TGallery>(&Application);
+    std::string args = command_line ? command_line : "";
+    const std::string toolkit = "--toolkit";
+    const bool show_toolkit = args.rfind(toolkit, 0) == 0;
+    if (show_toolkit) {
+      const size_t rest = args.find_first_not_of(' ', toolkit.size());
+      args = rest == std::string::npos ? std::string() : args.substr(rest);
+    }
+    TForm* gallery = show_toolkit ? CreateToolkitGallery() : CreateForm<TGallery>(&Application);
     Application.SetMainForm(gallery);
-    const std::string args = command_line ? command_line : "";
     const std::string flag = "--screenshot ";
     if (args.rfind(flag, 0) == 0) {
       gallery->Show();
+      if (show_toolkit) PointAt(*gallery, "BNext");
       for (int i = 0; i < 20; ++i) {
         Application.ProcessMessages();
         Sleep(25);
