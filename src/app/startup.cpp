@@ -4,12 +4,18 @@
 
 #include <clocale>
 
+#include "app/background_window.h"
 #include "app/command_line.h"
 #include "app/debug_log.h"
 #include "app/hand_off.h"
 #include "app/install_state.h"
+#include "app/wizard_driver.h"
+#include "app/wizard_pages.h"
+#include "config/engine.h"
+#include "forms/forms.h"
 #include "os/os.h"
 #include "ui/mesaj_dlg.h"
+#include "upgrade/upgrade_library.h"
 
 namespace {
 
@@ -32,7 +38,23 @@ void MediaStart(const std::string& argument0) {
 }
 
 void WorkingStart() {
-  // The background window and the wizard come here.
+  TForm* background = CreateBackgroundWindow();
+  Application.SetMainForm(background);
+  background->Show();
+  try {
+    RegisterWizardPages();
+    RunWizard();
+  } catch (...) {
+    delete background;
+    throw;
+  }
+  delete background;
+}
+
+// What this program opened of the engine and the upgrade library goes with it.
+void ReleaseLibraries() {
+  config::CloseEngine();
+  upgrade::UnloadUpgradeLibrary();
 }
 
 }  // namespace
@@ -51,12 +73,15 @@ int RunStartup(const std::vector<std::string>& arguments) {
     return 0;  // the media start leaves its session without an end line
   }
   InstallState.SourceDir = *hand_off;
+  int exit_code = 0;
   try {
     WorkingStart();
   } catch (...) {
-    DebugClose();
-    throw;
+    // Nothing may leave the program unreported; the end stays orderly.
+    Application.HandleException(std::current_exception());
+    exit_code = 1;
   }
+  ReleaseLibraries();
   DebugClose();
-  return 0;
+  return exit_code;
 }

@@ -110,3 +110,5 @@ using TBorderStyle = TFormBorderStyle;
 enum TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 
 enum TTextLayout : uint8_t { tlTop, tlCenter, tlBottom };
+
+enum TCheckBoxState : uint8_t { cbUnchecked, cbChecked, cbGrayed };

@@ -46,8 +46,6 @@ class TButton : public TButtonControl {
   TModalResult modal_result_ = mrNone;
 };
 
-enum TCheckBoxState : uint8_t { cbUnchecked, cbChecked, cbGrayed };
-
 class TCheckBox : public TButtonControl {
  public:
   explicit TCheckBox(TComponent* owner);

@@ -232,14 +232,14 @@ void TDriveComboBox::SetDrive(char drive) {
   if (dir_list_) {
     // The drive's own current directory, as the system keeps one per drive.
     char full[MAX_PATH] = "";
-    const std::string spec = std::string(1, drive) + ":";
-    const DWORD n = GetFullPathNameA(spec.c_str(), MAX_PATH, full, nullptr);
-    std::string dir = n > 0 && n < MAX_PATH ? std::string(full, n) : spec + "\\";
+    const std::string root = std::string(1, drive) + ":";
+    const DWORD n = GetFullPathNameA(root.c_str(), MAX_PATH, full, nullptr);
+    std::string dir = n > 0 && n < MAX_PATH ? std::string(full, n) : root + "\\";
     try {
       dir_list_->SetDirectory(dir);
     } catch (const std::exception&) {
       try {
-        dir_list_->SetDirectory(spec + "\\");
+        dir_list_->SetDirectory(root + "\\");
       } catch (const std::exception&) {
         SetItemIndex(previous < static_cast<int>(drives_.size()) ? previous : -1);
         throw std::runtime_error(std::string("Unitatea ") + drive + ": nu poate fi citita");

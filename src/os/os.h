@@ -60,6 +60,9 @@ bool DirectoryExists(const std::string& path);
 // Attributes of a file or directory, or nothing when it does not exist.
 std::optional<uint32_t> GetAttributes(const std::string& path);
 bool SetAttributes(const std::string& path, uint32_t attributes);
+// Size of a file from the directory, without opening it (works while another program holds it
+// open); nothing for a directory or a missing file.
+std::optional<int64_t> FileSize(const std::string& path);
 bool RemoveFile(const std::string& path);
 // Replaces `target` with `source` in one step (same directory expected).
 bool MoveReplace(const std::string& source, const std::string& target);
@@ -72,6 +75,8 @@ struct DirEntry {
   std::string name;
   bool is_directory = false;
   int64_t size = 0;
+  // A symbolic link or junction: walking into it may lead back up the tree.
+  bool is_link = false;
 };
 // Entries of a directory (without "." and ".."), in the order the system gives them.
 std::vector<DirEntry> ListDirectory(const std::string& path);

@@ -131,6 +131,12 @@ std::optional<uint32_t> GetAttributes(const std::string& path) {
   return a;
 }
 
+std::optional<int64_t> FileSize(const std::string& path) {
+  struct stat st;
+  if (::stat(Native(path).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+  return static_cast<int64_t>(st.st_size);
+}
+
 bool SetAttributes(const std::string& path, uint32_t attributes) {
   struct stat st;
   const std::string p = Native(path);
@@ -175,6 +181,8 @@ std::vector<DirEntry> ListDirectory(const std::string& path) {
     const std::string full = dir + "/" + name;
     if (::stat(full.c_str(), &st) != 0) continue;
     entries.push_back({name, S_ISDIR(st.st_mode), static_cast<int64_t>(st.st_size)});
+    struct stat link;
+    if (::lstat(full.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) entries.back().is_link = true;
   }
   ::closedir(d);
   return entries;

@@ -105,6 +105,15 @@ std::optional<uint32_t> GetAttributes(const std::string& path) {
   return a;
 }
 
+std::optional<int64_t> FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return std::nullopt;
+  }
+  return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 bool SetAttributes(const std::string& path, uint32_t attributes) {
   return SetFileAttributesA(path.c_str(), attributes) != 0;
 }
@@ -142,6 +151,7 @@ std::vector<DirEntry> ListDirectory(const std::string& path) {
     if (name == "." || name == "..") continue;
     entries.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
                        (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow});
+    entries.back().is_link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   } while (FindNextFileA(find, &data));
   FindClose(find);
   return entries;

@@ -1,9 +1,7 @@
 // The three states of a check box and how a click moves between them.
 #pragma once
 
-#include <cstdint>
-
-enum TCheckBoxState : uint8_t { cbUnchecked, cbChecked, cbGrayed };
+#include "forms/basic_types.h"
 
 // Unchecked goes to grayed when allowed, else to checked; checked to unchecked; grayed to checked.
 TCheckBoxState NextCheckState(TCheckBoxState state, bool allow_grayed);

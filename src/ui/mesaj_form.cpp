@@ -1,8 +1,8 @@
 #include "ui/mesaj_form.h"
 
-#include "ui/bitmap_recolor.h"
 #include "ui/glyph_library.h"
 #include "ui/message_kind.h"
+#include "ui/text_drawing.h"
 #include "ui/toolkit.h"
 
 TMesaj* Mesaj = nullptr;

@@ -1,10 +1,10 @@
 #include "ui/painted_panel.h"
 
 #include "ui/accelerator_text.h"
-#include "ui/canvas_text.h"
 #include "ui/gradient.h"
 #include "ui/gradient_fill.h"
 #include "ui/panel_caption.h"
+#include "ui/text_drawing.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ void TPaintedPanel::PaintCaption(TCanvas& canvas) {
     const TColor highlight = PanelCaptionHighlighted(caption) ? clRed : canvas.Font().Color();
     DrawAcceleratorText(canvas, caption, box, Focused(), highlight, kCaptionFlags);
   } else {
-    DrawEmbossedText(canvas, box, RemoveAmpersands(caption), kCaptionFlags);
+    DrawEmbossedText(canvas, RemoveAmpersands(caption), box, kCaptionFlags);
   }
   canvas.Brush().SetStyle(bsSolid);
 }

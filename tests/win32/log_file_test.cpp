@@ -5,6 +5,7 @@
 #include "app/debug_log.h"
 #include "support/dialog_watcher.h"
 #include "support/process.h"
+#include "support/remote_click.h"
 #include "support/temp_dir.h"
 #include "support/text_files.h"
 
@@ -24,8 +25,11 @@ class InstallProgram : public ::testing::Test {
         CopyFileA((BinDir() + "INSTALL.EXE").c_str(), dir.File("INSTALL.EXE").c_str(), FALSE));
   }
   void TearDown() override { DeleteFileA(kLog); }
+  // Runs the working start and leaves the wizard on its first page.
   int Run(const std::string& arguments) {
-    return RunProcess("\"" + dir.File("INSTALL.EXE") + "\"" + arguments);
+    Process install("\"" + dir.File("INSTALL.EXE") + "\"" + arguments);
+    EXPECT_TRUE(ClickWhenShown("Alegeti tipul instalarii!", "&Abandon"));
+    return install.Wait();
   }
   TempDir dir;
 };

@@ -4,9 +4,9 @@
 #include "app/debug_log.h"
 #include "support/pixels.h"
 #include "support/temp_dir.h"
-#include "ui/canvas_text.h"
 #include "ui/glyph_library.h"
 #include "ui/mesaj_form.h"
+#include "ui/text_drawing.h"
 #include "ui/toolkit.h"
 
 using testing_support::CountPixels;
@@ -152,51 +152,24 @@ int ColumnsWith(const TBitmap& b, TColor c, int first, int last) {
   return n;
 }
 
-TEST(UiCanvasText, AcceleratorLetterIsHighlightedOrUnderlined) {
+TEST(UiCanvasText, CentredAcceleratorTextStaysInOnePieceAndEmbossIsWhiteBelowGrey) {
   TBitmap b(120, 30);
   TCanvas& c = b.Canvas();
-  c.Font().SetName("MS Sans Serif");
   c.Font().SetHeight(-16);
-  c.Font().SetStyle(fsBold);
   c.Font().SetColor(clBlack);
   c.Brush().SetStyle(bsClear);
+  DrawAcceleratorText(c, "&Da", {0, 0, 120, 30}, false, clRed,
+                      DT_CENTER | DT_SINGLELINE | DT_VCENTER);
   const int d_width = c.TextWidth("D");
-  const int da_width = c.TextWidth("Da");
-  const UINT flags = DT_LEFT | DT_SINGLELINE | DT_VCENTER;
+  const int left = (120 - c.TextWidth("Da") - 2) / 2;
+  EXPECT_EQ(ColumnsWith(b, clRed, 0, left), 0);
+  EXPECT_GT(ColumnsWith(b, clRed, left, left + d_width), 0);
+  EXPECT_GT(ColumnsWith(b, clBlack, left + d_width, left + d_width + 10), 0);
 
-  DrawAcceleratorText(c, "&Da", {0, 0, 120, 30}, false, clRed, flags);
-  EXPECT_GT(ColumnsWith(b, clRed, 0, d_width), 0);
-  EXPECT_EQ(ColumnsWith(b, clBlack, 0, d_width - 1), 0);
-  EXPECT_GT(ColumnsWith(b, clBlack, d_width, da_width), 0);
-  EXPECT_EQ(ColumnsWith(b, clRed, d_width + 1, 120), 0);
-  EXPECT_EQ(c.Font().Color(), clBlack);  // restored
-
-  // Highlight equal to the font colour: the letter is underlined instead.
-  const auto dark_in_d = [&](const std::string& text) {
-    b.Fill(clWhite);
-    DrawAcceleratorText(c, text, {0, 0, 120, 30}, false, clBlack, flags);
-    return CountPixels(b, {0, 0, d_width, 30}, Near(clBlack, 90));
-  };
-  const int plain = dark_in_d("Da");
-  const int underlined = dark_in_d("&Da");
-  EXPECT_GE(underlined, plain + d_width - 2);
-  EXPECT_EQ(c.Font().Style(), fsBold);
-
-  // Centred: the text block moves right, the pieces stay together.
-  b.Fill(clWhite);
-  DrawAcceleratorText(c, "&Da", {0, 0, 120, 30}, false, clRed, flags | DT_CENTER);
-  EXPECT_EQ(ColumnsWith(b, clRed, 0, 40), 0);
-  EXPECT_GT(ColumnsWith(b, clRed, 40, 80), 0);
-}
-
-TEST(UiCanvasText, EmbossedTextIsWhiteBelowGrey) {
-  TBitmap b(80, 30);
+  // A disabled caption on a coloured face.
   b.Fill(clNavy);
-  TCanvas& c = b.Canvas();
-  c.Font().SetHeight(-16);
   c.Font().SetColor(clRed);
-  c.Brush().SetStyle(bsClear);
-  DrawEmbossedText(c, {5, 5, 80, 30}, "Ab", DT_LEFT | DT_SINGLELINE);
+  DrawEmbossedText(c, "Ab", {5, 5, 80, 30}, DT_LEFT | DT_SINGLELINE);
   EXPECT_GT(CountPixels(b, testing_support::Is(clGray)), 0);
   EXPECT_GT(CountPixels(b, testing_support::Is(clWhite)), 0);
   EXPECT_EQ(CountPixels(b, Near(clRed, 40)), 0);

@@ -1,12 +1,13 @@
-// Shows a form with every kind of control of the window framework. With "--screenshot FILE"
-// it writes what the screen shows of the form to FILE (BMP) and ends. "--painted" first shows
-// the toolkit's painted controls instead.
+// Shows a form with every kind of control of the window framework; with "--toolkit" the toolkit's
+// buttons and input controls, with "--painted" its painted panels, title bars and images. With
+// "--screenshot FILE" it writes what the screen shows of the form to FILE (BMP) and ends.
 #include <windows.h>
 
 #include <string>
 
 #include "forms/forms.h"
 #include "painted_gallery.h"
+#include "toolkit_gallery.h"
 #include "ui/toolkit.h"
 
 namespace {
@@ -131,6 +132,14 @@ bool Screenshot(TForm& form, const std::string& path) {
   return shot.SaveToFile(path);
 }
 
+// Puts the mouse over a control, so that the picture shows its hot look.
+void PointAt(TForm& form, const std::string& name) {
+  if (auto* c = dynamic_cast<TControl*>(form.FindComponent(name))) {
+    const TPoint p = c->ClientToScreen({c->Width() / 2, c->Height() / 2});
+    SetCursorPos(p.X, p.Y);
+  }
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {
@@ -138,17 +147,23 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {
     Application.SetTitle("Galerie");
     StartToolkit();
     std::string args = command_line ? command_line : "";
-    const std::string painted = "--painted";
-    const bool show_painted = args.rfind(painted, 0) == 0;
-    if (show_painted) {
-      const size_t rest = args.find_first_not_of(' ', painted.size());
+    // A leading switch chooses the page and is taken off the arguments.
+    auto take_switch = [&args](const std::string& name) {
+      if (args.rfind(name, 0) != 0) return false;
+      const size_t rest = args.find_first_not_of(' ', name.size());
       args = rest == std::string::npos ? std::string() : args.substr(rest);
-    }
-    TForm* gallery = show_painted ? CreatePaintedGallery() : CreateForm<TGallery>(&Application);
+      return true;
+    };
+    const bool show_toolkit = take_switch("--toolkit");
+    const bool show_painted = !show_toolkit && take_switch("--painted");
+    TForm* gallery = show_toolkit   ? CreateToolkitGallery()
+                     : show_painted ? CreatePaintedGallery()
+                                    : CreateForm<TGallery>(&Application);
     Application.SetMainForm(gallery);
     const std::string flag = "--screenshot ";
     if (args.rfind(flag, 0) == 0) {
       gallery->Show();
+      if (show_toolkit) PointAt(*gallery, "BNext");
       for (int i = 0; i < 20; ++i) {
         Application.ProcessMessages();
         Sleep(25);

@@ -1,7 +1,7 @@
 #include "painted_gallery.h"
 
-#include "ui/canvas_text.h"
 #include "ui/painted_panel.h"
+#include "ui/text_drawing.h"
 #include "ui/title_form.h"
 #include "ui/trans_image.h"
 
@@ -55,7 +55,7 @@ class TPaintedGallery : public TTitleForm {
                           DT_LEFT | DT_SINGLELINE | DT_VCENTER);
       DrawAcceleratorText(c, "&Nu", {110, 0, 200, 40}, false, clBlack,
                           DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-      DrawEmbossedText(c, {210, 0, 300, 40}, "Renunt", DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+      DrawEmbossedText(c, "Renunt", {210, 0, 300, 40}, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
     };
 
     auto* grey_host = Panel(325, 189, 305, 40, "");

@@ -1,0 +1,15 @@
+#include "app/wizard_pages.h"
+
+#include "app/placeholder_page.h"
+#include "app/wizard_driver.h"
+
+void RegisterWizardPages() {
+  PageTable[kStepInstallType].page_class = &PlaceholderPage<kStepInstallType>;
+  PageTable[kStepDirectories].page_class = &PlaceholderPage<kStepDirectories>;
+  PageTable[kStepCopy].page_class = &PlaceholderPage<kStepCopy>;
+  PageTable[kStepConfig].page_class = &PlaceholderPage<kStepConfig>;
+  PageTable[kStepEnd].page_class = &PlaceholderPage<kStepEnd>;
+  PageTable[kStepFindApp].page_class = &PlaceholderPage<kStepFindApp>;
+  PageTable[kStepUpgradeCopy].page_class = &PlaceholderPage<kStepUpgradeCopy>;
+  PageTable[kStepUpgradeData].page_class = &PlaceholderPage<kStepUpgradeData>;
+}

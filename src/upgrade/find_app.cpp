@@ -1,0 +1,78 @@
+#include "upgrade/find_app.h"
+
+#include "app/install_state.h"
+#include "os/os.h"
+#include "upgrade/install_location.h"
+#include "upgrade/program_search.h"
+
+namespace upgrade {
+
+void TFindAppLogic::FormCreate() {
+  InstallState.CurrentStep = 8;
+  std::string alias_path = "VORTEL";
+  library_.GetAliasPath(alias_path);
+  InstallState.DataDirOffered = DataRootFromAlias(alias_path);
+  InstallState.InstallType =
+      IsRemoteLocation(InstallState.DataDirOffered, probe_) ? itClient : itLocal;
+  searched_ = valid_ = false;
+}
+
+int TFindAppLogic::NextClick(const std::string& program_text) {
+  if (!searched_) {
+    Search();
+    return 0;
+  }
+  return Accept(program_text);
+}
+
+void TFindAppLogic::Search() {
+  searched_ = true;
+  const std::optional<std::string> found = LocateProgramDirectory(probe_);
+  if (found) {
+    InstallState.ProgramDirOffered = *found;
+    confirmed_ = *found;
+  } else {
+    InstallState.ProgramDirOffered = kNotFoundDirectory;
+    status_text_ = kNotFoundText;
+  }
+  program_text_ = InstallState.ProgramDirOffered;
+  data_text_ = InstallState.InstallType == itLocal ? InstallState.DataDirOffered : kClientText;
+  valid_ = found.has_value();
+  title_ = kConfirmTitle;
+}
+
+int TFindAppLogic::Accept(const std::string& program_text) {
+  if (!valid_) return 0;
+  // A directory typed over the confirmed one is tested first: the upgrade writes into it and
+  // removes every archive it finds there.
+  if (program_text != confirmed_) {
+    if (!IsProgramDirectory(program_text)) {
+      valid_ = false;
+      status_text_ = kNotInstalledText;
+      return 0;
+    }
+    confirmed_ = program_text;
+  }
+  InstallState.ProgramDirOffered = program_text;
+  InstallState.ProgramDir = InstallState.ProgramDirOffered;
+  InstallState.DataDir = InstallState.DataDirOffered;
+  return 1;
+}
+
+std::string TFindAppLogic::DialogPreset(const std::string& program_text) const {
+  return program_text == kNotFoundDirectory ? std::string() : program_text;
+}
+
+void TFindAppLogic::ChooseDirectory(const std::string& chosen) {
+  program_text_ = os::WithTrailingBackslash(chosen);
+  if (IsProgramDirectory(program_text_)) {
+    valid_ = true;
+    confirmed_ = program_text_;
+    status_text_.clear();
+  } else {
+    valid_ = false;
+    status_text_ = kNotInstalledText;
+  }
+}
+
+}  // namespace upgrade

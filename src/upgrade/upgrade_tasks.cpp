@@ -1,0 +1,59 @@
+#include "upgrade/upgrade_tasks.h"
+
+#include "app/debug_log.h"
+#include "app/install_state.h"
+
+namespace upgrade {
+
+TUpgDataLogic::~TUpgDataLogic() {
+  // The library keeps its report procedure; it must not reach a page that is gone.
+  if (listening_) library_.SetReportListener(nullptr);
+}
+
+void TUpgDataLogic::FormCreate() {
+  InstallState.CurrentStep = 10;
+  for (int task = 0; task < kTaskCount; ++task) host_.SetPanelDone(task, false);
+}
+
+int TUpgDataLogic::RunTasks(const std::array<bool, kTaskCount>& selected) {
+  host_.ShowReportLabel(true);
+  host_.EnableButtons(false);
+  library_.SetReportListener(this);
+  listening_ = true;
+  for (int task = 0; task < kTaskCount; ++task) {
+    if (!selected[task]) continue;
+    host_.ShowMark(task, true);
+    if (task > 0) host_.SetReportColour(kRed);
+    switch (task) {
+      case 0:
+        library_.DoStructureUpgrade();
+        break;
+      case 1:
+        library_.DoListUpgrade();
+        break;
+      default:
+        library_.DoConstUpgrade();
+        break;
+    }
+    if (!library_.GetSemaforOK()) host_.ShowMark(task, false);
+    host_.SetPanelDone(task, true);
+  }
+  host_.ShowReportLabel(false);
+  return 1;
+}
+
+bool TUpgDataLogic::KeyDown(int key, bool alt) {
+  if (key != kKeyQ || !alt) return false;
+  quick_ = !quick_;
+  library_.SetQuickVerif(quick_);
+  host_.SetReportColour(quick_ ? kRed : kBlack);
+  return true;
+}
+
+void TUpgDataLogic::OnLibraryReport(const std::string& text) {
+  DebugNote(text);
+  host_.SetReportText(text);
+  host_.ProcessMessages();
+}
+
+}  // namespace upgrade

@@ -1,0 +1,26 @@
+// Snapshots of the windows other programs show, read without waiting on a busy program.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "window_tree.h"
+
+namespace wizdrive {
+
+// The visible top-level windows of every process but this one, topmost first, each with all
+// its controls.
+Desktop TakeDesktop();
+
+// The text a window shows; an edit field is asked for its contents, waiting at most a moment.
+std::string ReadWindowText(HWND window);
+
+inline HWND AsHwnd(uintptr_t handle) {
+  return reinterpret_cast<HWND>(handle);
+}
+
+// True while the window exists and is visible.
+bool IsShown(uintptr_t handle);
+
+}  // namespace wizdrive

@@ -1,0 +1,21 @@
+#include "win_process.h"
+
+#include <tlhelp32.h>
+
+namespace wizdrive {
+
+bool ProgramRunning(const std::string& name) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  bool found = false;
+  for (BOOL more = Process32First(snapshot, &entry); more && !found;
+       more = Process32Next(snapshot, &entry)) {
+    found = lstrcmpiA(entry.szExeFile, name.c_str()) == 0;
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+}  // namespace wizdrive
