@@ -5,11 +5,12 @@
 #include <string>
 
 #include "ui/mesaj_form.h"
+#include "ui/message_kind.h"
+#include "ui/toolkit.h"
 
 const TBitmap& GlyphImage(std::string_view name) {
-  static const TBitmap empty;
   static std::map<std::string, std::unique_ptr<TBitmap>, std::less<>> cache;
-  if (name.empty()) return empty;
+  if (name.empty()) return EmptyBitmap();
   // Once the toolkit runs, its library holds the pictures, adapted to the display.
   if (Mesaj) return Mesaj->Picture(name);
   if (auto it = cache.find(name); it != cache.end()) return *it->second;
@@ -25,4 +26,12 @@ const TBitmap& KindGlyph(TMButtonKind kind) {
 
 const TBitmap& NiceKindGlyph(TMButtonKind kind) {
   return GlyphImage(NiceButtonGlyphName(kind));
+}
+
+const TBitmap& MessageIcon(TMsgDlgType type) {
+  return GlyphImage(MessageIconName(type));
+}
+
+const TBitmap& AlteGlyph(TAlteGlife glyph) {
+  return GlyphImage(AlteGlifeImageName(glyph));
 }

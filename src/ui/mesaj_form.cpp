@@ -1,7 +1,6 @@
 #include "ui/mesaj_form.h"
 
 #include "ui/glyph_library.h"
-#include "ui/message_kind.h"
 #include "ui/text_drawing.h"
 #include "ui/toolkit.h"
 
@@ -31,20 +30,4 @@ TImage* TMesaj::Image(std::string_view name) const {
 const TBitmap& TMesaj::Picture(std::string_view name) const {
   if (TImage* image = name.empty() ? nullptr : Image(name)) return image->Picture();
   return EmptyBitmap();
-}
-
-const TBitmap& LibraryPicture(std::string_view name) {
-  return Mesaj ? Mesaj->Picture(name) : EmptyBitmap();
-}
-
-const TBitmap& MessageIcon(TMsgDlgType type) {
-  return LibraryPicture(MessageIconName(type));
-}
-
-const TBitmap& ButtonGlyph(TMButtonKind kind) {
-  return LibraryPicture(KindGlyphName(kind));
-}
-
-const TBitmap& AlteGlyph(TAlteGlife glyph) {
-  return LibraryPicture(AlteGlifeImageName(glyph));
 }

@@ -6,9 +6,6 @@
 #include <string_view>
 
 #include "forms/forms.h"
-#include "ui/alte_glife.h"
-#include "ui/button_kind.h"
-#include "ui/mesaj_dlg.h"
 #include "ui/theme.h"
 
 class TMesaj : public TForm {
@@ -29,10 +26,3 @@ class TMesaj : public TForm {
 
 // The library of the running toolkit (nullptr before start-up and after shutdown).
 extern TMesaj* Mesaj;
-
-// Lookups for the controls; the shared empty bitmap for a kind without a picture.
-const TBitmap& MessageIcon(TMsgDlgType type);
-const TBitmap& ButtonGlyph(TMButtonKind kind);
-const TBitmap& AlteGlyph(TAlteGlife glyph);
-// Any picture of the library by name.
-const TBitmap& LibraryPicture(std::string_view name);

@@ -1,13 +1,13 @@
 #include "ui/trans_image.h"
 
-#include "ui/mesaj_form.h"
+#include "ui/glyph_images.h"
 
 TTransImage::TTransImage(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 24, 24);
 }
 
 const TBitmap& TTransImage::Shown() const {
-  if (kind_mic_ != mkCustom) return ButtonGlyph(kind_mic_);
+  if (kind_mic_ != mkCustom) return KindGlyph(kind_mic_);
   if (kind_mare_ != mtCustom) return MessageIcon(kind_mare_);
   if (kind_alte_ != glCustom) return AlteGlyph(kind_alte_);
   return bitmap_;

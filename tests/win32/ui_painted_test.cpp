@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "support/pixels.h"
+#include "ui/glyph_images.h"
 #include "ui/gradient.h"
-#include "ui/mesaj_form.h"
 #include "ui/painted_panel.h"
 #include "ui/title_bar.h"
 #include "ui/toolkit.h"
@@ -272,7 +272,7 @@ TEST(UiTransImage, KindsShowLibraryGlyphsAndResetEachOther) {
   EXPECT_EQ(image->Width(), AlteGlyph(glCrescator).Width());
   image->SetKindMic(mkOK);
   EXPECT_EQ(image->KindAlte(), glCustom);
-  EXPECT_EQ(&image->Shown(), &ButtonGlyph(mkOK));
+  EXPECT_EQ(&image->Shown(), &KindGlyph(mkOK));
   stage.Show();
   // Library glyphs have the button face behind them, which the image leaves out.
   EXPECT_EQ(CountPixels(Snapshot(stage.Form()), image->BoundsRect(), Is(ColorToRGB(clBtnFace))), 0);

@@ -4,6 +4,7 @@
 #include "app/debug_log.h"
 #include "support/pixels.h"
 #include "support/temp_dir.h"
+#include "ui/glyph_images.h"
 #include "ui/glyph_library.h"
 #include "ui/mesaj_form.h"
 #include "ui/text_drawing.h"
@@ -38,8 +39,8 @@ TEST(UiToolkit, StartUpBuildsTheLibraryAndTheSharedState) {
   EXPECT_EQ(MessageIcon(mtWarning).Width(), 42);
   EXPECT_EQ(MessageIcon(mtError).Height(), 64);
   EXPECT_EQ(&MessageIcon(mtCustom), &EmptyBitmap());
-  EXPECT_FALSE(ButtonGlyph(mkOK).Empty());
-  EXPECT_EQ(&ButtonGlyph(static_cast<TMButtonKind>(200)), &EmptyBitmap());
+  EXPECT_FALSE(KindGlyph(mkOK).Empty());
+  EXPECT_EQ(&KindGlyph(static_cast<TMButtonKind>(200)), &EmptyBitmap());
   EXPECT_FALSE(AlteGlyph(glCheck).Empty());
   EXPECT_EQ(&AlteGlyph(glCustom), &EmptyBitmap());
   for (std::string_view name : GlyphLibraryImageNames())
@@ -55,7 +56,7 @@ TEST(UiToolkit, StartUpBuildsTheLibraryAndTheSharedState) {
   StartToolkit();  // a second start changes nothing
   StopToolkit();
   EXPECT_EQ(Mesaj, nullptr);
-  EXPECT_TRUE(MessageIcon(mtWarning).Empty());
+  EXPECT_EQ(MessageIcon(mtWarning).Pixel(0, 0), StoredTopLeft("Warning"));  // as stored
   EXPECT_TRUE(TitleIconFace().Empty());
 }
 
