@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "art_set.h"
-#include "raster.h"
+#include "rle8_bmp.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   const std::string folder = argv[1];
   for (const ArtImage& art : PaintArtwork()) {
     const std::string path = folder + "/" + art.name + ".bmp";
-    if (!WriteBmp(path, art.width, art.height, art.pixels)) {
+    if (!WriteRle8Bmp(path, art.width, art.height, art.pixels, kArtKey)) {
       std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
       return 1;
     }
