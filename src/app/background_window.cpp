@@ -2,6 +2,7 @@
 
 #include "app/background_layout.h"
 #include "forms/forms.h"
+#include "pages/page_parts.h"
 #include "ui/fmt_label.h"
 #include "ui/painted_panel.h"
 #include "ui/trans_image.h"
@@ -41,16 +42,6 @@ TBitmap Tile() {
   return tile;
 }
 
-template <class T>
-T* Place(TComponent* owner, TWinControl* parent, const char* name, int left, int top, int width,
-         int height) {
-  T* control = new T(owner);
-  control->SetName(name);
-  control->SetBounds(left, top, width, height);
-  control->SetParent(parent);
-  return control;
-}
-
 class TInstaller : public TForm {
  public:
   explicit TInstaller(TComponent* owner) : TForm(owner) {
@@ -64,30 +55,30 @@ class TInstaller : public TForm {
     Font().SetHeight(-13);
     SetCaption("RidOZIZUZ");
 
-    PaintedPanel1 = Place<TPaintedPanel>(this, this, "PaintedPanel1", 0, 0, 1024, 749);
+    PaintedPanel1 = PlaceControl<TPaintedPanel>(this, this, "PaintedPanel1", 0, 0, 1024, 749);
     PaintedPanel1->SetAlign(alClient);
     PlainPanel(*PaintedPanel1);
     PaintedPanel1->SetColor(kPanelColour);
     PaintedPanel1->OnPaint = [this](TObject*) { TilePanel(*PaintedPanel1); };
 
-    Panou = Place<TPaintedPanel>(this, PaintedPanel1, "Panou", 25, -2, 750, 499);
+    Panou = PlaceControl<TPaintedPanel>(this, PaintedPanel1, "Panou", 25, -2, 750, 499);
     PlainPanel(*Panou);
     Panou->SetParentColor(true);
     Panou->OnPaint = [this](TObject*) { TilePanel(*Panou); };
 
     Picture(Panou, "Image1", 226, -3, 446, 218, "Emblema");
     Picture(Panou, "Image5", 10, 199, 709, 112, "Denumire");
-    Background = Place<TTransImage>(this, PaintedPanel1, "Background", 200, 189, 16, 16);
+    Background = PlaceControl<TTransImage>(this, PaintedPanel1, "Background", 200, 189, 16, 16);
     Background->SetBitmap(Tile());
     Background->SetVisible(false);
     Picture(Panou, "Image4", 226, 319, 197, 70, "Discuri");
 
-    auto* panel1 = Place<TPanel>(this, PaintedPanel1, "Panel1", 0, 0, 1024, 41);
+    auto* panel1 = PlaceControl<TPanel>(this, PaintedPanel1, "Panel1", 0, 0, 1024, 41);
     panel1->SetAlign(alBottom);
     panel1->SetBevelOuter(bvNone);
     panel1->SetParentColor(true);
 
-    VerLbl = Place<TFmtLabel>(this, panel1, "VerLbl", 4, 24, 59, 16);
+    VerLbl = PlaceControl<TFmtLabel>(this, panel1, "VerLbl", 4, 24, 59, 16);
     VerLbl->SetFmtAlign(alMBottom);
     VerLbl->SetTransparent(true);
     VerLbl->Font().SetName("MS Sans Serif");
@@ -96,7 +87,7 @@ class TInstaller : public TForm {
     VerLbl->Font().SetColor(clWindowText);
     VerLbl->SetShadowColor(clBtnShadow);
 
-    auto* label1 = Place<TLabel>(this, panel1, "Label1", 0, 25, 1024, 16);
+    auto* label1 = PlaceControl<TLabel>(this, panel1, "Label1", 0, 25, 1024, 16);
     label1->SetAutoSize(false);
     label1->SetAlign(alBottom);
     label1->SetAlignment(taRightJustify);
@@ -131,7 +122,7 @@ class TInstaller : public TForm {
 
   void Picture(TWinControl* parent, const char* name, int left, int top, int width, int height,
                const char* artwork) {
-    auto* image = Place<TTransImage>(this, parent, name, left, top, width, height);
+    auto* image = PlaceControl<TTransImage>(this, parent, name, left, top, width, height);
     image->SetBitmap(Artwork(artwork));
     image->SetBounds(left, top, width, height);
   }
