@@ -82,6 +82,8 @@ TEST_F(UiMessage, IsARealWindowOfToolkitControlsWithCaptionedButtons) {
     EXPECT_EQ(static_cast<TMessageForm&>(f).TitleBar()->Height(), 25);
     EXPECT_EQ(WindowText(static_cast<TWinControl&>(Part(f, "Panel")).Handle()), "Mesaj de proba");
     EXPECT_NE(dynamic_cast<TFmtLabel*>(&Part(f, "Message")), nullptr);
+    EXPECT_TRUE(Part(f, "Message").Font().Style() & fsBold);
+    EXPECT_EQ(Part(f, "Message").Font().Name(), "MS Sans Serif");
     EXPECT_EQ(Part(f, "Image").Width(), 42);
     EXPECT_EQ(Part(f, "Image").Height(), 64);
 
