@@ -246,7 +246,6 @@ uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgTyp
   const TCursor saved_cursor = Screen.Cursor();
   Screen.SetCursor(crArrow);
   TMessageForm* form = nullptr;
-  TMessageForm* outer_timed = g_timed_form;
   bool armed = false;
   uint16_t result = 0;
   try {
@@ -257,10 +256,12 @@ uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgTyp
   } catch (...) {
     result = 0;
   }
-  // A timer that has not acted yet must not outlive its message.
-  if (armed && Application.MainForm() && Application.MainForm()->HandleAllocated())
-    KillTimer(Application.MainForm()->Handle(), kDismissTimer);
-  if (g_timed_form == form) g_timed_form = armed ? nullptr : outer_timed;
+  if (armed) {
+    // A timer that has not acted yet must not outlive its message.
+    if (Application.MainForm() && Application.MainForm()->HandleAllocated())
+      KillTimer(Application.MainForm()->Handle(), kDismissTimer);
+    g_timed_form = nullptr;
+  }
   delete form;
   Screen.SetCursor(saved_cursor);
   return result;
