@@ -2,13 +2,16 @@
 
 #include "app/placeholder_page.h"
 #include "app/wizard_driver.h"
+#include "pages/directories_page.h"
+#include "pages/end_page.h"
+#include "pages/install_type_page.h"
 
 void RegisterWizardPages() {
-  PageTable[kStepInstallType].page_class = &PlaceholderPage<kStepInstallType>;
-  PageTable[kStepDirectories].page_class = &PlaceholderPage<kStepDirectories>;
+  PageTable[kStepInstallType].page_class = &CreateInstallTypePage;
+  PageTable[kStepDirectories].page_class = &CreateDirectoriesPage;
   PageTable[kStepCopy].page_class = &PlaceholderPage<kStepCopy>;
   PageTable[kStepConfig].page_class = &PlaceholderPage<kStepConfig>;
-  PageTable[kStepEnd].page_class = &PlaceholderPage<kStepEnd>;
+  PageTable[kStepEnd].page_class = &CreateEndPage;
   PageTable[kStepFindApp].page_class = &PlaceholderPage<kStepFindApp>;
   PageTable[kStepUpgradeCopy].page_class = &PlaceholderPage<kStepUpgradeCopy>;
   PageTable[kStepUpgradeData].page_class = &PlaceholderPage<kStepUpgradeData>;
