@@ -198,6 +198,7 @@ TEST_F(ConfigPage, MarksAllThreeLinesAndLeavesTheMachineConfigured) {
       EXPECT_EQ(page->BBDE->BevelOuter(), bvNone);
       SavePageShot(form, "config-page");
       EXPECT_TRUE(Click(page->BNext));
+      SavePageShot(form, "config-page-done");
     }});
     EXPECT_EQ(page->ShowModal(), mrOk);
     seen = watcher.Seen();

@@ -85,11 +85,14 @@ class UpgDataPage : public UpgradePages {
   TUpgData* NewPage() { return CreateForm<TUpgData>(&Application, library); }
   std::string Trace() { return work.Read("Date\\UPGRADE.TRC"); }
 
-  // Shows the page, lets `before` act on it, presses "&Continua" and answers the result.
-  int Run(TUpgData& page, const std::function<void(TForm&)>& before = nullptr) {
+  // Shows the page, lets `before` act on it, presses "&Continua", lets `after` look at the page
+  // still on screen, and answers the result.
+  int Run(TUpgData& page, const std::function<void(TForm&)>& before = nullptr,
+          const std::function<void(TForm&)>& after = nullptr) {
     ModalScript script({[&](TForm& form) {
       if (before) before(form);
       EXPECT_TRUE(Click(page.BNext));
+      if (after) after(form);
     }});
     const int result = page.ShowModal();
     dialogs_seen = script.Seen();
@@ -198,12 +201,15 @@ TEST_F(FindAppPage, ChosenDirectoryCountsOnlyWithAProgramOverAMillionBytes) {
 TEST_F(UpgDataPage, AllTasksRunInOrderAndKeepTheirMarks) {
   std::unique_ptr<TUpgData> page(NewPage());
   EXPECT_EQ(InstallState.CurrentStep, 10);
-  const int result = Run(*page, [&](TForm& form) {
-    ExpectTasks(*page, {false, false, false}, {false, false, false});
-    EXPECT_TRUE(page->L1->Visible());
-    EXPECT_EQ(page->L1->Caption(), "Asteapta...");
-    SavePageShot(form, "upgrade-data-page");
-  });
+  const int result = Run(
+      *page,
+      [&](TForm& form) {
+        ExpectTasks(*page, {false, false, false}, {false, false, false});
+        EXPECT_TRUE(page->L1->Visible());
+        EXPECT_EQ(page->L1->Caption(), "Asteapta...");
+        SavePageShot(form, "upgrade-data-page");
+      },
+      [](TForm& form) { SavePageShot(form, "upgrade-data-page-done"); });
   EXPECT_EQ(result, mrOk);
   EXPECT_EQ(dialogs_seen, 1) << "no message";
   ExpectTasks(*page, {true, true, true}, {true, true, true});
