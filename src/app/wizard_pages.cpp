@@ -2,17 +2,20 @@
 
 #include "app/placeholder_page.h"
 #include "app/wizard_driver.h"
+#include "config/config_page.h"
 #include "pages/directories_page.h"
 #include "pages/end_page.h"
 #include "pages/install_type_page.h"
+#include "upgrade/find_app_page.h"
+#include "upgrade/upg_data_page.h"
 
 void RegisterWizardPages() {
   PageTable[kStepInstallType].page_class = &CreateInstallTypePage;
   PageTable[kStepDirectories].page_class = &CreateDirectoriesPage;
   PageTable[kStepCopy].page_class = &PlaceholderPage<kStepCopy>;
-  PageTable[kStepConfig].page_class = &PlaceholderPage<kStepConfig>;
+  PageTable[kStepConfig].page_class = &CreateConfigPage;
   PageTable[kStepEnd].page_class = &CreateEndPage;
-  PageTable[kStepFindApp].page_class = &PlaceholderPage<kStepFindApp>;
+  PageTable[kStepFindApp].page_class = &CreateFindAppPage;
   PageTable[kStepUpgradeCopy].page_class = &PlaceholderPage<kStepUpgradeCopy>;
-  PageTable[kStepUpgradeData].page_class = &PlaceholderPage<kStepUpgradeData>;
+  PageTable[kStepUpgradeData].page_class = &CreateUpgDataPage;
 }
