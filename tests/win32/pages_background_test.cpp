@@ -7,6 +7,7 @@
 #include "app/background_window.h"
 #include "pages_toolkit.h"
 #include "support/page_harness.h"
+#include "support/page_support.h"
 #include "support/pixels.h"
 #include "support/screen_pixels.h"
 #include "ui/fmt_label.h"
@@ -67,7 +68,7 @@ TEST(PagesBackground, FillsTheScreenWithTheArtworkCentred) {
   EXPECT_GT(CountPixels(shot, name, Near(clWhite, 30)), 2000);
   const int w = shot.Width(), h = shot.Height();
   EXPECT_GT(CountPixels(shot, {w - 200, h - 16, w, h}, Near(clWhite, 80)), 20);
-  testing_support::SaveShot(*window, "background-window");
+  testing_support::SavePageShot(*window, "background-window");
 }
 
 TEST(PagesBackground, ResizingCentresThePanelAndKeepsTheVersion) {

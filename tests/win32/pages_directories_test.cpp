@@ -7,6 +7,7 @@
 #include "pages/directory_dialog.h"
 #include "pages_toolkit.h"
 #include "support/page_harness.h"
+#include "support/page_support.h"
 #include "support/temp_dir.h"
 #include "ui/active_edit.h"
 
@@ -61,7 +62,7 @@ TEST(PagesDirectories, LocalAsksOnlyForTheProgramAndPutsTheDatabaseThere) {
     EXPECT_EQ(dialog.dirs->Directory(), os::WithoutTrailingBackslash(os::CurrentDirectory()))
         << "the dialog opens on the current directory";
     dialog.dirs->SetDirectory(dir.str() + "Ales");
-    testing_support::SaveShot(dialog, "pages-directory-dialog");
+    testing_support::SavePageShot(dialog, "pages-directory-dialog");
     EXPECT_TRUE(ClickCaption(dialog, "O&K"));
   });
   harness.On(kTitle, [&](TForm& page) {
@@ -69,7 +70,7 @@ TEST(PagesDirectories, LocalAsksOnlyForTheProgramAndPutsTheDatabaseThere) {
     EXPECT_EQ(Field(page, "RProgram")->Text(), dir.str() + "WinVort");
     for (const char* hidden : {"RDate", "BDate", "LDate", "netmemo"})
       EXPECT_FALSE(FindByName(page, hidden)->Visible()) << hidden;
-    testing_support::SaveShot(page, "pages-directories-local");
+    testing_support::SavePageShot(page, "pages-directories-local");
     EXPECT_TRUE(Click(FindByName(page, "BProgram")));
     const std::string chosen = dir.str() + "Ales\\";
     EXPECT_EQ(Field(page, "RProgram")->Text(), chosen) << "a chosen directory ends in \\";
@@ -102,7 +103,7 @@ TEST(PagesDirectories, ServerCreatesBothOneLevelDeep) {
   harness.On(kTitle, [&](TForm& page) {
     EXPECT_EQ(Field(page, "RDate")->Text(), dir.str() + "Baza");
     EXPECT_FALSE(FindByName(page, "netmemo")->Visible());
-    testing_support::SaveShot(page, "pages-directories-server");
+    testing_support::SavePageShot(page, "pages-directories-server");
     TypeText(Field(page, "RDate"), too_deep);
     EXPECT_TRUE(ClickCaption(page, "&Continua"));
     EXPECT_EQ(page.ModalResult(), mrNone) << "the page stays open";
@@ -135,7 +136,7 @@ TEST(PagesDirectories, ClientNeedsTheServersDatabase) {
     EXPECT_EQ(memo->Lines()[0], "Ati selectat o instalare de tip client.");
     TControl* next = FindByName(page, "BNext");
     EXPECT_FALSE(next->Enabled());
-    testing_support::SaveShot(page, "pages-directories-client");
+    testing_support::SavePageShot(page, "pages-directories-client");
 
     // Typed and cleared again: enabled, and the database is missing.
     TypeText(data, "x");

@@ -6,6 +6,7 @@
 #include "pages/restart_request.h"
 #include "pages_toolkit.h"
 #include "support/page_harness.h"
+#include "support/page_support.h"
 
 using testing_support::ClickCaption;
 using testing_support::FindByName;
@@ -46,7 +47,7 @@ TEST_F(PagesEnd, RestartKeepsThePageOpenAndNuAcumEndsTheWizard) {
     ASSERT_EQ(memo->Lines().Count(), 6);
     EXPECT_EQ(memo->Lines()[0], "Instalarea s-a terminat cu succes!");
     EXPECT_EQ(memo->Lines()[5], "Utilizator implicit:  \"Master\", cu parola de acces 1");
-    testing_support::SaveShot(page, "pages-end");
+    testing_support::SavePageShot(page, "pages-end");
 
     for (bool answer : {false, true}) {
       restart_answer = answer;

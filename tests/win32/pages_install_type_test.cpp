@@ -5,6 +5,7 @@
 #include "pages/install_type_page.h"
 #include "pages_toolkit.h"
 #include "support/page_harness.h"
+#include "support/page_support.h"
 #include "ui/m_radio_group.h"
 
 using testing_support::Click;
@@ -38,7 +39,7 @@ TEST(PagesInstallType, ContinueWaitsForAChoiceAndTheLastChoiceCounts) {
     TControl* next = FindByName(page, "BNext");
     EXPECT_FALSE(next->Enabled());
     EXPECT_FALSE(ClickCaption(page, "&Continua"));
-    testing_support::SaveShot(page, "pages-install-type");
+    testing_support::SavePageShot(page, "pages-install-type");
 
     EXPECT_TRUE(Click(Item(page, "SERVER")));
     EXPECT_TRUE(next->Enabled());

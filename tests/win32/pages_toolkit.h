@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/toolkit.h"
+#include <optional>
+
+#include "support/page_support.h"
 
 class ToolkitEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override { StartToolkit(); }
-  void TearDown() override { StopToolkit(); }
+  void SetUp() override { toolkit_.emplace(); }
+  void TearDown() override { toolkit_.reset(); }
+
+ private:
+  std::optional<testing_support::ToolkitScope> toolkit_;
 };
 
 inline ::testing::Environment* const kToolkitEnvironment =

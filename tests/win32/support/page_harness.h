@@ -1,6 +1,6 @@
 // Runs a wizard page modally in the test's own process and drives each window that opens over
-// it by its caption; answers the message dialog whichever way it is shown (a form of the
-// framework or a system message box) and remembers what it said.
+// it by its caption; answers every other modal window (the message dialog) with Cancel and
+// remembers what it said.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "dialog_watcher.h"
 #include "form_driver.h"
 #include "forms/forms.h"
 
@@ -27,7 +26,7 @@ class PageHarness {
  public:
   using Handler = std::function<void(TForm&)>;
 
-  PageHarness() : watcher_(IDCANCEL) {
+  PageHarness() {
     previous_ = std::move(Application.OnModalShow);
     Application.OnModalShow = [this](TForm& form) { Dispatch(form); };
   }
@@ -48,11 +47,7 @@ class PageHarness {
   }
 
   // Messages answered so far, in order.
-  std::vector<SeenMessage> Messages() {
-    std::vector<SeenMessage> all = form_messages_;
-    for (const SeenDialog& d : watcher_.Seen()) all.push_back({d.caption, d.text});
-    return all;
-  }
+  const std::vector<SeenMessage>& Messages() const { return messages_; }
 
  private:
   static void CollectTexts(TWinControl& root, std::string& out) {
@@ -75,36 +70,16 @@ class PageHarness {
       // A message window: read it and answer Cancel.
       std::string texts;
       CollectTexts(form, texts);
-      form_messages_.push_back({form.Caption(), texts});
+      messages_.push_back({form.Caption(), texts});
       form.SetModalResult(mrCancel);
       return;
     }
     form.Close();
   }
 
-  DialogWatcher watcher_;
   std::map<std::string, std::vector<Handler>> handlers_;
-  std::vector<SeenMessage> form_messages_;
+  std::vector<SeenMessage> messages_;
   std::function<void(TForm&)> previous_;
 };
-
-// Saves what the screen shows of a window as NAME.bmp in the folder named by VORT_SHOTS, when
-// that is set; the pictures of the documentation come from here.
-inline void SaveShot(TWinControl& window, const std::string& name) {
-  char folder[MAX_PATH] = "";
-  if (!GetEnvironmentVariableA("VORT_SHOTS", folder, sizeof folder)) return;
-  const DWORD end = GetTickCount() + 300;
-  do {
-    Application.ProcessMessages();
-    Sleep(10);
-  } while (static_cast<int>(end - GetTickCount()) > 0);
-  RECT r;
-  GetWindowRect(window.Handle(), &r);
-  TBitmap shot(r.right - r.left, r.bottom - r.top);
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  shot.SaveToFile(std::string(folder) + "\\" + name + ".bmp");
-}
 
 }  // namespace testing_support
