@@ -27,7 +27,8 @@ TBitmap Artwork(const char* name) {
                         : header.biBitCount <= 8 ? 1u << header.biBitCount
                                                  : 0;
   const DWORD offset = header.biSize + colours * sizeof(RGBQUAD);
-  if (colours > 256 || offset >= size || header.biWidth <= 0 || header.biHeight <= 0)
+  if (colours > 256 || offset >= size || header.biSizeImage > size - offset ||
+      header.biWidth <= 0 || header.biHeight <= 0)
     return picture;
   picture.SetSize(header.biWidth, header.biHeight);
   SetDIBitsToDevice(picture.DC(), 0, 0, header.biWidth, header.biHeight, 0, 0, 0, header.biHeight,
