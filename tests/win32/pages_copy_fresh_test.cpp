@@ -3,6 +3,7 @@
 // the engine's place in the registry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -17,6 +18,19 @@ using namespace copy_test;
 using testing_support::TempDir;
 
 namespace {
+
+// The page with a look at its buttons and its decompression gauge at every report.
+class TWatchedCopy : public TCopy {
+ public:
+  using TCopy::TCopy;
+  void SetUnzipPosition(int percent) override {
+    TCopy::SetUnzipPosition(percent);
+    positions.push_back(UnzipProgress->Progress());
+    if (BBack->Enabled() || BNext->Enabled() || BCancel->Enabled()) buttons_enabled = true;
+  }
+  std::vector<int> positions;
+  bool buttons_enabled = false;
+};
 
 class FreshCopyPage : public ::testing::Test {
  protected:
@@ -62,8 +76,10 @@ TEST_F(FreshCopyPage, ThreeFloppiesAskedInTurnUntilTheRightDiskIsIn) {
   InstallState.SourceDir = "A:\\";
   InstallState.DiskCount = 3;
   std::vector<int> prompts;
-  int copy_max = 0, copy_position = 0, unzip_position = 0;
-  TCopy* page = NewPage();
+  int copy_max = 0, copy_position = 0;
+  std::vector<int> positions;
+  bool buttons_enabled = true;
+  auto* page = CreateForm<TWatchedCopy>(&Application, system_registry_);
   EXPECT_EQ(InstallState.CurrentStep, 4);
   const Outcome outcome = RunPage(
       page, "&Continua",
@@ -79,12 +95,13 @@ TEST_F(FreshCopyPage, ThreeFloppiesAskedInTurnUntilTheRightDiskIsIn) {
       [&](TCopyPage& p) {
         copy_max = p.CopyProgress->MaxValue();
         copy_position = p.CopyProgress->Progress();
-        unzip_position = p.UnzipProgress->Progress();
+        positions = page->positions;
+        buttons_enabled = page->buttons_enabled;
       });
 
   EXPECT_EQ(outcome.result, mrOk);
   EXPECT_EQ(prompts, (std::vector<int>{2, 2, 3}));
-  EXPECT_TRUE(outcome.buttons_disabled);
+  EXPECT_FALSE(buttons_enabled);
   for (const std::string& message : outcome.messages)
     EXPECT_NE(message.find("PENTRU CONTINUARE"), std::string::npos) << message;
   EXPECT_EQ(GetDriveTypeA("A:\\"), static_cast<UINT>(DRIVE_REMOVABLE));
@@ -98,7 +115,11 @@ TEST_F(FreshCopyPage, ThreeFloppiesAskedInTurnUntilTheRightDiskIsIn) {
   EXPECT_EQ(ZipFilesIn(Program()), 0);
   EXPECT_EQ(copy_max, 3);
   EXPECT_EQ(copy_position, 3);
-  EXPECT_EQ(unzip_position, 100);
+  // The gauge only grows, and is full only with the last block written.
+  ASSERT_GT(positions.size(), 2u);
+  EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+  EXPECT_EQ(positions.back(), 100);
+  EXPECT_NE(std::find(positions.begin(), positions.end(), 100), positions.begin());
 }
 
 TEST_F(FreshCopyPage, CancelAtTheThirdDiskKeepsTheArchivesOfTheFirstTwo) {

@@ -141,8 +141,6 @@ inline void SaveShot(TForm& page, const std::string& name) {
 struct Outcome {
   int result = -1;
   std::vector<std::string> messages;
-  // The buttons of the page were all disabled whenever a message was shown.
-  bool buttons_disabled = true;
 };
 
 struct ToolkitScope {
@@ -175,14 +173,7 @@ inline Outcome RunPage(TCopyPage* page, const std::string& caption,
                                                      : static_cast<TControl*>(page->BNext);
           SendMessageA(static_cast<TWinControl*>(button)->Handle(), BM_CLICK, 0, 0);
         },
-        [&](const std::string& text) {
-          for (TWinControl* b :
-               {static_cast<TWinControl*>(page->BBack), static_cast<TWinControl*>(page->BNext),
-                static_cast<TWinControl*>(page->BCancel)}) {
-            if (IsWindowEnabled(b->Handle())) outcome.buttons_disabled = false;
-          }
-          return answer(text);
-        });
+        answer);
     outcome.result = page->ShowModal();
     outcome.messages = answerer.Texts();
   }
