@@ -183,6 +183,52 @@ TEST_F(FreshCopyPage, AFixedFolderIsOneDiskThatStillNeedsItsMarkerAndAClientGets
   EXPECT_EQ(ZipFilesIn(Program()), 0);
 }
 
+TEST_F(FreshCopyPage, AnArchiveThatCannotBeRemovedIsNamedAndTheCopyStillEnds) {
+  InstallState.SourceDir = FixedMedia(true);
+  const std::string kept = InstallState.ProgramDir + "\\KEPT.ZIP";
+  std::ofstream(kept) << "in use";
+  const HANDLE held =
+      CreateFileA(kept.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const Outcome outcome = RunPage(NewPage(), "&Continua", [](const std::string&) { return mrOk; });
+  CloseHandle(held);
+
+  EXPECT_EQ(outcome.result, mrOk);
+  ASSERT_EQ(outcome.messages.size(), 1u);
+  // The plain system box: the message dialog's suffix is not added.
+  EXPECT_EQ(outcome.messages[0], "Nu pot sterge " + kept);
+  ExpectCopied("EXE", Program());
+  EXPECT_EQ(ZipFilesIn(Program()), 1);
+}
+
+TEST_F(FreshCopyPage, DamagedMediaAreNamedAndNothingHalfAssembledIsKept) {
+  InstallState.SourceDir = FixedMedia(true);
+  // A piece that another program holds cannot be read: the page asks to be shown again.
+  const std::string piece = InstallState.SourceDir + "HELP.1";
+  HANDLE held = CreateFileA(piece.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Outcome outcome = RunPage(NewPage(), "&Continua", [](const std::string&) { return mrOk; });
+  CloseHandle(held);
+  EXPECT_EQ(outcome.result, media::kCopyRetry);
+  ASSERT_EQ(outcome.messages.size(), 1u);
+  EXPECT_NE(outcome.messages[0].find(piece), std::string::npos) << outcome.messages[0];
+  EXPECT_EQ(ZipFilesIn(Program()), 0);
+  EXPECT_FALSE(fs::exists(Program() / "VORTEL.EXE"));
+
+  // A damaged archive is named; the others are still extracted.
+  {
+    std::fstream help(piece, std::ios::in | std::ios::out | std::ios::binary);
+    help.seekp(200);
+    help.write("damaged!", 8);
+  }
+  outcome = RunPage(NewPage(), "&Continua", [](const std::string&) { return mrOk; });
+  EXPECT_EQ(outcome.result, mrOk);
+  ASSERT_EQ(outcome.messages.size(), 1u);
+  EXPECT_NE(outcome.messages[0].find("HELP.ZIP"), std::string::npos) << outcome.messages[0];
+  for (const char* folder : {"EXE", "ROVANEL", "TESKARD"}) ExpectCopied(folder, Program());
+  EXPECT_EQ(ZipFilesIn(Program()), 0);
+}
+
 struct EngineCase {
   const char* version;  // nullptr: the key holds no VERSION
   bool warns;
