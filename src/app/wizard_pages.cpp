@@ -1,8 +1,9 @@
 #include "app/wizard_pages.h"
 
-#include "app/placeholder_page.h"
 #include "app/wizard_driver.h"
 #include "config/config_page.h"
+#include "media/fresh_copy_page.h"
+#include "media/upgrade_copy_page.h"
 #include "pages/directories_page.h"
 #include "pages/end_page.h"
 #include "pages/install_type_page.h"
@@ -12,10 +13,12 @@
 void RegisterWizardPages() {
   PageTable[kStepInstallType].page_class = &CreateInstallTypePage;
   PageTable[kStepDirectories].page_class = &CreateDirectoriesPage;
-  PageTable[kStepCopy].page_class = &PlaceholderPage<kStepCopy>;
+  PageTable[kStepCopy].page_class = []() -> TForm* { return CreateForm<TCopy>(&Application); };
   PageTable[kStepConfig].page_class = &CreateConfigPage;
   PageTable[kStepEnd].page_class = &CreateEndPage;
   PageTable[kStepFindApp].page_class = &CreateFindAppPage;
-  PageTable[kStepUpgradeCopy].page_class = &PlaceholderPage<kStepUpgradeCopy>;
+  PageTable[kStepUpgradeCopy].page_class = []() -> TForm* {
+    return CreateForm<TUpgCopy>(&Application);
+  };
   PageTable[kStepUpgradeData].page_class = &CreateUpgDataPage;
 }
