@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 #include "forms/application.h"
 #include "forms/form.h"
@@ -27,18 +28,17 @@ bool IsIdentifier(const std::string& s) {
   });
 }
 
-void RegisterWindowClass(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = kWindowClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+void RegisterWindowClass(WNDPROC proc, const std::string& name) {
+  static std::set<std::string> registered;
+  if (registered.count(name)) return;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.lpszClassName = name.c_str();
+  if (RegisterClassExA(&wc) != 0) registered.insert(name);
 }
 
 // The window being created, so that the class procedure knows its object from the first
@@ -444,15 +444,18 @@ void TWinControl::CreateWnd() {
     if (!p.WndParent) return;
   }
   const bool own_class = p.WinClassName.empty();
+  const std::string class_name = !own_class               ? p.WinClassName
+                                 : p.OwnClassName.empty() ? std::string(kWindowClass)
+                                                          : p.OwnClassName;
   if (own_class) {
-    RegisterWindowClass(&TWinControl::WindowProc);
+    RegisterWindowClass(&TWinControl::WindowProc, class_name);
     p.Style |= WS_CLIPCHILDREN;
   }
   creating_ = true;
   g_creating = own_class ? this : nullptr;
   HWND h = CreateWindowExA(
-      p.ExStyle, own_class ? kWindowClass : p.WinClassName.c_str(), text_.c_str(), p.Style, left_,
-      top_, width_, height_, p.WndParent,
+      p.ExStyle, class_name.c_str(), text_.c_str(), p.Style, left_, top_, width_, height_,
+      p.WndParent,
       (p.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id_)) : nullptr,
       GetModuleHandleA(nullptr), nullptr);
   g_creating = nullptr;

@@ -223,6 +223,9 @@ struct TMessage {
 
 struct TCreateParams {
   std::string WinClassName;  // empty: the framework's own class
+  // The framework's own class under its own name, so that outside tools can tell such windows
+  // from the others; painted by the framework like any of its windows.
+  std::string OwnClassName;
   DWORD Style = 0;
   DWORD ExStyle = 0;
   HWND WndParent = nullptr;

@@ -121,3 +121,13 @@ TColor FmtPaletteColor(int index) {
 std::vector<FmtLine> ParseFmtCaption(std::string_view caption, const FmtFont& label_font) {
   return Parser(label_font).Run(caption);
 }
+
+std::string LiteralFmtCaption(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (kEscapable.find(c) != std::string_view::npos) out += '\\';
+    out += c;
+  }
+  return out;
+}

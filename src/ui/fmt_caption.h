@@ -43,3 +43,7 @@ constexpr int kFmtPaletteSize = 37;
 TColor FmtPaletteColor(int index);
 
 std::vector<FmtLine> ParseFmtCaption(std::string_view caption, const FmtFont& label_font);
+
+// A caption that shows `text` exactly as written: every marker character is escaped, so that a
+// path such as "C:\PROGRA~1" or a "50%" neither blinks nor loses a character.
+std::string LiteralFmtCaption(std::string_view text);

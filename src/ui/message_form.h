@@ -14,4 +14,10 @@ class TMessageForm : public TTitleForm {
   TMouseEvent OnShortcut;
 
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+
+ protected:
+  // A window class of its own, by which outside tools know a message window.
+  void CreateParams(TCreateParams& params) override;
 };
+
+constexpr char kMessageWindowClass[] = "TMessageForm";

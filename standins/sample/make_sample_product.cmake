@@ -31,16 +31,20 @@ copy_as(SAMPLE.EXE TESKARD/TESKARD.EXE)
 copy_as(IDAPI32.DLL BDE32/IDAPI32.DLL)
 file(COPY_FILE "${SOURCE}/bde.reg" "${OUT}/BDE32/bde.reg")
 
+# Appends pseudo-random bytes that do not compress; perl writes them, CMake strings cannot.
+function(append_noise path count seed)
+  execute_process(
+    COMMAND perl -e "open(my $f, '>>', $ARGV[0]) or die; binmode $f; srand($ARGV[2]); print $f pack('C*', map { int(rand(256)) } 1..$ARGV[1]); close $f or die;"
+            "${OUT}/${path}" ${count} ${seed}
+    RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "make_sample_product: perl could not write ${path}")
+  endif()
+endfunction()
+
 file(SIZE "${OUT}/EXE/VORTEL.EXE" program_size)
 math(EXPR padding "${VORTEL_SIZE} - ${program_size}")
-# perl writes the bytes itself: CMake strings cannot carry them.
-execute_process(
-  COMMAND perl -e "open(my $f, '>>', $ARGV[0]) or die; binmode $f; srand(1998); print $f pack('C*', map { int(rand(256)) } 1..$ARGV[1]); close $f or die;"
-          "${OUT}/EXE/VORTEL.EXE" ${padding}
-  RESULT_VARIABLE failed)
-if(failed)
-  message(FATAL_ERROR "make_sample_product: perl could not write the padding")
-endif()
+append_noise(EXE/VORTEL.EXE ${padding} 1998)
 file(SIZE "${OUT}/EXE/VORTEL.EXE" vortel_size)
 if(vortel_size LESS_EQUAL 1000000)
   message(FATAL_ERROR "make_sample_product: VORTEL.EXE has only ${vortel_size} bytes")
@@ -62,3 +66,6 @@ table(DBNEW/NEW/DATA/VORTEL.DB VORTEL 20)
 table(DBNEW/NEW/FIRMA/FIRME.DB FIRME 10)
 table(DBNEW/NEW/LUNA/LUNA.DB LUNA 31)
 table(HELP/VORTEL.HLP HELP 300)
+# The help's pictures: enough that floppy media of the product need a third disk.
+file(WRITE "${OUT}/HELP/VORTEL.GID" "")
+append_noise(HELP/VORTEL.GID 2700000 1999)

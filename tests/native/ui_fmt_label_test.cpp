@@ -68,6 +68,20 @@ TEST(FmtCaption, EscapesShowMarkersLiterally) {
   EXPECT_EQ(lines[0][0].font, kBase);
 }
 
+TEST(FmtCaption, LiteralCaptionShowsTextAsWritten) {
+  // Short names, percentages, prices, accelerators and backslashes before markers.
+  const std::string text = "C:\\PROGRA~1\\$RECYCLE\\ 50% @9 &12 \\~ end\\";
+  const auto lines = ParseFmtCaption(LiteralFmtCaption(text), kBase);
+  ASSERT_EQ(lines.size(), 1u);
+  ASSERT_EQ(lines[0].size(), 1u);
+  EXPECT_EQ(lines[0][0].text, text);
+  EXPECT_EQ(lines[0][0].font, kBase);
+  EXPECT_FALSE(lines[0][0].blink);
+  EXPECT_FALSE(lines[0][0].shadow);
+  // Line breaks stay line breaks.
+  EXPECT_EQ(ParseFmtCaption(LiteralFmtCaption("a~\rb%"), kBase).size(), 2u);
+}
+
 TEST(FmtCaption, BadNumbersChangeNothing) {
   // No digits, palette beyond 36, unknown style, absurdly long number.
   const auto lines = ParseFmtCaption("a@b@37c$4d&e&1234567890f", kBase);

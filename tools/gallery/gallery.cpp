@@ -6,6 +6,7 @@
 #include <string>
 
 #include "forms/forms.h"
+#include "message_gallery.h"
 #include "painted_gallery.h"
 #include "toolkit_gallery.h"
 #include "ui/toolkit.h"
@@ -154,6 +155,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {
       args = rest == std::string::npos ? std::string() : args.substr(rest);
       return true;
     };
+    // "--messages [FOLDER]": the message dialog's samples, photographed into FOLDER when given.
+    if (take_switch("--messages"))
+      return RunMessageGallery(
+          args, [](TForm& f, const std::string& path) { return Screenshot(f, path); });
     const bool show_toolkit = take_switch("--toolkit");
     const bool show_painted = !show_toolkit && take_switch("--painted");
     TForm* gallery = show_toolkit   ? CreateToolkitGallery()

@@ -1,0 +1,21 @@
+// Paints the background window's artwork into a folder as 24-bit BMP files, one per picture.
+#include <cstdio>
+
+#include "art_set.h"
+#include "raster.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: artgen OUTPUT-FOLDER\n");
+    return 2;
+  }
+  const std::string folder = argv[1];
+  for (const ArtImage& art : PaintArtwork()) {
+    const std::string path = folder + "/" + art.name + ".bmp";
+    if (!WriteBmp(path, art.width, art.height, art.pixels)) {
+      std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
+      return 1;
+    }
+  }
+  return 0;
+}
