@@ -89,7 +89,7 @@ TEST_F(FreshCopyPage, ThreeFloppiesAskedInTurnUntilTheRightDiskIsIn) {
         // The first prompt for disk 2 is answered with disk 1 still in the drive.
         if (disk > 0 && !(disk == 2 && prompts.size() == 1)) InsertDisk(disk);
         // The page as it stands between disks, for the documentation.
-        if (disk == 3) SaveShot(*page, "copy-page");
+        if (disk == 3) SavePageShot(*page, "copy-page");
         return mrOk;
       },
       [&](TCopyPage& p) {

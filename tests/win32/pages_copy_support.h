@@ -17,8 +17,7 @@
 #include "app/wizard_steps.h"
 #include "media/copy_page.h"
 #include "support/message_answerer.h"
-#include "ui/toolkit.h"
-#include "win_screenshot.h"
+#include "support/page_support.h"
 
 namespace copy_test {
 
@@ -129,24 +128,13 @@ class ScratchRegistry {
   HKEY key_ = nullptr;
 };
 
-// A picture of the page for the documentation when VORT_PAGE_SHOTS names a folder.
-inline void SaveShot(TForm& page, const std::string& name) {
-  const char* dir = getenv("VORT_PAGE_SHOTS");
-  if (!dir || !*dir) return;
-  RECT area;
-  GetWindowRect(page.Handle(), &area);
-  EXPECT_EQ(wizdrive::SaveScreenshot(&area, std::string(dir) + "\\" + name + ".bmp"), "");
-}
-
 struct Outcome {
   int result = -1;
   std::vector<std::string> messages;
 };
 
-struct ToolkitScope {
-  ToolkitScope() { StartToolkit(); }
-  ~ToolkitScope() { StopToolkit(); }
-};
+using testing_support::SavePageShot;
+using testing_support::ToolkitScope;
 
 // Shows the page, presses the button of `caption` and answers each message through `answer`;
 // the page is freed afterwards, as the wizard does.

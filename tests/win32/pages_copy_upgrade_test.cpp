@@ -53,7 +53,7 @@ TEST_P(UpgradeCopyPage, ReplacesProgramsButKeepsEngineLibrariesAndData) {
       [&](TCopyPage& p) { unzip_position = p.UnzipProgress->Progress(); },
       [&](TCopyPage& p) {
         if (GetParam().type == itLocal && GetParam().program_backslash)
-          SaveShot(p, "upgrade-copy-page");
+          SavePageShot(p, "upgrade-copy-page");
       });
 
   EXPECT_EQ(outcome.result, mrOk);
