@@ -1,6 +1,6 @@
 #include "app/background_layout.h"
 
-#include <charconv>
+#include <cstdio>
 
 PanelPlace CentredPanel(int client_width, int client_height, int panel_width, int panel_height) {
   // Integer division rounds toward zero, also for a client area smaller than the panel.
@@ -8,11 +8,15 @@ PanelPlace CentredPanel(int client_width, int client_height, int panel_width, in
 }
 
 std::string FormatVersion(double version) {
-  // Independent of the C locale: the separator is always ".".
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, version, std::chars_format::fixed, 2);
-  return std::string(buffer, result.ptr);
+  // std::to_chars for doubles would add 180 KB to a program that must fit a floppy. The C
+  // library rounds the exact binary value too; only its separator follows the locale.
+  char buffer[352];
+  const int length = std::snprintf(buffer, sizeof buffer, "%.2f", version);
+  std::string text(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+  for (char& c : text) {
+    if ((c < '0' || c > '9') && c != '-') c = '.';
+  }
+  return text;
 }
 
 std::string VersionCaption(double version) {

@@ -13,26 +13,10 @@ constexpr TColor kFormColour = 9061895;   // red 7, green 70, blue 138
 constexpr TColor kPanelColour = 9193992;  // red 8, green 74, blue 140
 constexpr int kTileStep = 8;
 
-// The pictures are stored run-length encoded, which the system decodes as it draws them; one
-// that is missing or damaged is left out.
+// A picture that is missing or damaged is left out.
 TBitmap Artwork(const char* name) {
   TBitmap picture;
-  HRSRC found = FindResourceA(nullptr, name, RT_BITMAP);
-  HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
-  const auto* info = loaded ? static_cast<const BITMAPINFO*>(LockResource(loaded)) : nullptr;
-  const DWORD size = found ? SizeofResource(nullptr, found) : 0;
-  if (!info || size < sizeof(BITMAPINFOHEADER)) return picture;
-  const BITMAPINFOHEADER& header = info->bmiHeader;
-  const DWORD colours = header.biClrUsed         ? header.biClrUsed
-                        : header.biBitCount <= 8 ? 1u << header.biBitCount
-                                                 : 0;
-  const DWORD offset = header.biSize + colours * sizeof(RGBQUAD);
-  if (colours > 256 || offset >= size || header.biSizeImage > size - offset ||
-      header.biWidth <= 0 || header.biHeight <= 0)
-    return picture;
-  picture.SetSize(header.biWidth, header.biHeight);
-  SetDIBitsToDevice(picture.DC(), 0, 0, header.biWidth, header.biHeight, 0, 0, 0, header.biHeight,
-                    reinterpret_cast<const BYTE*>(info) + offset, info, DIB_RGB_COLORS);
+  picture.LoadFromResourceName(nullptr, name);
   return picture;
 }
 

@@ -486,9 +486,34 @@ bool TBitmap::LoadFromFile(const std::string& path) {
   return h && TakeFrom(static_cast<HBITMAP>(h));
 }
 
+// Pictures are stored run-length encoded, to keep the program small, which LoadImage does not
+// read into a DIB section: the system decodes them as it draws them here. One that is missing
+// or damaged loads nothing.
 bool TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name) {
-  HANDLE h = LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-  return h && TakeFrom(static_cast<HBITMAP>(h));
+  HRSRC found = FindResourceA(instance, name.c_str(), MAKEINTRESOURCEA(2));  // RT_BITMAP
+  HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+  const auto* info = loaded ? static_cast<const BITMAPINFO*>(LockResource(loaded)) : nullptr;
+  const DWORD size = found ? SizeofResource(instance, found) : 0;
+  if (!info || size < sizeof(BITMAPINFOHEADER)) return false;
+  const BITMAPINFOHEADER& header = info->bmiHeader;
+  const DWORD colours = header.biClrUsed         ? header.biClrUsed
+                        : header.biBitCount <= 8 ? 1u << header.biBitCount
+                                                 : 0;
+  const DWORD offset = header.biSize + colours * sizeof(RGBQUAD);
+  if (header.biSize < sizeof(BITMAPINFOHEADER) || colours > 256 || offset >= size ||
+      header.biSizeImage > size - offset || header.biWidth <= 0 || header.biHeight <= 0 ||
+      header.biWidth > 4096 || header.biHeight > 4096)
+    return false;
+  auto on_change = OnChange;
+  OnChange = nullptr;
+  SetSize(header.biWidth, header.biHeight);
+  OnChange = on_change;
+  const bool ok =
+      bitmap_ &&
+      SetDIBitsToDevice(DC(), 0, 0, header.biWidth, header.biHeight, 0, 0, 0, header.biHeight,
+                        reinterpret_cast<const BYTE*>(info) + offset, info, DIB_RGB_COLORS) > 0;
+  Changed();
+  return ok;
 }
 
 bool TBitmap::SaveToFile(const std::string& path) const {

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 
 #include "glyph_set.h"
 #include "raster.h"
-#include "support/temp_dir.h"
 #include "ui/alte_glife.h"
 #include "ui/button_kind.h"
 #include "ui/glyph_library.h"
@@ -95,27 +93,6 @@ TEST(GlyphArt, ButtonFaceMiddleSlicesTile) {
       EXPECT_EQ(Pixel(g, (3 * look + 3) * s - 1, g.height - 1), kGlyphKey);
     }
   }
-}
-
-TEST(GlyphArt, WritesTwentyFourBitBmp) {
-  testing_support::TempDir dir;
-  const std::string path = dir.File("t.bmp");
-  // 3 by 2: rows padded to 12 bytes, stored bottom-up, blue first.
-  ASSERT_TRUE(WriteBmp(path, 3, 2, {0x010203, 0, 0, 0xFF00FF, 0, 0x0A0B0C}));
-  std::ifstream f(path, std::ios::binary);
-  const std::string data((std::istreambuf_iterator<char>(f)), {});
-  ASSERT_EQ(data.size(), 54u + 24u);
-  const auto u8 = [&](size_t i) { return static_cast<uint8_t>(data[i]); };
-  EXPECT_EQ(data.substr(0, 2), "BM");
-  EXPECT_EQ(u8(18), 3);
-  EXPECT_EQ(u8(22), 2);
-  EXPECT_EQ(u8(28), 24);
-  EXPECT_EQ(u8(54), 0xFF);  // bottom row first: magenta as blue, green, red
-  EXPECT_EQ(u8(55), 0x00);
-  EXPECT_EQ(u8(56), 0xFF);
-  EXPECT_EQ(u8(54 + 6), 0x0C);
-  EXPECT_EQ(u8(54 + 12), 0x03);  // top row
-  EXPECT_FALSE(WriteBmp(dir.File("missing/t.bmp"), 1, 1, {0}));
 }
 
 }  // namespace

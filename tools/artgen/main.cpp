@@ -1,4 +1,5 @@
-// Paints the background window's artwork into a folder as 24-bit BMP files, one per picture.
+// Paints the background window's artwork into a folder as run-length encoded BMP files, one per
+// picture.
 #include <cstdio>
 
 #include "art_set.h"

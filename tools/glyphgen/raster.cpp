@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 
 Rgb Hex(uint32_t v) {
   return {static_cast<float>((v >> 16) & 0xFF), static_cast<float>((v >> 8) & 0xFF),
@@ -172,42 +171,4 @@ std::vector<uint32_t> Canvas::Flatten(uint32_t key, uint32_t matte) const {
     out.push_back(v);
   }
   return out;
-}
-
-bool WriteBmp(const std::string& path, int width, int height, const std::vector<uint32_t>& rgb) {
-  const uint32_t row = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
-  const uint32_t image = row * static_cast<uint32_t>(height);
-  std::vector<uint8_t> data(54 + image, 0);
-  auto put16 = [&](size_t at, uint32_t v) {
-    data[at] = v & 0xFF;
-    data[at + 1] = (v >> 8) & 0xFF;
-  };
-  auto put32 = [&](size_t at, uint32_t v) {
-    put16(at, v & 0xFFFF);
-    put16(at + 2, v >> 16);
-  };
-  data[0] = 'B';
-  data[1] = 'M';
-  put32(2, static_cast<uint32_t>(data.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(width));
-  put32(22, static_cast<uint32_t>(height));
-  put16(26, 1);
-  put16(28, 24);
-  put32(34, image);
-  put32(38, 3780);  // 96 pixels per inch
-  put32(42, 3780);
-  for (int y = 0; y < height; ++y) {
-    uint8_t* out = &data[54 + row * static_cast<uint32_t>(height - 1 - y)];
-    for (int x = 0; x < width; ++x) {
-      const uint32_t v = rgb[static_cast<size_t>(y) * width + x];
-      *out++ = v & 0xFF;
-      *out++ = (v >> 8) & 0xFF;
-      *out++ = (v >> 16) & 0xFF;
-    }
-  }
-  std::ofstream f(path, std::ios::binary);
-  f.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-  return static_cast<bool>(f.flush());
 }

@@ -60,6 +60,3 @@ class Canvas {
   int width_, height_;
   std::vector<Px> px_;
 };
-
-// Writes a 24-bit bottom-up BMP file; false when it cannot be written.
-bool WriteBmp(const std::string& path, int width, int height, const std::vector<uint32_t>& rgb);

@@ -76,9 +76,12 @@ std::vector<uint32_t> MedianCut(std::vector<Weighted> colours, size_t boxes) {
   return palette;
 }
 
+// The first entry is the transparent colour, which only that colour itself may take: a colour
+// near it must not turn into a hole in the picture.
 uint8_t Nearest(const std::vector<uint32_t>& palette, uint32_t c) {
+  if (c == palette.front()) return 0;
   int best = 0, best_distance = 1 << 30;
-  for (size_t i = 0; i < palette.size(); ++i) {
+  for (size_t i = 1; i < palette.size(); ++i) {
     const int dr = Channel(c, 16) - Channel(palette[i], 16);
     const int dg = Channel(c, 8) - Channel(palette[i], 8);
     const int db = Channel(c, 0) - Channel(palette[i], 0);

@@ -1,5 +1,5 @@
-// Writes a picture as a BMP file of at most 256 colours, run-length encoded (BI_RLE8): the
-// artwork's large even areas then cost almost nothing in the program.
+// Writes a picture as a BMP file of at most 256 colours, run-length encoded (BI_RLE8): even
+// areas then cost almost nothing in the program, which has to fit the first floppy.
 #pragma once
 
 #include <cstdint>
