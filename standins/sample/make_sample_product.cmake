@@ -68,4 +68,4 @@ table(DBNEW/NEW/LUNA/LUNA.DB LUNA 31)
 table(HELP/VORTEL.HLP HELP 300)
 # The help's pictures: enough that floppy media of the product need a third disk.
 file(WRITE "${OUT}/HELP/VORTEL.GID" "")
-append_noise(HELP/VORTEL.GID 2700000 1999)
+append_noise(HELP/VORTEL.GID 1400000 1999)
