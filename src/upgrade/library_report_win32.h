@@ -4,14 +4,9 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "upgrade/upgrade_library_port.h"
 
 namespace upgrade {
-
-// The text of a block: locked, copied up to its zero (or the block's end), unlocked, not freed.
-std::string GlobalText(HGLOBAL block);
 
 // Where the procedure sends the texts; none drops them.
 void SetLibraryReportListener(UpgradeReportListener* listener);
