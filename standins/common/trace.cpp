@@ -2,6 +2,15 @@
 
 namespace standin {
 
+HMODULE ThisModule() {
+  HMODULE module = nullptr;
+  // Each stand-in links its own copy of this library: the function's address is inside it.
+  GetModuleHandleExA(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCSTR>(&ThisModule), &module);
+  return module;
+}
+
 std::string ModuleDirectory(HMODULE module) {
   char path[MAX_PATH];
   const DWORD n = GetModuleFileNameA(module, path, MAX_PATH);

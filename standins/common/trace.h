@@ -8,6 +8,8 @@
 
 namespace standin {
 
+// The module (DLL or program) this code is linked into.
+HMODULE ThisModule();
 // Directory of a module (nullptr: the running program), with a trailing backslash.
 std::string ModuleDirectory(HMODULE module);
 // Base name of a module without directory, as the loader knows it ("HHUPD.EXE").

@@ -46,10 +46,8 @@ Engine& TheEngine() {
   return engine;
 }
 
-HMODULE g_module = nullptr;
-
 std::string ConfigPath() {
-  return standin::ModuleDirectory(g_module) + standin::kAliasFileName;
+  return standin::ModuleDirectory(standin::ThisModule()) + standin::kAliasFileName;
 }
 
 bool IsKnownAlias(const Engine& engine, const std::string& name) {
@@ -151,14 +149,6 @@ DbiResult WINAPI DbiAddAlias(void* config, const char* name, const char* driver_
   if (IsKnownAlias(engine, alias.name)) return kErrNameNotUnique;
   engine.session.push_back({std::move(alias), persistent != 0});
   return kOk;
-}
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* /*reserved*/) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    g_module = instance;
-    DisableThreadLibraryCalls(instance);
-  }
-  return TRUE;
 }
 
 }  // extern "C"

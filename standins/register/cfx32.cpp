@@ -9,8 +9,6 @@
 
 namespace {
 
-HMODULE g_module = nullptr;
-
 constexpr char kClassKey[] = "CLSID\\{6F3C1A52-9D4E-4B7A-8E21-5C0D7A3B9F14}";
 constexpr char kServerKey[] = "CLSID\\{6F3C1A52-9D4E-4B7A-8E21-5C0D7A3B9F14}\\InprocServer32";
 constexpr char kProgIdKey[] = "CFX32.CfxCtrl.1\\CLSID";
@@ -30,7 +28,7 @@ bool SetString(const char* key_path, const char* name, const std::string& value)
 
 void Record(const char* entry) {
   standin::AppendToFile(
-      standin::ModuleDirectory(g_module) + "CFX32.TRC",
+      standin::ModuleDirectory(standin::ThisModule()) + "CFX32.TRC",
       std::string(entry) + "\t" + GetCommandLineA() + "\t" + standin::CurrentDirectory() + "\r\n");
 }
 
@@ -41,7 +39,7 @@ extern "C" {
 HRESULT WINAPI DllRegisterServer() {
   Record("DllRegisterServer");
   char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(g_module, path, MAX_PATH);
+  const DWORD n = GetModuleFileNameA(standin::ThisModule(), path, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return SELFREG_E_CLASS;
   const bool ok = SetString(kClassKey, nullptr, "CFX32 Control") &&
                   SetString(kServerKey, nullptr, path) &&
@@ -57,14 +55,6 @@ HRESULT WINAPI DllUnregisterServer() {
   RegDeleteKeyA(HKEY_CLASSES_ROOT, kProgIdKey);
   RegDeleteKeyA(HKEY_CLASSES_ROOT, "CFX32.CfxCtrl.1");
   return S_OK;
-}
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* /*reserved*/) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    g_module = instance;
-    DisableThreadLibraryCalls(instance);
-  }
-  return TRUE;
 }
 
 }  // extern "C"

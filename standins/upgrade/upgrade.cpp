@@ -30,7 +30,6 @@ const Task kStructure{
 const Task kLists{"DoListUpgrade", "lists", "Actualizare liste", {"JUDETE", "BANCI"}};
 const Task kConstants{"DoConstUpgrade", "constants", "Actualizare constante", {"CONST"}};
 
-HMODULE g_module = nullptr;
 ReportProc g_report = nullptr;
 bool g_quick = false;
 bool g_last_ok = false;
@@ -68,7 +67,7 @@ std::string AliasFilePath() {
       start = end + 1;
     }
   }
-  return standin::ModuleDirectory(g_module) + standin::kAliasFileName;
+  return standin::ModuleDirectory(standin::ThisModule()) + standin::kAliasFileName;
 }
 
 std::string AliasDirectory(const std::string& name) {
@@ -163,14 +162,6 @@ void WINAPI SetQuickVerif(unsigned char on) {
 }
 unsigned char WINAPI GetSemaforOK() {
   return g_last_ok ? 1 : 0;
-}
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* /*reserved*/) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    g_module = instance;
-    DisableThreadLibraryCalls(instance);
-  }
-  return TRUE;
 }
 
 }  // extern "C"
