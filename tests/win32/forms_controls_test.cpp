@@ -9,19 +9,13 @@
 
 namespace {
 
+using testing_support::Place;
+
 std::unique_ptr<TForm> NewForm() {
   std::unique_ptr<TForm> f(CreateForm<TForm>(nullptr));
   f->SetBounds(50, 50, 400, 300);
   f->HandleNeeded();
   return f;
-}
-
-template <class T>
-T* Place(TForm& f, int l, int t, int w, int h) {
-  T* c = new T(&f);
-  c->SetBounds(l, t, w, h);
-  c->SetParent(&f);
-  return c;
 }
 
 TEST(FormsComponents, OwnerFreesItsComponentsAndNamesAreUnique) {

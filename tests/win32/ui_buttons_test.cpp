@@ -14,6 +14,7 @@
 namespace {
 
 using testing_support::Grab;
+using testing_support::Place;
 using testing_support::Pump;
 
 std::unique_ptr<TForm> NewForm() {
@@ -21,14 +22,6 @@ std::unique_ptr<TForm> NewForm() {
   f->SetBounds(60, 60, 420, 260);
   f->SetColor(clBtnFace);
   return f;
-}
-
-template <class T>
-T* Place(TWinControl& parent, int l, int t, int w, int h) {
-  T* c = new T(&parent);
-  c->SetBounds(l, t, w, h);
-  c->SetParent(&parent);
-  return c;
 }
 
 void MouseTo(TControl& c, int x, int y) {

@@ -15,20 +15,13 @@
 namespace {
 
 using testing_support::Grab;
+using testing_support::Place;
 using testing_support::Pump;
 
 std::unique_ptr<TForm> NewForm() {
   std::unique_ptr<TForm> f(CreateForm<TForm>(nullptr));
   f->SetBounds(60, 60, 420, 260);
   return f;
-}
-
-template <class T>
-T* Place(TWinControl& parent, int l, int t, int w, int h) {
-  T* c = new T(&parent);
-  c->SetBounds(l, t, w, h);
-  c->SetParent(&parent);
-  return c;
 }
 
 TEST(UiCheckBox, ClicksCycleThroughTheStates) {

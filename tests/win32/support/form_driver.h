@@ -15,6 +15,15 @@
 
 namespace testing_support {
 
+// A new control of type T on `parent` at the given place, owned and freed by it.
+template <class T>
+T* Place(TWinControl& parent, int left, int top, int width, int height) {
+  T* c = new T(&parent);
+  c->SetBounds(left, top, width, height);
+  c->SetParent(&parent);
+  return c;
+}
+
 inline TControl* FindControlIf(TWinControl& root, const std::function<bool(TControl&)>& pred) {
   for (int i = 0; i < root.ControlCount(); ++i) {
     TControl* c = root.Controls(i);
