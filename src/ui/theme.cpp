@@ -1,7 +1,7 @@
 #include "ui/theme.h"
 
+#include "forms/ini_file.h"
 #include "os/os.h"
-#include "ui/ini_text.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ void SetDefaultGradients(ThemeVariant& v, const Gradients& g) {
   v.tab_gradient_end = g.tab_end;
 }
 
-ThemeFont ReadFont(const IniText& ini, const std::string& name_key, const std::string& bold_key,
+ThemeFont ReadFont(const TMemIniFile& ini, const std::string& name_key, const std::string& bold_key,
                    const std::string& size_key) {
   ThemeFont f;
   f.name = ini.ReadString(kSection, name_key, "MS Sans Serif").substr(0, kThemeFontNameLimit);
@@ -32,7 +32,7 @@ ThemeFont ReadFont(const IniText& ini, const std::string& name_key, const std::s
   return f;
 }
 
-void ReadVariant(const IniText& ini, int index, ThemeVariant& v) {
+void ReadVariant(const TMemIniFile& ini, int index, ThemeVariant& v) {
   const std::string w = kVariantWords[index];
   v.menu_font = ReadFont(ini, "NAME_MENUFONT_" + w, "BOLD_MENUFONT_" + w, "SIZE_MENUFONT_" + w);
   v.tab_font = ReadFont(ini, "NAME_TAB_" + w, "BOLD_TAB_" + w, "SIZE_TAB_" + w);
@@ -52,19 +52,6 @@ void ReadVariant(const IniText& ini, int index, ThemeVariant& v) {
   v.tab_gradient_end = ini.ReadInteger(kSection, "COLOR_TAB" + w + "_END", v.tab_gradient_end);
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  os::File file = os::File::Open(path, os::OpenMode::kRead);
-  if (!file) return {};
-  std::string text;
-  char buffer[4096];
-  for (;;) {
-    const int32_t n = file.Read(buffer, sizeof buffer);
-    if (n <= 0) break;
-    text.append(buffer, static_cast<size_t>(n));
-  }
-  return text;
-}
-
 }  // namespace
 
 ThemeTable ThemeDefaults() {
@@ -73,13 +60,22 @@ ThemeTable ThemeDefaults() {
   return t;
 }
 
-ThemeTable ReadTheme(const std::string& ini_text) {
+namespace {
+
+ThemeTable ReadTheme(const TMemIniFile& ini) {
   ThemeTable t = ThemeDefaults();
-  const IniText ini(ini_text);
   for (int i = 0; i < 2; ++i) ReadVariant(ini, i, t[i]);
   return t;
 }
 
+}  // namespace
+
+ThemeTable ReadTheme(const std::string& ini_text) {
+  TMemIniFile ini("");
+  ini.SetText(ini_text);
+  return ReadTheme(ini);
+}
+
 ThemeTable LoadThemeFile(const std::string& program_dir) {
-  return ReadTheme(ReadWholeFile(os::WithTrailingBackslash(program_dir) + "Design.ini"));
+  return ReadTheme(TMemIniFile(os::WithTrailingBackslash(program_dir) + "Design.ini"));
 }

@@ -1,34 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_dir.h"
-#include "ui/ini_text.h"
 #include "ui/theme.h"
 
 namespace {
-
-TEST(IniText, FindsValuesWithoutRegardToCase) {
-  const IniText ini(
-      "; comment\r\n[Other]\r\nKey=wrong\r\n[zan_design]\r\n  key = value  \r\nn=$1F\r\n"
-      "neg=-12\r\nbad=12x\r\n[ZAN_DESIGN]\r\nlater=ignored\r\n");
-  EXPECT_EQ(ini.ReadString("ZAN_DESIGN", "KEY", "d"), "value");
-  EXPECT_EQ(ini.ReadString("ZAN_DESIGN", "missing", "d"), "d");
-  EXPECT_EQ(ini.ReadString("ZAN_DESIGN", "later", "d"), "d");  // first section only
-  EXPECT_EQ(ini.ReadInteger("ZAN_DESIGN", "n", 0), 31);
-  EXPECT_EQ(ini.ReadInteger("ZAN_DESIGN", "neg", 0), -12);
-  EXPECT_EQ(ini.ReadInteger("ZAN_DESIGN", "bad", 7), 7);
-}
-
-TEST(IniText, IntegersAreDecimalOrDollarHex) {
-  EXPECT_EQ(ParseIniInteger("13107199"), 13107199);
-  EXPECT_EQ(ParseIniInteger("$C79C4E"), 0xC79C4E);
-  EXPECT_EQ(ParseIniInteger("0xff"), 255);
-  EXPECT_EQ(ParseIniInteger("$FFFFFFFF"), -1);
-  EXPECT_EQ(ParseIniInteger("+5"), 5);
-  EXPECT_EQ(ParseIniInteger("$"), std::nullopt);
-  EXPECT_EQ(ParseIniInteger("$123456789"), std::nullopt);
-  EXPECT_EQ(ParseIniInteger("4294967295"), std::nullopt);
-  EXPECT_EQ(ParseIniInteger(""), std::nullopt);
-}
 
 TEST(Theme, EmptyFileGivesTheBuiltInLook) {
   const ThemeTable t = ReadTheme("");
