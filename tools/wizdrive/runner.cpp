@@ -222,13 +222,22 @@ class Runner {
   std::string Disk(int number) {
     const std::string& path = options_.handshake;
     if (path.empty()) return "no handshake file was given (--handshake)";
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    // Whoever watches for the file must never find it empty: it is written whole beside its
+    // place and then renamed into it.
+    const std::string partial = path + ".partial";
+    HANDLE file = CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "cannot create the handshake file " + path;
+    if (file == INVALID_HANDLE_VALUE) return "cannot create the handshake file " + partial;
     const std::string content = std::to_string(number) + "\r\n";
     DWORD written = 0;
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    const bool complete =
+        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+        written == content.size();
     CloseHandle(file);
+    if (!complete || !MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+      DeleteFileA(partial.c_str());
+      return "cannot write the handshake file " + path;
+    }
     out_ << "wizdrive: disk " << number << std::endl;
     if (Poll(timeout_ms_, [&] { return !FileExists(path); })) return "";
     DeleteFileA(path.c_str());
