@@ -23,7 +23,7 @@ TConfig::TConfig(TComponent* owner) : TTitleForm(owner) {
   BCFGSYS->SetName("BCFGSYS");
   BGROUP = MakeTaskLine(this, this, 165, 61, 308, 18, " Creare grup");
   BGROUP->SetName("BGROUP");
-  Bevel2 = PlaceControl<TBevel>(*this, this, "Bevel2", 480, 28, 2, 85);
+  Bevel2 = PlaceControl<TBevel>(this, this, "Bevel2", 480, 28, 2, 85);
 }
 
 void TConfig::DoCreate() {

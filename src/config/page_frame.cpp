@@ -7,7 +7,7 @@ constexpr int kPageHeight = 114;
 
 TMButton* NavigationButton(TTitleForm& page, const char* name, int left, TMButtonKind kind,
                            const char* caption) {
-  auto* button = PlaceControl<TMButton>(page, &page, name, left, 52, 67, 51);
+  auto* button = PlaceControl<TMButton>(&page, &page, name, left, 52, 67, 51);
   button->SetCaption(caption);
   button->SetKind(kind);
   // The navigation kinds hide their caption; the pages show it under the glyph.
@@ -28,7 +28,7 @@ PageFrame BuildPageFrame(TTitleForm& page, const std::string& title, const Cance
   page.SetClientHeight(kPageHeight);
 
   PageFrame frame{};
-  frame.title_bar = PlaceControl<TTitleBar>(page, &page, "TitleBar1", 0, 0, kPageWidth, 25);
+  frame.title_bar = PlaceControl<TTitleBar>(&page, &page, "TitleBar1", 0, 0, kPageWidth, 25);
   frame.title_bar->SetAlign(alTop);
   page.SetTitleBar(frame.title_bar);
   page.SetCaption(title);
@@ -38,8 +38,8 @@ PageFrame BuildPageFrame(TTitleForm& page, const std::string& title, const Cance
   frame.next = NavigationButton(page, "BNext", 82, mkNext, "&Continua");
 
   frame.cancel_frame =
-      PlaceControl<TBevel>(page, &page, "Bevel1", 502, place.frame_top, 120, place.frame_height);
-  frame.cancel = PlaceControl<TNiceButton>(page, &page, "BCancel", 504, place.button_top,
+      PlaceControl<TBevel>(&page, &page, "Bevel1", 502, place.frame_top, 120, place.frame_height);
+  frame.cancel = PlaceControl<TNiceButton>(&page, &page, "BCancel", 504, place.button_top,
                                            place.button_width, 28);
   frame.cancel->SetCaption("&Abandon");
   frame.cancel->SetKind(mkCancel);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "forms/forms.h"
+#include "forms/place_control.h"
 #include "ui/m_button.h"
 #include "ui/nice_button.h"
 #include "ui/title_form.h"
@@ -29,14 +30,3 @@ struct PageFrame {
 // Makes `page` a dialog-bordered page of 637 by 114 whose caption, shown in its title bar, is
 // `title`, and builds the frame's controls on it.
 PageFrame BuildPageFrame(TTitleForm& page, const std::string& title, const CancelPlace& place);
-
-// A control owned by `page` and placed on `parent`.
-template <class T>
-T* PlaceControl(TTitleForm& page, TWinControl* parent, const char* name, int left, int top,
-                int width, int height) {
-  T* control = new T(&page);
-  control->SetName(name);
-  control->SetBounds(left, top, width, height);
-  control->SetParent(parent);
-  return control;
-}

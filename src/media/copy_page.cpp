@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "forms/place_control.h"
 #include "media/brask_extraction.h"
 #include "media/brask_unzip.h"
 #include "media/engine_hooks.h"
@@ -34,17 +35,9 @@ void UseControlFont(TControl* control) {
   control->Font().SetHeight(-11);
 }
 
-template <class T>
-T* Place(TComponent* owner, TWinControl* parent, int left, int top, int width, int height) {
-  T* control = new T(owner);
-  control->SetBounds(left, top, width, height);
-  control->SetParent(parent);
-  return control;
-}
-
 TMButton* NavigationButton(TCopyPage* page, TMButtonKind kind, const char* caption, int left,
                            TModalResult result) {
-  auto* button = Place<TMButton>(page, page, left, 52, 67, 51);
+  auto* button = PlaceControl<TMButton>(page, page, "", left, 52, 67, 51);
   button->SetKind(kind);
   button->SetCaption(caption);
   button->SetCaptionVisible(true);
@@ -71,7 +64,7 @@ TCopyPage::TCopyPage(TComponent* owner, uint8_t step) : TTitleForm(owner), step_
   TitleBar1->SetCaptionColor(clWhite);
   TitleBar1->SetParent(this);
 
-  LGroupName = Place<TActiveLabel>(this, this, 154, 94, 339, 17);
+  LGroupName = PlaceControl<TActiveLabel>(this, this, "", 154, 94, 339, 17);
   LGroupName->SetName("LGroupName");
   LGroupName->SetAutoSize(false);
   LGroupName->SetAlignment(taCenter);
@@ -82,7 +75,7 @@ TCopyPage::TCopyPage(TComponent* owner, uint8_t step) : TTitleForm(owner), step_
   LGroupName->Font().SetStyle(fsBold);
   LGroupName->SetCaption("Apasa 'Continua' pentru a incepe instalarea.....");
 
-  Panel1 = Place<TPanel>(this, this, 175, 33, 302, 56);
+  Panel1 = PlaceControl<TPanel>(this, this, "", 175, 33, 302, 56);
   Panel1->SetName("Panel1");
   Panel1->SetBevelInner(bvLowered);
   Panel1->SetBevelOuter(bvNone);
@@ -90,11 +83,11 @@ TCopyPage::TCopyPage(TComponent* owner, uint8_t step) : TTitleForm(owner), step_
   Panel1->SetCaption("");
   UseControlFont(Panel1);
 
-  Place<TLabel>(this, Panel1, 8, 11, 0, 0)->SetCaption("Copiere:");
-  CopyProgress = Place<TGauge>(this, Panel1, 94, 8, 193, 19);
+  PlaceControl<TLabel>(this, Panel1, "", 8, 11, 0, 0)->SetCaption("Copiere:");
+  CopyProgress = PlaceControl<TGauge>(this, Panel1, "", 94, 8, 193, 19);
   CopyProgress->SetName("CopyProgress");
-  Place<TLabel>(this, Panel1, 8, 31, 0, 0)->SetCaption("Decompresie:");
-  UnzipProgress = Place<TGauge>(this, Panel1, 94, 29, 193, 19);
+  PlaceControl<TLabel>(this, Panel1, "", 8, 31, 0, 0)->SetCaption("Decompresie:");
+  UnzipProgress = PlaceControl<TGauge>(this, Panel1, "", 94, 29, 193, 19);
   UnzipProgress->SetName("UnzipProgress");
   UnzipProgress->SetMaxValue(100);
 
@@ -104,8 +97,8 @@ TCopyPage::TCopyPage(TComponent* owner, uint8_t step) : TTitleForm(owner), step_
   BNext->SetName("BNext");
   BNext->OnClick = [this](TObject* sender) { BNextClick(sender); };
 
-  Place<TBevel>(this, this, 502, 57, 120, 45);
-  BCancel = Place<TNiceButton>(this, this, 504, 65, 109, 28);
+  PlaceControl<TBevel>(this, this, "", 502, 57, 120, 45);
+  BCancel = PlaceControl<TNiceButton>(this, this, "", 504, 65, 109, 28);
   BCancel->SetName("BCancel");
   BCancel->SetKind(mkCancel);
   BCancel->SetCaption("&Abandon");

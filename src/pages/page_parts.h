@@ -6,20 +6,9 @@
 #include <string_view>
 
 #include "forms/forms.h"
+#include "forms/place_control.h"
 #include "ui/m_button.h"
 #include "ui/title_bar.h"
-
-// Makes a control owned by `owner`, named (so that tests and the title form find it) and placed
-// in `parent`.
-template <class T>
-T* PlaceControl(TComponent* owner, TWinControl* parent, const char* name, int left, int top,
-                int width, int height) {
-  T* control = new T(owner);
-  control->SetName(name);
-  control->SetBounds(left, top, width, height);
-  control->SetParent(parent);
-  return control;
-}
 
 // Dialog border, the given client size, the "System" font; the caption is also the title bar's,
 // so that a driver outside the program recognises the page by its window text.

@@ -10,7 +10,7 @@ constexpr TColor kFieldColour = 14671839;
 
 TActiveEdit* Field(TFindApp& page, TWinControl* parent, const char* name, int top,
                    TActiveLabel* label) {
-  auto* field = PlaceControl<TActiveEdit>(page, parent, name, 80, top, 188, 16);
+  auto* field = PlaceControl<TActiveEdit>(&page, parent, name, 80, top, 188, 16);
   field->SetBorderStyle(bsNone);
   field->SetColor(kFieldColour);
   field->SetAssocLabel(label);
@@ -19,7 +19,7 @@ TActiveEdit* Field(TFindApp& page, TWinControl* parent, const char* name, int to
 }
 
 TMButton* SearchButton(TFindApp& page, TWinControl* parent, const char* name, int top) {
-  auto* button = PlaceControl<TMButton>(page, parent, name, 271, top, 29, 19);
+  auto* button = PlaceControl<TMButton>(&page, parent, name, 271, top, 29, 19);
   button->SetCaption("Cauta...");
   button->SetKind(mkFind);
   button->SetCaptionVisible(false);
@@ -39,14 +39,14 @@ TFindApp::TFindApp(TComponent* owner, upgrade::UpgradeLibraryPort& library,
   BCancel = frame.cancel;
   BNext->OnClick = [this](TObject* sender) { BNextClick(sender); };
 
-  Panel1 = PlaceControl<TPanel>(*this, this, "Panel1", 168, 29, 305, 85);
+  Panel1 = PlaceControl<TPanel>(this, this, "Panel1", 168, 29, 305, 85);
   Panel1->SetBevelInner(bvLowered);
   Panel1->SetBevelOuter(bvNone);
   Panel1->SetParentColor(true);
-  LProgram = PlaceControl<TActiveLabel>(*this, Panel1, "LProgram", 12, 8, 50, 17);
+  LProgram = PlaceControl<TActiveLabel>(this, Panel1, "LProgram", 12, 8, 50, 17);
   LProgram->SetCaption("&Program:");
   LProgram->OnClick = [this](TObject* sender) { BProgramClick(sender); };
-  LDate = PlaceControl<TActiveLabel>(*this, Panel1, "LDate", 13, 26, 50, 17);
+  LDate = PlaceControl<TActiveLabel>(this, Panel1, "LDate", 13, 26, 50, 17);
   LDate->SetCaption("&Date:");
   RProgram = Field(*this, Panel1, "RProgram", 8, LProgram);
   RDate = Field(*this, Panel1, "RDate", 27, LDate);
@@ -55,7 +55,7 @@ TFindApp::TFindApp(TComponent* owner, upgrade::UpgradeLibraryPort& library,
   BProgram->OnClick = [this](TObject* sender) { BProgramClick(sender); };
   BDate = SearchButton(*this, Panel1, "BDate", 26);
   BDate->SetEnabled(false);
-  dirlabel = PlaceControl<TFmtLabel>(*this, Panel1, "dirlabel", 11, 55, 268, 16);
+  dirlabel = PlaceControl<TFmtLabel>(this, Panel1, "dirlabel", 11, 55, 268, 16);
   dirlabel->SetAutoSize(false);
 }
 

@@ -23,9 +23,9 @@ TUpgData::TUpgData(TComponent* owner, upgrade::UpgradeLibraryPort& library)
   BNext->SetModalResult(mrOk);
   BNext->OnClick = [this](TObject* sender) { BNextClick(sender); };
 
-  L1 = PlaceControl<TLabel>(*this, this, "L1", 160, 29, 68, 16);
+  L1 = PlaceControl<TLabel>(this, this, "L1", 160, 29, 68, 16);
   L1->SetCaption("Asteapta...");
-  Bevel2 = PlaceControl<TBevel>(*this, this, "Bevel2", 157, 47, 334, 61);
+  Bevel2 = PlaceControl<TBevel>(this, this, "Bevel2", 157, 47, 334, 61);
 
   static const char* const kMarkNames[] = {"Lk1", "Lk2", "Lk3"};
   static const char* const kBoxNames[] = {"Ck1", "Ck2", "Ck3"};
@@ -34,7 +34,7 @@ TUpgData::TUpgData(TComponent* owner, upgrade::UpgradeLibraryPort& library)
                                           "Actualizare constante"};
   for (int task = 0; task < upgrade::kTaskCount; ++task) {
     const int top = 51 + 18 * task;
-    TFmtLabel* mark = PlaceControl<TFmtLabel>(*this, this, kMarkNames[task], 165, top, 29, 17);
+    TFmtLabel* mark = PlaceControl<TFmtLabel>(this, this, kMarkNames[task], 165, top, 29, 17);
     mark->SetCaption(kCheckMark);
     mark->Font().SetName("Wingdings");
     mark->Font().SetHeight(-16);
@@ -48,7 +48,7 @@ TUpgData::TUpgData(TComponent* owner, upgrade::UpgradeLibraryPort& library)
     panels_[task]->SetName(kPanelNames[task]);
 
     TActiveCheckBox* box =
-        PlaceControl<TActiveCheckBox>(*this, this, kBoxNames[task], 446, top, 25, 17);
+        PlaceControl<TActiveCheckBox>(this, this, kBoxNames[task], 446, top, 25, 17);
     box->SetAlignment(taLeftJustify);
     box->SetChecked(true);
     Ck[task] = box;

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "forms/forms.h"
+#include "forms/place_control.h"
 #include "support/dialog_watcher.h"
 #include "support/form_driver.h"
 
@@ -34,11 +35,7 @@ class TPage : public TForm {
   }
   template <class T>
   T* Make(const std::string& name, int l, int t, int w, int h) {
-    T* c = new T(this);
-    c->SetName(name);
-    c->SetBounds(l, t, w, h);
-    c->SetParent(this);
-    return c;
+    return PlaceControl<T>(this, this, name, l, t, w, h);
   }
   TButton* MakeButton(const std::string& name, const std::string& caption, int left,
                       TModalResult r) {

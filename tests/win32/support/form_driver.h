@@ -12,16 +12,14 @@
 #include <vector>
 
 #include "forms/forms.h"
+#include "forms/place_control.h"
 
 namespace testing_support {
 
 // A new control of type T on `parent` at the given place, owned and freed by it.
 template <class T>
 T* Place(TWinControl& parent, int left, int top, int width, int height) {
-  T* c = new T(&parent);
-  c->SetBounds(left, top, width, height);
-  c->SetParent(&parent);
-  return c;
+  return PlaceControl<T>(&parent, &parent, "", left, top, width, height);
 }
 
 inline TControl* FindControlIf(TWinControl& root, const std::function<bool(TControl&)>& pred) {
