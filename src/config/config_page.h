@@ -2,7 +2,7 @@
 // fixed order by "&Continua", each line marked as its task returns.
 #pragma once
 
-#include "config/page_frame.h"
+#include "ui/page_frame.h"
 
 class TConfig : public TTitleForm {
  public:

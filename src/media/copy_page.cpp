@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "forms/place_control.h"
 #include "media/brask_extraction.h"
 #include "media/brask_unzip.h"
 #include "media/engine_hooks.h"
 #include "ui/mesaj_dlg.h"
+#include "ui/page_frame.h"
 
 namespace {
 
@@ -35,37 +35,22 @@ void UseControlFont(TControl* control) {
   control->Font().SetHeight(-11);
 }
 
-TMButton* NavigationButton(TCopyPage* page, TMButtonKind kind, const char* caption, int left,
-                           TModalResult result) {
-  auto* button = PlaceControl<TMButton>(page, page, "", left, 52, 67, 51);
-  button->SetKind(kind);
-  button->SetCaption(caption);
-  button->SetCaptionVisible(true);
-  button->SetModalResult(result);
-  button->SetButtonLayout(blGlyphTop);
-  button->SetSpacing(5);
-  UseControlFont(button);
-  return button;
-}
-
 }  // namespace
 
 TCopyPage::TCopyPage(TComponent* owner, uint8_t step) : TTitleForm(owner), step_(step) {
-  SetBorderStyle(bsDialog);
-  SetClientWidth(637);
-  SetClientHeight(114);
   Font().SetName("System");
   Font().SetHeight(-13);
-
-  TitleBar1 = new TTitleBar(this);
-  TitleBar1->SetName("TitleBar1");
-  TitleBar1->SetAlign(alTop);
-  TitleBar1->SetHeight(25);
+  // The title bar shows the caption; an outside driver knows the page by it.
+  const PageFrame frame = BuildPageFrame(*this, "Copiere fisiere Vortel", {57, 45, 65, 109});
+  TitleBar1 = frame.title_bar;
   TitleBar1->SetCaptionColor(clWhite);
-  TitleBar1->SetParent(this);
+  BBack = frame.back;
+  BNext = frame.next;
+  BNext->SetModalResult(mrOk);
+  BNext->OnClick = [this](TObject* sender) { BNextClick(sender); };
+  BCancel = frame.cancel;
 
-  LGroupName = PlaceControl<TActiveLabel>(this, this, "", 154, 94, 339, 17);
-  LGroupName->SetName("LGroupName");
+  LGroupName = PlaceControl<TActiveLabel>(this, this, "LGroupName", 154, 94, 339, 17);
   LGroupName->SetAutoSize(false);
   LGroupName->SetAlignment(taCenter);
   // Piece and file names may hold an ampersand.
@@ -75,8 +60,7 @@ TCopyPage::TCopyPage(TComponent* owner, uint8_t step) : TTitleForm(owner), step_
   LGroupName->Font().SetStyle(fsBold);
   LGroupName->SetCaption("Apasa 'Continua' pentru a incepe instalarea.....");
 
-  Panel1 = PlaceControl<TPanel>(this, this, "", 175, 33, 302, 56);
-  Panel1->SetName("Panel1");
+  Panel1 = PlaceControl<TPanel>(this, this, "Panel1", 175, 33, 302, 56);
   Panel1->SetBevelInner(bvLowered);
   Panel1->SetBevelOuter(bvNone);
   Panel1->SetColor(kPanelColor);
@@ -84,29 +68,10 @@ TCopyPage::TCopyPage(TComponent* owner, uint8_t step) : TTitleForm(owner), step_
   UseControlFont(Panel1);
 
   PlaceControl<TLabel>(this, Panel1, "", 8, 11, 0, 0)->SetCaption("Copiere:");
-  CopyProgress = PlaceControl<TGauge>(this, Panel1, "", 94, 8, 193, 19);
-  CopyProgress->SetName("CopyProgress");
+  CopyProgress = PlaceControl<TGauge>(this, Panel1, "CopyProgress", 94, 8, 193, 19);
   PlaceControl<TLabel>(this, Panel1, "", 8, 31, 0, 0)->SetCaption("Decompresie:");
-  UnzipProgress = PlaceControl<TGauge>(this, Panel1, "", 94, 29, 193, 19);
-  UnzipProgress->SetName("UnzipProgress");
+  UnzipProgress = PlaceControl<TGauge>(this, Panel1, "UnzipProgress", 94, 29, 193, 19);
   UnzipProgress->SetMaxValue(100);
-
-  BBack = NavigationButton(this, mkPrev, "&Inapoi", 15, mrRetry);
-  BBack->SetName("BBack");
-  BNext = NavigationButton(this, mkNext, "&Continua", 82, mrOk);
-  BNext->SetName("BNext");
-  BNext->OnClick = [this](TObject* sender) { BNextClick(sender); };
-
-  PlaceControl<TBevel>(this, this, "", 502, 57, 120, 45);
-  BCancel = PlaceControl<TNiceButton>(this, this, "", 504, 65, 109, 28);
-  BCancel->SetName("BCancel");
-  BCancel->SetKind(mkCancel);
-  BCancel->SetCaption("&Abandon");
-  BCancel->SetModalResult(mrCancel);
-  UseControlFont(BCancel);
-
-  // The title bar shows the caption; an outside driver knows the page by it.
-  SetCaption("Copiere fisiere Vortel");
 }
 
 void TCopyPage::DoCreate() {

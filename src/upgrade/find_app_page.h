@@ -2,7 +2,7 @@
 // the user confirm or correct the program directory.
 #pragma once
 
-#include "config/page_frame.h"
+#include "ui/page_frame.h"
 #include "ui/active_edit.h"
 #include "ui/active_label.h"
 #include "ui/fmt_label.h"

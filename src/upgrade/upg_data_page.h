@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "config/page_frame.h"
+#include "ui/page_frame.h"
 #include "ui/active_check_box.h"
 #include "ui/fmt_label.h"
 #include "upgrade/upgrade_tasks.h"

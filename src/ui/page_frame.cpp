@@ -1,4 +1,4 @@
-#include "config/page_frame.h"
+#include "ui/page_frame.h"
 
 namespace {
 
