@@ -2,10 +2,10 @@
 
 #include "app/background_layout.h"
 #include "forms/forms.h"
-#include "pages/page_parts.h"
-#include "ui/fmt_label.h"
-#include "ui/painted_panel.h"
-#include "ui/trans_image.h"
+#include "forms/place_control.h"
+#include "ui/controls/fmt_label.h"
+#include "ui/controls/painted_panel.h"
+#include "ui/controls/trans_image.h"
 
 namespace {
 

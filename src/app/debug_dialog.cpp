@@ -1,7 +1,7 @@
 #include "app/debug_dialog.h"
 
-#include "app/debug_log.h"
-#include "ui/mesaj_dlg.h"
+#include "log/debug_log.h"
+#include "ui/message/mesaj_dlg.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "app/debug_dialog.h"
-#include "app/debug_log.h"
 #include "app/startup.h"
+#include "log/debug_log.h"
 #include "ui/toolkit.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -3,19 +3,23 @@
 #include <windows.h>
 
 #include <clocale>
+#include <memory>
 
 #include "app/background_window.h"
 #include "app/command_line.h"
-#include "app/debug_log.h"
 #include "app/hand_off.h"
-#include "app/install_state.h"
-#include "app/wizard_driver.h"
-#include "app/wizard_pages.h"
-#include "config/engine.h"
+#include "bde/engine.h"
+#include "bde/engine_registry_win32.h"
 #include "forms/forms.h"
+#include "log/debug_log.h"
 #include "os/os.h"
-#include "ui/mesaj_dlg.h"
+#include "state/install_state.h"
+#include "ui/message/mesaj_dlg.h"
+#include "upgrade/server_question_win32.h"
+#include "upgrade/system_probe_win32.h"
 #include "upgrade/upgrade_library.h"
+#include "upgrade/upgrade_library_wrappers.h"
+#include "wizard/wizard_driver.h"
 
 namespace {
 
@@ -37,23 +41,22 @@ void MediaStart(const std::string& argument0) {
   WinExec(RelaunchCommandLine(work_dir, DebugEnabled).c_str(), SW_SHOW);
 }
 
-void WorkingStart() {
-  TForm* background = CreateBackgroundWindow();
-  Application.SetMainForm(background);
+void WorkingStart(TInstallState& state) {
+  bde::SystemEngineRegistry engine_registry;
+  upgrade::UpgradeLibraryWrappers library;
+  upgrade::SystemProbeWin32 probe;
+  TWizardContext context{state, engine_registry, library, probe, &RestartWindows};
+  const TWizardServices services{&bde::ProductAliasExists, &upgrade::LoadUpgradeLibrary,
+                                 &upgrade::AskServerUpgrade};
+  const std::unique_ptr<TForm> background(CreateBackgroundWindow());
+  Application.SetMainForm(background.get());
   background->Show();
-  try {
-    RegisterWizardPages();
-    RunWizard();
-  } catch (...) {
-    delete background;
-    throw;
-  }
-  delete background;
+  RunWizard(context, services);
 }
 
 // What this program opened of the engine and the upgrade library goes with it.
 void ReleaseLibraries() {
-  config::CloseEngine();
+  bde::CloseEngine();
   upgrade::UnloadUpgradeLibrary();
 }
 
@@ -72,10 +75,11 @@ int RunStartup(const std::vector<std::string>& arguments) {
     MediaStart(arguments.empty() ? std::string() : arguments[0]);
     return 0;  // the media start leaves its session without an end line
   }
-  InstallState.SourceDir = *hand_off;
+  TInstallState state;
+  state.SourceDir = *hand_off;
   int exit_code = 0;
   try {
-    WorkingStart();
+    WorkingStart(state);
   } catch (...) {
     // Nothing may leave the program unreported; the end stays orderly.
     Application.HandleException(std::current_exception());

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "app/debug_log.h"
-#include "app/install_state.h"
 #include "config/config_sys_update.h"
 #include "config/registration_commands.h"
-#include "config/run_and_wait.h"
-#include "ui/mesaj_dlg.h"
+#include "log/debug_log.h"
+#include "os/run_and_wait.h"
+#include "state/install_state.h"
+#include "ui/message/mesaj_dlg.h"
 
 namespace config {
 
@@ -27,11 +27,11 @@ bool UpdateConfigSysReported(const std::string& path) {
 
 }  // namespace config
 
-void DoConfigConfigSys() {
+void DoConfigConfigSys(const TInstallState& state) {
   DebugBegin("DoConfigConfigSys");
   WriteProfileStringA("Vortel", "LastUser", "Master");
   config::UpdateConfigSysReported(config::kConfigSysPath);
-  config::RunAndWait(config::HhupdCommandLine(InstallState.ProgramDir), config::kShowMinimized);
-  config::RunAndWait(config::TregsvrCommandLine(InstallState.ProgramDir), config::kShowMinimized);
+  os::RunAndWait(config::HhupdCommandLine(state.ProgramDir), os::kShowMinimized);
+  os::RunAndWait(config::TregsvrCommandLine(state.ProgramDir), os::kShowMinimized);
   DebugEnd("DoConfigConfigSys");
 }

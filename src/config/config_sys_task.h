@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "state/install_state.h"
+
 // Records the default user, sets FILES and FILESHIGH in C:\CONFIG.SYS and runs HHUPD.EXE and
 // TREGSVR.EXE from the program directory. Reports its own failures and always runs to its end.
-void DoConfigConfigSys();
+void DoConfigConfigSys(const TInstallState& state);
 
 namespace config {
 

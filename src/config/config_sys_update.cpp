@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "config/config_sys_rewrite.h"
-#include "config/file_replace.h"
-#include "config/text_lines.h"
+#include "os/file_replace.h"
 #include "os/os.h"
+#include "os/text_lines.h"
 
 namespace config {
 
@@ -13,15 +13,15 @@ ConfigSysOutcome UpdateConfigSys(const std::string& path) {
   const std::optional<uint32_t> attributes = os::GetAttributes(path);
   std::vector<std::string> lines;
   if (attributes) {
-    const std::optional<std::string> text = ReadWholeFile(path);
+    const std::optional<std::string> text = os::ReadWholeFile(path);
     if (!text) return ConfigSysOutcome::kUnreadable;
-    lines = SplitLines(*text);
+    lines = os::SplitLines(*text);
   }
-  const std::string content = JoinLines(RewriteConfigSys(lines));
+  const std::string content = os::JoinLines(RewriteConfigSys(lines));
 
   // A read-only target cannot be replaced; its attributes go back on whichever file stands there.
   if (attributes) os::SetAttributes(path, os::kAttrNormal);
-  const bool replaced = ReplaceFileContents(path, content);
+  const bool replaced = os::ReplaceFileContents(path, content);
   if (attributes) os::SetAttributes(path, *attributes);
   return replaced ? ConfigSysOutcome::kUpdated : ConfigSysOutcome::kUnwritable;
 }

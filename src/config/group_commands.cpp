@@ -1,6 +1,6 @@
 #include "config/group_commands.h"
 
-#include "config/text_lines.h"
+#include "os/text_lines.h"
 
 namespace config {
 
@@ -32,7 +32,7 @@ std::vector<std::string> GroupCommands(const std::string& program_dir,
 }
 
 std::string GroupCommandText(const std::vector<std::string>& commands) {
-  return JoinLines(commands);
+  return os::JoinLines(commands);
 }
 
 }  // namespace config

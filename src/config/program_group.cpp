@@ -4,11 +4,11 @@
 // after windows.h, which it needs
 #include <ddeml.h>
 
-#include "app/debug_log.h"
-#include "app/install_state.h"
 #include "config/group_commands.h"
+#include "log/debug_log.h"
 #include "os/os.h"
-#include "ui/mesaj_dlg.h"
+#include "state/install_state.h"
+#include "ui/message/mesaj_dlg.h"
 
 namespace config {
 
@@ -80,8 +80,8 @@ bool SendGroupCommands(const std::string& service, const std::string& program_di
 
 }  // namespace config
 
-void DoConfigGroup() {
+void DoConfigGroup(const TInstallState& state) {
   DebugBegin("DoConfigGroup");
-  config::SendGroupCommands("ProgMan", InstallState.ProgramDir);
+  config::SendGroupCommands("ProgMan", state.ProgramDir);
   DebugEnd("DoConfigGroup");
 }

@@ -3,9 +3,11 @@
 
 #include <string>
 
+#include "state/install_state.h"
+
 // Sends the group commands for the program directory to "ProgMan"; shows "Eroare DDE!" once
 // when no server answers, even after an attempt to start it.
-void DoConfigGroup();
+void DoConfigGroup(const TInstallState& state);
 
 namespace config {
 

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/debug_log.h"
+#include "log/debug_log.h"
 #include "os/os.h"
-#include "ui/color.h"
-#include "ui/glyph_library.h"
-#include "ui/mesaj_form.h"
+#include "ui/core/color.h"
+#include "ui/glyphs/glyph_library.h"
+#include "ui/glyphs/mesaj_form.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "forms/forms.h"
-#include "ui/work_area.h"
+#include "ui/core/work_area.h"
 
 // In order: the shared empty bitmap, the display depth, the glyph library (captioned with the
 // date and time), its two faces, the hint colour and the work-area limits. Starting twice does

@@ -1,19 +1,17 @@
 #include "upgrade/find_app.h"
 
-#include "app/install_state.h"
 #include "os/os.h"
+#include "state/install_state.h"
 #include "upgrade/install_location.h"
 #include "upgrade/program_search.h"
 
 namespace upgrade {
 
 void TFindAppLogic::FormCreate() {
-  InstallState.CurrentStep = 8;
   std::string alias_path = "VORTEL";
   library_.GetAliasPath(alias_path);
-  InstallState.DataDirOffered = DataRootFromAlias(alias_path);
-  InstallState.InstallType =
-      IsRemoteLocation(InstallState.DataDirOffered, probe_) ? itClient : itLocal;
+  state_.DataDirOffered = DataRootFromAlias(alias_path);
+  state_.InstallType = IsRemoteLocation(state_.DataDirOffered, probe_) ? itClient : itLocal;
   searched_ = valid_ = false;
 }
 
@@ -29,14 +27,14 @@ void TFindAppLogic::Search() {
   searched_ = true;
   const std::optional<std::string> found = LocateProgramDirectory(probe_);
   if (found) {
-    InstallState.ProgramDirOffered = *found;
+    state_.ProgramDirOffered = *found;
     confirmed_ = *found;
   } else {
-    InstallState.ProgramDirOffered = kNotFoundDirectory;
+    state_.ProgramDirOffered = kNotFoundDirectory;
     status_text_ = kNotFoundText;
   }
-  program_text_ = InstallState.ProgramDirOffered;
-  data_text_ = InstallState.InstallType == itLocal ? InstallState.DataDirOffered : kClientText;
+  program_text_ = state_.ProgramDirOffered;
+  data_text_ = state_.InstallType == itLocal ? state_.DataDirOffered : kClientText;
   valid_ = found.has_value();
   title_ = kConfirmTitle;
 }
@@ -53,9 +51,9 @@ int TFindAppLogic::Accept(const std::string& program_text) {
     }
     confirmed_ = program_text;
   }
-  InstallState.ProgramDirOffered = program_text;
-  InstallState.ProgramDir = InstallState.ProgramDirOffered;
-  InstallState.DataDir = InstallState.DataDirOffered;
+  state_.ProgramDirOffered = program_text;
+  state_.ProgramDir = state_.ProgramDirOffered;
+  state_.DataDir = state_.DataDirOffered;
   return 1;
 }
 

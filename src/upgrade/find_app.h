@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "state/install_state.h"
 #include "upgrade/system_probe.h"
 #include "upgrade/upgrade_library_port.h"
 
@@ -18,10 +19,10 @@ constexpr const char* kConfirmTitle = "Confirmati corectitudinea directorului pr
 
 class TFindAppLogic {
  public:
-  TFindAppLogic(UpgradeLibraryPort& library, SystemProbe& probe)
-      : library_(library), probe_(probe) {}
+  TFindAppLogic(TInstallState& state, UpgradeLibraryPort& library, SystemProbe& probe)
+      : state_(state), library_(library), probe_(probe) {}
 
-  // Creation: step, data directory and installation type.
+  // Creation: data directory and installation type.
   void FormCreate();
   // The continue button with the text now in the program field: the first click searches and
   // returns 0; a later one accepts and returns 1, or 0 when the text is refused.
@@ -43,6 +44,7 @@ class TFindAppLogic {
   void Search();
   int Accept(const std::string& program_text);
 
+  TInstallState& state_;
   UpgradeLibraryPort& library_;
   SystemProbe& probe_;
   bool searched_ = false;

@@ -1,6 +1,6 @@
 #include "upgrade/server_question.h"
 
-#include "app/install_state.h"
+#include "state/install_state.h"
 
 namespace upgrade {
 
@@ -18,8 +18,8 @@ const char kServerUpgradeText[] =
     "\r"
     "Fac UPGRADE la baza de date de pe SERVER?\r";
 
-bool ServerUpgradeQuestion(QuestionHost& host) {
-  if (InstallState.InstallType != itClient) return true;
+bool ServerUpgradeQuestion(const TInstallState& state, QuestionHost& host) {
+  if (state.InstallType != itClient) return true;
   host.SetMessageSuffix("");
   const int answer = host.AskYesNo(kServerUpgradeText, kServerUpgradeCaption);
   host.SetMessageSuffix("PENTRU CONTINUARE");

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "state/install_state.h"
+
 namespace upgrade {
 
 // Twelve lines, each ended by a lone CR.
@@ -19,6 +21,6 @@ class QuestionHost {
 };
 
 // True unless this is a client whose user answered No. Only a client is asked.
-bool ServerUpgradeQuestion(QuestionHost& host);
+bool ServerUpgradeQuestion(const TInstallState& state, QuestionHost& host);
 
 }  // namespace upgrade

@@ -1,6 +1,6 @@
 #include "upgrade/server_question_win32.h"
 
-#include "ui/mesaj_dlg.h"
+#include "ui/message/mesaj_dlg.h"
 #include "upgrade/server_question.h"
 
 namespace upgrade {
@@ -17,9 +17,9 @@ class MessageDialogQuestion : public QuestionHost {
 
 }  // namespace
 
-bool AskServerUpgrade() {
+bool AskServerUpgrade(const TInstallState& state) {
   MessageDialogQuestion host;
-  return ServerUpgradeQuestion(host);
+  return ServerUpgradeQuestion(state, host);
 }
 
 }  // namespace upgrade

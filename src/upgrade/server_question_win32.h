@@ -2,8 +2,10 @@
 // reaching the upgrade copy.
 #pragma once
 
+#include "state/install_state.h"
+
 namespace upgrade {
 
-bool AskServerUpgrade();
+bool AskServerUpgrade(const TInstallState& state);
 
 }  // namespace upgrade

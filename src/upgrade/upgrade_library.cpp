@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/debug_log.h"
+#include "log/debug_log.h"
 #include "os/os.h"
 #include "upgrade/alias_buffer.h"
 #include "upgrade/library_path.h"

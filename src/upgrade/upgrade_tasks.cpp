@@ -1,7 +1,7 @@
 #include "upgrade/upgrade_tasks.h"
 
-#include "app/debug_log.h"
-#include "app/install_state.h"
+#include "log/debug_log.h"
+#include "state/install_state.h"
 
 namespace upgrade {
 
@@ -11,7 +11,6 @@ TUpgDataLogic::~TUpgDataLogic() {
 }
 
 void TUpgDataLogic::FormCreate() {
-  InstallState.CurrentStep = 10;
   for (int task = 0; task < kTaskCount; ++task) host_.SetPanelDone(task, false);
 }
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "media/zip_archive.h"
+#include "unzip/zip_archive.h"
 
 namespace {
 
@@ -38,11 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     f.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
   fs::create_directories(out);
-  media::ListArchive(archive.string(), "*.*", [](int32_t, media::TUnzipReport*) {});
+  unzip::ListArchive(archive.string(), "*.*", [](int32_t, unzip::TUnzipReport*) {});
   int32_t compressed = 0;
-  media::MeasureArchive(archive.string(), compressed);
-  media::ExtractArchive(
-      archive.string(), out.string(), "*.*", [](int32_t, media::TUnzipReport*) {}, nullptr);
+  unzip::MeasureArchive(archive.string(), compressed);
+  unzip::ExtractArchive(
+      archive.string(), out.string(), "*.*", [](int32_t, unzip::TUnzipReport*) {}, nullptr);
   for (const auto& e : fs::directory_iterator(box)) {
     if (e.path() != archive && e.path() != out) std::abort();
   }

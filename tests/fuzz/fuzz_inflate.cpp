@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "media/inflate.h"
 #include "support/memory_port.h"
+#include "unzip/inflate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   testing_support::MemoryPort port(std::string(reinterpret_cast<const char*>(data), size),
                                    8u << 20);
-  std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
-  media::DecodeStream stream(port, window.data());
-  media::Inflate(stream);
+  std::vector<uint8_t> window(unzip::DecodeStream::kWindowSize);
+  unzip::DecodeStream stream(port, window.data());
+  unzip::Inflate(stream);
   return 0;
 }

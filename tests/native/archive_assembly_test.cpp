@@ -1,4 +1,4 @@
-#include "media/archive_assembly.h"
+#include "copy/archive_assembly.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 
 using testing_support::TempDir;
 namespace fs = std::filesystem;
+using namespace copy;
 
 namespace {
 
@@ -57,17 +58,17 @@ class FakeDrive : public AssemblyHost {
 class Assembly : public ::testing::Test {
  protected:
   void SetUp() override {
-    InstallState = TInstallState();
-    InstallState.SourceDir = drive.path().string() + "\\";
-    InstallState.ProgramDir = InstallState.ProgramDirOffered = program.path().string();
-    InstallState.InstallType = itLocal;
-    InstallState.DiskCount = 3;
+    state.SourceDir = drive.path().string() + "\\";
+    state.ProgramDir = state.ProgramDirOffered = program.path().string();
+    state.InstallType = itLocal;
+    state.DiskCount = 3;
   }
   AssemblyResult Run(const TSelection& selection = kFreshSelection) {
-    TArchiveAssembler assembler(host, selection);
+    TArchiveAssembler assembler(state, host, selection);
     return assembler.AssembleArchives();
   }
   TempDir drive, program;
+  TInstallState state;
   FakeDrive host{drive};
 };
 
@@ -97,7 +98,7 @@ TEST_F(Assembly, ThreeFloppiesWithAPieceSplitAcrossTwoDisks) {
   EXPECT_EQ(host.gauge_max, 3);
   EXPECT_EQ(host.gauge, (std::vector<int>{0, 1, 2, 2, 3, 3, 4}));
   EXPECT_EQ(host.statuses.front(), "Asamblare arhive...");
-  EXPECT_EQ(InstallState.SourceDir, drive.path().string()) << "trailing separator removed";
+  EXPECT_EQ(state.SourceDir, drive.path().string()) << "trailing separator removed";
 }
 
 TEST_F(Assembly, CancelAtTheThirdDiskKeepsWhatWasAssembled) {
@@ -119,25 +120,25 @@ TEST_F(Assembly, FixedMediaIsOneDiskButStillNeedsItsMarker) {
   host.AddFile(1, "DISK1", "");
   host.answers = {1};
   ASSERT_EQ(Run(), AssemblyResult::kDone);
-  EXPECT_EQ(InstallState.DiskCount, 1);
+  EXPECT_EQ(state.DiskCount, 1);
   EXPECT_EQ(host.prompts.size(), 1u);
 }
 
 TEST_F(Assembly, SelectionAndNamesOnTheMedium) {
-  InstallState.InstallType = itClient;
+  state.InstallType = itClient;
   host.AddFile(1, "DISK1", "");
   host.AddFile(1, "exe.1", "lower");
   host.AddFile(1, "DBDAT.1", "client takes no database");
   host.AddFile(1, "DISK2", "");
   host.Insert(1);
-  InstallState.DiskCount = 1;
+  state.DiskCount = 1;
   ASSERT_EQ(Run(), AssemblyResult::kDone);
   EXPECT_EQ(program.Read("exe.ZIP"), "lower");
   EXPECT_FALSE(program.Exists("DBDAT.ZIP"));
 }
 
 TEST_F(Assembly, TenOrMorePiecesOfOneArchiveJoinInNumericOrder) {
-  InstallState.DiskCount = 1;
+  state.DiskCount = 1;
   host.AddFile(1, "DISK1", "");
   std::string expected;
   for (int i = 1; i <= 12; ++i) {
@@ -150,7 +151,7 @@ TEST_F(Assembly, TenOrMorePiecesOfOneArchiveJoinInNumericOrder) {
 }
 
 TEST_F(Assembly, PiecesLargerThanTheBufferAndALaterPieceWithoutItsFirst) {
-  InstallState.DiskCount = 1;
+  state.DiskCount = 1;
   std::string big(60001, 'b');
   big[25000] = 'X';
   host.AddFile(1, "DISK1", "");
@@ -165,8 +166,8 @@ TEST_F(Assembly, PiecesLargerThanTheBufferAndALaterPieceWithoutItsFirst) {
 }
 
 TEST_F(Assembly, AnArchiveThatCannotBeWrittenStopsWithItsName) {
-  InstallState.DiskCount = 1;
-  InstallState.ProgramDirOffered = program.File("missing");
+  state.DiskCount = 1;
+  state.ProgramDirOffered = program.File("missing");
   host.AddFile(1, "DISK1", "");
   host.AddFile(1, "EXE.1", "a");
   host.AddFile(1, "HELP.1", "h");
@@ -177,8 +178,8 @@ TEST_F(Assembly, AnArchiveThatCannotBeWrittenStopsWithItsName) {
 }
 
 TEST_F(Assembly, NoInstallationTypeStillAsksForEveryDisk) {
-  InstallState.InstallType = itNone;
-  InstallState.DiskCount = 2;
+  state.InstallType = itNone;
+  state.DiskCount = 2;
   host.AddFile(1, "DISK1", "");
   host.AddFile(1, "EXE.1", "a");
   host.AddFile(2, "DISK2", "");
@@ -193,7 +194,7 @@ TEST_F(Assembly, RemovalTakesEveryZipInTheProgramDirectory) {
   program.Write("EXE.ZIP", "x");
   program.Write("old.zip", "x");
   program.Write("VORTEL.EXE", "x");
-  TArchiveAssembler assembler(host, kFreshSelection);
+  TArchiveAssembler assembler(state, host, kFreshSelection);
   assembler.RemoveAssembledArchives();
   EXPECT_FALSE(program.Exists("EXE.ZIP"));
   EXPECT_FALSE(program.Exists("old.zip"));

@@ -3,8 +3,8 @@
 
 #include "config/config_sys_rewrite.h"
 #include "config/config_sys_update.h"
-#include "config/text_lines.h"
 #include "os/os.h"
+#include "os/text_lines.h"
 #include "support/temp_dir.h"
 
 using config::RewriteConfigSys;
@@ -34,13 +34,13 @@ TEST(ConfigSysRewrite, OnlyRealSettingsAreReplaced) {
 }
 
 TEST(TextLines, SplitKeepsEveryLineAndJoinEndsEachWithCrLf) {
-  EXPECT_EQ(config::SplitLines("A\r\nB\r\n"), (Lines{"A", "B"}));
-  EXPECT_EQ(config::SplitLines("A\nB"), (Lines{"A", "B"})) << "LF ends and a last line without";
-  EXPECT_EQ(config::SplitLines("A\r\n\r\nB\r\n"), (Lines{"A", "", "B"}));
-  EXPECT_EQ(config::SplitLines("A\r\nB\r\n\x1a"), (Lines{"A", "B"})) << "old end-of-file mark";
-  EXPECT_EQ(config::SplitLines("A\rB\r\n"), (Lines{"A\rB"})) << "a lone CR is text";
-  EXPECT_EQ(config::SplitLines(""), Lines{});
-  EXPECT_EQ(config::JoinLines({"A", "", "B"}), "A\r\n\r\nB\r\n");
+  EXPECT_EQ(os::SplitLines("A\r\nB\r\n"), (Lines{"A", "B"}));
+  EXPECT_EQ(os::SplitLines("A\nB"), (Lines{"A", "B"})) << "LF ends and a last line without";
+  EXPECT_EQ(os::SplitLines("A\r\n\r\nB\r\n"), (Lines{"A", "", "B"}));
+  EXPECT_EQ(os::SplitLines("A\r\nB\r\n\x1a"), (Lines{"A", "B"})) << "old end-of-file mark";
+  EXPECT_EQ(os::SplitLines("A\rB\r\n"), (Lines{"A\rB"})) << "a lone CR is text";
+  EXPECT_EQ(os::SplitLines(""), Lines{});
+  EXPECT_EQ(os::JoinLines({"A", "", "B"}), "A\r\n\r\nB\r\n");
 }
 
 TEST(ConfigSysFile, IsCreatedOrRewrittenInPlace) {

@@ -3,17 +3,18 @@
 #include <filesystem>
 #include <map>
 
-#include "app/debug_log.h"
-#include "media/brask_extraction.h"
-#include "media/engine_version.h"
-#include "media/fresh_copy.h"
-#include "media/overwrite_rules.h"
-#include "media/upgrade_copy.h"
+#include "bde/engine_version.h"
+#include "copy/brask_extraction.h"
+#include "copy/fresh_copy.h"
+#include "copy/overwrite_rules.h"
+#include "copy/upgrade_copy.h"
+#include "log/debug_log.h"
 #include "os/os.h"
 #include "support/temp_dir.h"
 
 using testing_support::TempDir;
-using namespace media;
+using namespace copy;
+using namespace bde;
 
 namespace {
 
@@ -116,12 +117,10 @@ class FakeRegistry : public EngineRegistry {
 class CopyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    InstallState = TInstallState();
-    OldEngineFound = false;
-    InstallState.InstallType = itLocal;
-    InstallState.ProgramDir = InstallState.ProgramDirOffered = program.path().string();
-    InstallState.DataDir = data.path().string();
-    InstallState.SourceDir = media.path().string();
+    state.InstallType = itLocal;
+    state.ProgramDir = state.ProgramDirOffered = program.path().string();
+    state.DataDir = data.path().string();
+    state.SourceDir = media.path().string();
     registry.program_files = program_files.path().string();
     saved_dir_ = os::CurrentDirectory();
   }
@@ -142,6 +141,7 @@ class CopyTest : public ::testing::Test {
   }
 
   TempDir program, data, media, program_files;
+  TInstallState state;
   FakePage page;
   FakeExtraction unzip;
   FakeRegistry registry;
@@ -198,57 +198,66 @@ TEST(UnzipGauge, EndsAtHundredOnlyWhenEveryMeasuredByteIsWritten) {
 
 TEST_F(CopyTest, InstalledEngineIsLeftAloneAndOnlyAnOldOneWarns) {
   registry.installed = true;
+  bool old_engine = false;
   for (const char* version : {"4.0", "5.01"}) {
     registry.version = version;
-    EXPECT_FALSE(ChooseEngineDirectory(registry, page)) << version;
+    const EngineDirectoryChoice choice = ChooseEngineDirectory(registry, old_engine);
+    EXPECT_FALSE(choice.directory) << version;
+    EXPECT_FALSE(choice.warn_old_engine) << version;
   }
   registry.version.reset();
-  EXPECT_FALSE(ChooseEngineDirectory(registry, page));
-  EXPECT_TRUE(page.events.empty());
-  EXPECT_FALSE(OldEngineFound);
+  EXPECT_FALSE(ChooseEngineDirectory(registry, old_engine).directory);
+  EXPECT_FALSE(old_engine);
 
+  // The copy shows the warning under its own suffix and leaves the engine archive out.
   registry.version = "3.5";
-  EXPECT_FALSE(ChooseEngineDirectory(registry, page));
-  EXPECT_TRUE(OldEngineFound);
+  Assembled("BDE32", {{"IDAPI32.DLL", "x"}});
+  FreshCopy copy(state, page, unzip, registry);
+  ASSERT_TRUE(copy.ExtractArchives());
+  EXPECT_TRUE(state.OldEngineFound);
   const std::vector<std::string> expected = {
       "suffix Protectia aplicatiilor existente",
       std::string("error ") + kOldEngineWarning,
       "suffix PENTRU CONTINUARE",
   };
   EXPECT_EQ(page.events, expected);
+  for (const std::string& line : unzip.extracted)
+    EXPECT_EQ(line.rfind("BDE32", 0), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(program_files.path() / "Borland"));
 }
 
 TEST_F(CopyTest, WithoutAnEngineTheBorlandDirectoriesAreMade) {
   program_files.Write("Borland/keep.txt", "x");  // an existing level is kept
-  EXPECT_EQ(ChooseEngineDirectory(registry, page), BdeDir());
+  bool old_engine = false;
+  EXPECT_EQ(ChooseEngineDirectory(registry, old_engine).directory, BdeDir());
   EXPECT_TRUE(os::DirectoryExists(BdeDir()));
   EXPECT_TRUE(program_files.Exists("Borland/keep.txt"));
-  EXPECT_TRUE(page.errors.empty());
 
   // After an old engine was seen, a later visit follows the engine's own path list.
-  OldEngineFound = true;
+  old_engine = true;
   registry.dll_path = "D:\\BDE;C:\\OTHER";
-  EXPECT_EQ(ChooseEngineDirectory(registry, page), "D:\\BDE");
+  EXPECT_EQ(ChooseEngineDirectory(registry, old_engine).directory, "D:\\BDE");
   registry.dll_path.reset();
-  EXPECT_EQ(ChooseEngineDirectory(registry, page), BdeDir());
+  EXPECT_EQ(ChooseEngineDirectory(registry, old_engine).directory, BdeDir());
 }
 
 TEST_F(CopyTest, AnEngineDirectoryThatCannotBeMadeIsReportedNotGuessed) {
+  bool old_engine = false;
   registry.program_files.reset();
-  EXPECT_FALSE(ChooseEngineDirectory(registry, page));
-  ASSERT_EQ(page.errors.size(), 1u);
+  EngineDirectoryChoice choice = ChooseEngineDirectory(registry, old_engine);
+  EXPECT_FALSE(choice.directory);
+  EXPECT_FALSE(choice.error.empty());
 
   program_files.Write("Borland", "a file in the way");
   registry.program_files = program_files.path().string();
-  EXPECT_FALSE(ChooseEngineDirectory(registry, page));
-  ASSERT_EQ(page.errors.size(), 2u);
-  EXPECT_NE(page.errors[1].find("Borland"), std::string::npos) << page.errors[1];
+  choice = ChooseEngineDirectory(registry, old_engine);
+  EXPECT_FALSE(choice.directory);
+  EXPECT_NE(choice.error.find("Borland"), std::string::npos) << choice.error;
 }
 
 TEST_F(CopyTest, LocalInstallationPutsEachArchiveInItsDirectoryAndFillsTheGauge) {
   AssembleAll();
-  FreshCopy copy(page, unzip, registry);
+  FreshCopy copy(state, page, unzip, registry);
   ASSERT_TRUE(copy.ExtractArchives());
   const std::string p = program.path().string(), d = data.path().string();
   const std::vector<std::string> expected = {
@@ -268,9 +277,9 @@ TEST_F(CopyTest, LocalInstallationPutsEachArchiveInItsDirectoryAndFillsTheGauge)
 }
 
 TEST_F(CopyTest, ClientGetsNothingInTheDataDirectory) {
-  InstallState.InstallType = itClient;
+  state.InstallType = itClient;
   AssembleAll();
-  FreshCopy copy(page, unzip, registry);
+  FreshCopy copy(state, page, unzip, registry);
   ASSERT_TRUE(copy.ExtractArchives());
   EXPECT_TRUE(std::filesystem::is_empty(data.path()));
   EXPECT_EQ(unzip.extracted.size(), 5u);
@@ -283,7 +292,7 @@ TEST_F(CopyTest, SkippedEngineLeavesTheGaugeShortAndMissingArchivesPassQuietly) 
   AssembleAll();
   std::filesystem::remove(program.path() / "ROVANEL.ZIP");
   std::filesystem::remove(program.path() / "TESKARD.ZIP");
-  FreshCopy copy(page, unzip, registry);
+  FreshCopy copy(state, page, unzip, registry);
   ASSERT_TRUE(copy.ExtractArchives());
   EXPECT_EQ(page.gauge.back(), 80);  // 400 of 500 measured bytes
   EXPECT_TRUE(page.errors.empty());
@@ -293,7 +302,7 @@ TEST_F(CopyTest, SkippedEngineLeavesTheGaugeShortAndMissingArchivesPassQuietly) 
 TEST_F(CopyTest, ADamagedArchiveIsReportedAndTheNextOneStillExtracted) {
   AssembleAll();
   unzip.archives["EXE"] = {{"VORTEL.EXE", "abc", -1}};
-  FreshCopy copy(page, unzip, registry);
+  FreshCopy copy(state, page, unzip, registry);
   ASSERT_TRUE(copy.ExtractArchives());
   ASSERT_EQ(page.errors.size(), 1u);
   EXPECT_NE(page.errors[0].find("EXE.ZIP"), std::string::npos);
@@ -305,33 +314,36 @@ TEST_F(CopyTest, ADamagedArchiveIsReportedAndTheNextOneStillExtracted) {
 
 TEST_F(CopyTest, AnAssemblyDirectoryThatCannotBeEnteredExtractsNothing) {
   AssembleAll();
-  InstallState.ProgramDirOffered = program.File("missing");
-  FreshCopy copy(page, unzip, registry);
+  state.ProgramDirOffered = program.File("missing");
+  FreshCopy copy(state, page, unzip, registry);
   EXPECT_FALSE(copy.ExtractArchives());
-  EXPECT_TRUE(unzip.extracted.empty());
+  for (const std::string& line : unzip.extracted)
+    EXPECT_EQ(line.rfind("BDE32", 0), std::string::npos);
   EXPECT_EQ(page.errors.size(), 1u);
 }
 
 TEST_F(CopyTest, RunEndsByTheAssemblysOutcome) {
   // No disk marker: the prompt is cancelled and nothing is extracted.
-  FreshCopy cancelled(page, unzip, registry);
+  FreshCopy cancelled(state, page, unzip, registry);
   EXPECT_EQ(cancelled.Run(), kCopyAbandoned);
-  EXPECT_TRUE(unzip.extracted.empty());
+  for (const std::string& line : unzip.extracted)
+    EXPECT_EQ(line.rfind("BDE32", 0), std::string::npos);
 
   media.Write("DISK1", "");
   media.Write("EXE.1", "PK");
   unzip.archives["EXE"] = {{"VORTEL.EXE", "MZ"}};
-  FreshCopy done(page, unzip, registry);
+  FreshCopy done(state, page, unzip, registry);
   EXPECT_EQ(done.Run(), kCopyDone);
   EXPECT_EQ(program.Read("VORTEL.EXE"), "MZ");
   EXPECT_FALSE(program.Exists("EXE.ZIP"));
 
   // An archive that cannot be written: nothing half-assembled is extracted; the page returns.
   unzip.extracted.clear();
-  InstallState.ProgramDirOffered = program.File("missing");
-  FreshCopy failed(page, unzip, registry);
+  state.ProgramDirOffered = program.File("missing");
+  FreshCopy failed(state, page, unzip, registry);
   EXPECT_EQ(failed.Run(), kCopyRetry);
-  EXPECT_TRUE(unzip.extracted.empty());
+  for (const std::string& line : unzip.extracted)
+    EXPECT_EQ(line.rfind("BDE32", 0), std::string::npos);
 }
 
 class UpgradeTest : public CopyTest {
@@ -377,11 +389,11 @@ TEST(OverwriteRules, RelativeNameIsTheSameWithOrWithoutTrailingBackslash) {
 
 TEST_F(UpgradeTest, ProgramFilesAreReplacedButTheEnginesLibrariesStay) {
   for (const std::string& dir : {program.str(), program.path().string()}) {
-    InstallState.ProgramDir = dir;
+    state.ProgramDir = dir;
     program.Write("IDAPI32.DLL", "old engine");
     program.Write("VORTEL.EXE", "old");
     Assembled("EXE", {{"VORTEL.EXE", "new"}, {"IDAPI32.DLL", "new engine"}, {"MELDORA.EXE", "m"}});
-    UpgradeCopy copy(page, unzip);
+    UpgradeCopy copy(state, page, unzip);
     ASSERT_TRUE(copy.ExtractArchives());
     EXPECT_EQ(program.Read("VORTEL.EXE"), "new") << dir;
     EXPECT_EQ(program.Read("IDAPI32.DLL"), "old engine") << dir;
@@ -401,7 +413,7 @@ TEST_F(UpgradeTest, ProgramFilesAreReplacedButTheEnginesLibrariesStay) {
 
 TEST_F(UpgradeTest, DataStaysAndOnlyTheReferenceDataUnderNewIsRenewed) {
   for (const std::string& dir : {data.str(), data.path().string()}) {
-    InstallState.DataDir = dir;
+    state.DataDir = dir;
     data.Write("FIRMA.DB", "mine");
     data.Write("NEW/X.DB", "old reference");
     data.Write("NEWCLIENT.DB", "mine too");
@@ -409,7 +421,7 @@ TEST_F(UpgradeTest, DataStaysAndOnlyTheReferenceDataUnderNewIsRenewed) {
     Assembled("DBDAT",
               {{"FIRMA.DB", "shipped"}, {"NEWCLIENT.DB", "shipped"}, {"FRESH.DB", "created"}});
     Assembled("DBNEW", {{"NEW\\X.DB", "new reference"}});
-    UpgradeCopy copy(page, unzip);
+    UpgradeCopy copy(state, page, unzip);
     ASSERT_TRUE(copy.ExtractArchives());
     EXPECT_EQ(data.Read("FIRMA.DB"), "mine") << dir;
     EXPECT_EQ(data.Read("NEWCLIENT.DB"), "mine too") << dir;
@@ -419,17 +431,17 @@ TEST_F(UpgradeTest, DataStaysAndOnlyTheReferenceDataUnderNewIsRenewed) {
 }
 
 TEST_F(UpgradeTest, ClientUpgradeTakesOnlyProgramArchivesAndNeverTheEngine) {
-  InstallState.InstallType = itClient;
+  state.InstallType = itClient;
   AssembleAll();
-  UpgradeCopy client(page, unzip);
+  UpgradeCopy client(state, page, unzip);
   ASSERT_TRUE(client.ExtractArchives());
   EXPECT_EQ(unzip.extracted.size(), 4u);
   EXPECT_TRUE(std::filesystem::is_empty(data.path()));
 
-  InstallState.InstallType = itLocal;
+  state.InstallType = itLocal;
   AssembleAll();
   unzip.extracted.clear();
-  UpgradeCopy local(page, unzip);
+  UpgradeCopy local(state, page, unzip);
   ASSERT_TRUE(local.ExtractArchives());
   EXPECT_EQ(unzip.extracted.size(), 6u);
   EXPECT_FALSE(std::filesystem::exists(program_files.path() / "Borland"));

@@ -1,4 +1,4 @@
-#include "app/debug_line.h"
+#include "log/debug_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "pages/directory_choice.h"
 #include "support/temp_dir.h"
+#include "wizard/fresh/directories.h"
 
 using testing_support::TempDir;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/install_state.h"
+#include "state/install_state.h"
 #include "support/temp_dir.h"
 
 using testing_support::TempDir;

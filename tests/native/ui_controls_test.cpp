@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ui/button_layout.h"
-#include "ui/check_state.h"
-#include "ui/nice_button_geometry.h"
-#include "ui/radio_group_layout.h"
+#include "ui/core/button_layout.h"
+#include "ui/core/check_state.h"
+#include "ui/core/nice_button_geometry.h"
+#include "ui/core/radio_group_layout.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ui/fmt_caption.h"
-#include "ui/fmt_layout.h"
+#include "ui/core/fmt_caption.h"
+#include "ui/core/fmt_layout.h"
 
 namespace {
 

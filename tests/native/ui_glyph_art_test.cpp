@@ -6,9 +6,9 @@
 
 #include "glyph_set.h"
 #include "raster.h"
-#include "ui/alte_glife.h"
-#include "ui/button_kind.h"
-#include "ui/glyph_library.h"
+#include "ui/core/button_kind.h"
+#include "ui/glyphs/alte_glife.h"
+#include "ui/glyphs/glyph_library.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/gradient.h"
+#include "ui/core/gradient.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ui/message_buttons.h"
-#include "ui/message_kind.h"
-#include "ui/message_layout.h"
-#include "ui/message_text.h"
+#include "ui/message/message_buttons.h"
+#include "ui/message/message_kind.h"
+#include "ui/message/message_layout.h"
+#include "ui/message/message_text.h"
 
 namespace {
 
@@ -164,7 +164,7 @@ TEST(MessageKind, DefaultCaptionsAndIcons) {
 
 }  // namespace
 
-#include "ui/message_shortcuts.h"
+#include "ui/message/message_shortcuts.h"
 
 namespace {
 

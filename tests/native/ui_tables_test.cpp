@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/alte_glife.h"
-#include "ui/button_kind.h"
-#include "ui/glyph_library.h"
-#include "ui/message_buttons.h"
-#include "ui/message_kind.h"
+#include "ui/core/button_kind.h"
+#include "ui/glyphs/alte_glife.h"
+#include "ui/glyphs/glyph_library.h"
+#include "ui/message/message_buttons.h"
+#include "ui/message/message_kind.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_dir.h"
-#include "ui/theme.h"
+#include "ui/core/theme.h"
 
 namespace {
 

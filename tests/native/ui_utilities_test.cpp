@@ -3,13 +3,13 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/accelerator_text.h"
-#include "ui/background_recolor.h"
-#include "ui/color.h"
-#include "ui/color_map.h"
-#include "ui/panel_caption.h"
-#include "ui/title_bar_layout.h"
-#include "ui/work_area.h"
+#include "ui/core/accelerator_text.h"
+#include "ui/core/background_recolor.h"
+#include "ui/core/color.h"
+#include "ui/core/color_map.h"
+#include "ui/core/panel_caption.h"
+#include "ui/core/title_bar_layout.h"
+#include "ui/core/work_area.h"
 
 namespace {
 

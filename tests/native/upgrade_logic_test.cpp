@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <map>
 
-#include "app/debug_log.h"
-#include "app/install_state.h"
+#include "log/debug_log.h"
 #include "os/os.h"
+#include "state/install_state.h"
 #include "support/temp_dir.h"
 #include "upgrade/find_app.h"
 #include "upgrade/install_location.h"
@@ -160,7 +160,6 @@ TEST(ProgramSearch, ProfileEntriesBeforeTheDrives) {
 class FindAppTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    InstallState = TInstallState();
     probe.drives = {{"Q:\\", DriveKind::kFixed}, {"N:\\", DriveKind::kRemote}};
     library.alias_path = "Q:\\APP\\DATA\\";
     install.Write("APP/VORTEL.EXE", BigProgram(1000001));
@@ -170,19 +169,19 @@ class FindAppTest : public ::testing::Test {
   TempDir install;
   FakeProbe probe;
   FakeLibrary library;
-  TFindAppLogic page{library, probe};
+  TInstallState state;
+  TFindAppLogic page{state, library, probe};
 };
 
 TEST_F(FindAppTest, CreationSettlesTheDataDirectoryAndTheKind) {
   page.FormCreate();
-  EXPECT_EQ(InstallState.CurrentStep, 8);
   EXPECT_EQ(library.calls, std::vector<std::string>{"GetAliasPath VORTEL"});
-  EXPECT_EQ(InstallState.DataDirOffered, "Q:\\APP");
-  EXPECT_EQ(InstallState.InstallType, itLocal);
+  EXPECT_EQ(state.DataDirOffered, "Q:\\APP");
+  EXPECT_EQ(state.InstallType, itLocal);
 
   library.alias_path = "N:\\VORT\\DATA";
   page.FormCreate();
-  EXPECT_EQ(InstallState.InstallType, itClient);
+  EXPECT_EQ(state.InstallType, itClient);
   probe.profile["AppPath"] = install.File("APP") + "\\";
   EXPECT_EQ(page.NextClick(""), 0);
   EXPECT_EQ(page.DataText(), kClientText);
@@ -200,9 +199,9 @@ TEST_F(FindAppTest, SearchThenAcceptance) {
   EXPECT_EQ(page.Title(), kConfirmTitle);
   EXPECT_TRUE(page.NextEnabled());
   EXPECT_EQ(page.NextClick(page.ProgramText()), 1);
-  EXPECT_EQ(InstallState.ProgramDir, install.File("APP") + "\\");
-  EXPECT_EQ(InstallState.ProgramDirOffered, InstallState.ProgramDir);
-  EXPECT_EQ(InstallState.DataDir, "Q:\\APP");
+  EXPECT_EQ(state.ProgramDir, install.File("APP") + "\\");
+  EXPECT_EQ(state.ProgramDirOffered, state.ProgramDir);
+  EXPECT_EQ(state.DataDir, "Q:\\APP");
 }
 
 TEST_F(FindAppTest, NothingFoundLeavesOnlyTheManualChoice) {
@@ -224,7 +223,7 @@ TEST_F(FindAppTest, NothingFoundLeavesOnlyTheManualChoice) {
   EXPECT_TRUE(page.NextEnabled());
   EXPECT_EQ(page.DialogPreset(page.ProgramText()), install.File("APP") + "\\");
   EXPECT_EQ(page.NextClick(page.ProgramText()), 1);
-  EXPECT_EQ(InstallState.ProgramDir, install.File("APP") + "\\");
+  EXPECT_EQ(state.ProgramDir, install.File("APP") + "\\");
 }
 
 TEST_F(FindAppTest, ATextTypedOverTheFoundDirectoryMustHoldTheProgram) {
@@ -234,11 +233,11 @@ TEST_F(FindAppTest, ATextTypedOverTheFoundDirectoryMustHoldTheProgram) {
   EXPECT_EQ(page.NextClick(""), 0);
   EXPECT_EQ(page.StatusText(), kNotInstalledText);
   EXPECT_FALSE(page.NextEnabled());
-  EXPECT_EQ(InstallState.ProgramDir, "C:\\WinVort");
+  EXPECT_EQ(state.ProgramDir, "C:\\WinVort");
 
   page.ChooseDirectory(install.File("APP"));
   EXPECT_EQ(page.NextClick(install.File("APP")), 1);  // the same directory, typed differently
-  EXPECT_EQ(InstallState.ProgramDir, install.File("APP"));
+  EXPECT_EQ(state.ProgramDir, install.File("APP"));
 }
 
 namespace {
@@ -268,22 +267,22 @@ TEST(ServerQuestion, TextIsTwelveLinesEndedByCarriageReturns) {
 }
 
 TEST(ServerQuestion, OnlyAClientIsAskedWithoutSuffix) {
-  InstallState = TInstallState();
+  TInstallState state;
   FakeQuestion host;
   for (TInstallType type : {itLocal, itServer}) {
-    InstallState.InstallType = type;
-    EXPECT_TRUE(ServerUpgradeQuestion(host));
+    state.InstallType = type;
+    EXPECT_TRUE(ServerUpgradeQuestion(state, host));
   }
   EXPECT_TRUE(host.events.empty());
 
-  InstallState.InstallType = itClient;
-  EXPECT_FALSE(ServerUpgradeQuestion(host));
+  state.InstallType = itClient;
+  EXPECT_FALSE(ServerUpgradeQuestion(state, host));
   const std::vector<std::string> expected = {"suffix ", "ask UPGRADE baza de date SERVER ?",
                                              "suffix PENTRU CONTINUARE"};
   EXPECT_EQ(host.events, expected);
   EXPECT_EQ(host.asked_text, kServerUpgradeText);
   host.answer = 6;
-  EXPECT_TRUE(ServerUpgradeQuestion(host));
+  EXPECT_TRUE(ServerUpgradeQuestion(state, host));
 }
 
 namespace {
@@ -308,7 +307,6 @@ class FakeUpgradePage : public UpgradeDataHost {
 class UpgradeTasksTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    InstallState = TInstallState();
     DebugEnabled = true;
     DebugOpen(log.File("vortinst.log"), "INSTALL");
   }
@@ -323,7 +321,6 @@ class UpgradeTasksTest : public ::testing::Test {
 TEST_F(UpgradeTasksTest, AllTasksInOrderEachMarkedByItsSemaphore) {
   TUpgDataLogic page(library, host);
   page.FormCreate();
-  EXPECT_EQ(InstallState.CurrentStep, 10);
   library.semaphore = {false, true, true};  // the structures fail; the lists still run
   EXPECT_EQ(page.RunTasks({true, true, true}), 1);
   const std::vector<std::string> expected = {

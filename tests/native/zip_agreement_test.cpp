@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "media/zip_archive.h"
 #include "support/temp_dir.h"
+#include "unzip/zip_archive.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ TEST(UnzipAgreement, SameFilesAsInfoZipOnThreeHundredArchives) {
     const fs::path ours = temp.path() / ("ours" + std::to_string(checked));
     const fs::path theirs = temp.path() / ("theirs" + std::to_string(checked));
     fs::create_directories(ours);
-    const int32_t count = media::ExtractArchive(archive, ours.string(), "*.*", nullptr, nullptr);
+    const int32_t count = unzip::ExtractArchive(archive, ours.string(), "*.*", nullptr, nullptr);
     const std::string unzip = "unzip -q -o " + archive + " -d " + theirs.string();
     ASSERT_EQ(std::system(unzip.c_str()), 0) << archive;
     const auto expected = Contents(theirs);

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "media/explode.h"
-#include "media/inflate.h"
-#include "media/unshrink.h"
 #include "support/memory_port.h"
+#include "unzip/explode.h"
+#include "unzip/inflate.h"
+#include "unzip/unshrink.h"
 
 namespace {
 
@@ -45,9 +45,9 @@ struct Result {
 
 Result RunInflate(const std::string& input) {
   MemoryPort port(input);
-  std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
-  media::DecodeStream stream(port, window.data());
-  const int32_t code = media::Inflate(stream);
+  std::vector<uint8_t> window(unzip::DecodeStream::kWindowSize);
+  unzip::DecodeStream stream(port, window.data());
+  const int32_t code = unzip::Inflate(stream);
   return {code, port.output};
 }
 
@@ -88,9 +88,9 @@ TEST(Inflate, AgreesWithZlibOnVariedDataLevelsAndStrategies) {
 TEST(Inflate, FlushesWholeWorkBuffersThenTheRest) {
   const std::string data(100000, 'q');
   MemoryPort port(ZlibDeflate(data, 9) + "trailing bytes are left alone");
-  std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
-  media::DecodeStream stream(port, window.data());
-  ASSERT_EQ(media::Inflate(stream), 0);
+  std::vector<uint8_t> window(unzip::DecodeStream::kWindowSize);
+  unzip::DecodeStream stream(port, window.data());
+  ASSERT_EQ(unzip::Inflate(stream), 0);
   EXPECT_EQ(port.flushes, (std::vector<uint32_t>{32768, 32768, 32768, 1696}));
 }
 
@@ -141,10 +141,10 @@ TEST(Inflate, DamagedStreamsGiveTheirCodes) {
 
 int32_t RunExplode(const std::string& input, bool literals, uint32_t size, std::string* out) {
   MemoryPort port(input);
-  std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
-  media::DecodeStream stream(port, window.data());
+  std::vector<uint8_t> window(unzip::DecodeStream::kWindowSize);
+  unzip::DecodeStream stream(port, window.data());
   const int32_t code =
-      media::Explode(stream, {false, literals, static_cast<uint32_t>(input.size()), size});
+      unzip::Explode(stream, {false, literals, static_cast<uint32_t>(input.size()), size});
   if (out) *out = port.output;
   return code;
 }
@@ -181,10 +181,10 @@ TEST(Explode, InconsistentTreesAreFormatErrors) {
 
 int32_t RunUnshrink(const std::string& input, std::string* out) {
   MemoryPort port(input);
-  std::vector<uint8_t> window(media::DecodeStream::kWindowSize);
-  media::DecodeStream stream(port, window.data());
-  auto area = std::make_unique<media::UnshrinkArea>();
-  const int32_t code = media::Unshrink(stream, *area, static_cast<uint32_t>(input.size()));
+  std::vector<uint8_t> window(unzip::DecodeStream::kWindowSize);
+  unzip::DecodeStream stream(port, window.data());
+  auto area = std::make_unique<unzip::UnshrinkArea>();
+  const int32_t code = unzip::Unshrink(stream, *area, static_cast<uint32_t>(input.size()));
   if (out) *out = port.output;
   return code;
 }

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "media/brask_unzip.h"
-#include "media/crc32.h"
 #include "support/temp_dir.h"
+#include "unzip/brask_unzip.h"
+#include "unzip/crc32.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ bool Matches(const fs::path& root, const Expected& want) {
   if (!in) return false;
   const std::string data((std::istreambuf_iterator<char>(in)), {});
   return data.size() == want.size &&
-         media::Crc32(reinterpret_cast<const uint8_t*>(data.data()), data.size()) == want.crc;
+         unzip::Crc32(reinterpret_cast<const uint8_t*>(data.data()), data.size()) == want.crc;
 }
 
 // The listed files plus the directories they imply.
@@ -100,7 +100,7 @@ TEST_P(FixtureTest, ExtractsAsTheManifestSays) {
   testing_support::TempDir temp;
   const fs::path dest = temp.path() / "dest";
   fs::create_directory(dest);
-  media::TBraskUnzip unzip;
+  unzip::TBraskUnzip unzip;
   unzip.SetFileName((fs::path(FixtureDir()) / c.archive).string());
   unzip.SetDirectoryName(dest.string());
   const int32_t result = unzip.ExtractAll();
@@ -145,9 +145,9 @@ TEST(FixtureListing, ListsAndMeasuresTheLargeDirectoryThroughItsWindow) {
   static int32_t entries;
   static int32_t last;
   entries = 0;
-  media::TBraskUnzip unzip;
+  unzip::TBraskUnzip unzip;
   unzip.SetFileName((fs::path(FixtureDir()) / "bigdir.zip").string());
-  unzip.SetReportCallback([](int32_t code, media::TUnzipReport* r) {
+  unzip.SetReportCallback([](int32_t code, unzip::TUnzipReport* r) {
     EXPECT_EQ(r->status, 0);
     if (code == 0) ++entries;
     last = code;

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "media/brask_unzip.h"
-#include "media/engine_hooks.h"
-#include "media/engine_state.h"
-#include "media/extract_entry.h"
-#include "media/file_specs.h"
-#include "media/zip_archive.h"
 #include "os/os.h"
 #include "support/temp_dir.h"
 #include "support/zip_builder.h"
+#include "unzip/brask_unzip.h"
+#include "unzip/extract_entry.h"
+#include "unzip/file_specs.h"
+#include "unzip/unzip_hooks.h"
+#include "unzip/unzip_state.h"
+#include "unzip/zip_archive.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ std::vector<Seen>& Log() {
   return log;
 }
 
-void Record(int32_t code, media::TUnzipReport* r) {
+void Record(int32_t code, unzip::TUnzipReport* r) {
   Log().push_back({code, r->status, r->method, r->size, r->name});
 }
 
@@ -47,8 +47,8 @@ class ArchiveTest : public testing::Test {
  protected:
   void SetUp() override { Log().clear(); }
   void TearDown() override {
-    media::SetKeyDownHook(nullptr);
-    media::SetProgressHook(nullptr);
+    unzip::SetKeyDownHook(nullptr);
+    unzip::SetProgressHook(nullptr);
   }
 
   std::string Write(const ZipBuilder& b, const std::string& name = "test.zip") {
@@ -56,7 +56,7 @@ class ArchiveTest : public testing::Test {
     return temp_.File(name);
   }
   int32_t Extract(const std::string& archive, const std::string& specs = "*.*",
-                  media::ConfirmCallback confirm = nullptr) {
+                  unzip::ConfirmCallback confirm = nullptr) {
     unzip_.SetFileName(archive);
     unzip_.SetDirectoryName(temp_.File("out"));
     unzip_.SetFileSpecs(specs);
@@ -67,7 +67,7 @@ class ArchiveTest : public testing::Test {
   std::string Out(const std::string& name) { return temp_.Read("out/" + name); }
 
   TempDir temp_;
-  media::TBraskUnzip unzip_;
+  unzip::TBraskUnzip unzip_;
 };
 
 TEST_F(ArchiveTest, ReportsStartEntriesAndEndInOrderWithBlocksOfTheWorkBuffer) {
@@ -97,17 +97,17 @@ TEST_F(ArchiveTest, SpecsChooseTheEntriesAndTheEndReportTotalsOnlyThose) {
   EXPECT_EQ(Out("SUB/NOTE.TXT"), "note");
   EXPECT_EQ(Log().back().size, 8);
 
-  EXPECT_TRUE(media::MatchesFileSpecs("", "ANY.DAT"));
-  EXPECT_TRUE(media::MatchesFileSpecs("*.*", "ANY"));
-  EXPECT_TRUE(media::MatchesFileSpecs("*.dll", "sub\\Idapi.DLL"));
-  EXPECT_FALSE(media::MatchesFileSpecs("*.DLL", "IDAPI.DLLX"));
-  EXPECT_TRUE(media::MatchesFileSpecs("VORT*", "VORTEL.EXE"));
-  EXPECT_TRUE(media::MatchesFileSpecs("VORT*.*", "vortel.exe"));
-  EXPECT_TRUE(media::MatchesFileSpecs("VORTE?", "VORTEL.EXE") == false);
-  EXPECT_TRUE(media::MatchesFileSpecs("VORTE?*", "VORTE?X.EXE"));
-  EXPECT_FALSE(media::MatchesFileSpecs("VORT*", "VOR.EXE"));
-  EXPECT_TRUE(media::MatchesFileSpecs("UPGRADE.DLL", "upgrade.dll"));
-  EXPECT_FALSE(media::MatchesFileSpecs("UPGRADE.DLL", "SUB\\UPGRADE.DLL"));
+  EXPECT_TRUE(unzip::MatchesFileSpecs("", "ANY.DAT"));
+  EXPECT_TRUE(unzip::MatchesFileSpecs("*.*", "ANY"));
+  EXPECT_TRUE(unzip::MatchesFileSpecs("*.dll", "sub\\Idapi.DLL"));
+  EXPECT_FALSE(unzip::MatchesFileSpecs("*.DLL", "IDAPI.DLLX"));
+  EXPECT_TRUE(unzip::MatchesFileSpecs("VORT*", "VORTEL.EXE"));
+  EXPECT_TRUE(unzip::MatchesFileSpecs("VORT*.*", "vortel.exe"));
+  EXPECT_TRUE(unzip::MatchesFileSpecs("VORTE?", "VORTEL.EXE") == false);
+  EXPECT_TRUE(unzip::MatchesFileSpecs("VORTE?*", "VORTE?X.EXE"));
+  EXPECT_FALSE(unzip::MatchesFileSpecs("VORT*", "VOR.EXE"));
+  EXPECT_TRUE(unzip::MatchesFileSpecs("UPGRADE.DLL", "upgrade.dll"));
+  EXPECT_FALSE(unzip::MatchesFileSpecs("UPGRADE.DLL", "SUB\\UPGRADE.DLL"));
 }
 
 TEST_F(ArchiveTest, DeclinedOverwriteKeepsTheFileAndCountsTheEntryAsDone) {
@@ -117,7 +117,7 @@ TEST_F(ArchiveTest, DeclinedOverwriteKeepsTheFileAndCountsTheEntryAsDone) {
   static int asked;
   asked = 0;
   EXPECT_EQ(Extract(archive, "*.*",
-                    [](media::TUnzipReport* r) {
+                    [](unzip::TUnzipReport* r) {
                       ++asked;
                       EXPECT_NE(std::string(r->name).find("KEEP.DB"), std::string::npos);
                       return false;
@@ -198,7 +198,7 @@ TEST_F(ArchiveTest, NamesThatLeaveTheDestinationOrOverflowAreRefusedAsUnwritable
 }
 
 TEST_F(ArchiveTest, HoldingEscapeAbortsWithAFatalReport) {
-  media::SetKeyDownHook([](int32_t key) { return key == 27; });
+  unzip::SetKeyDownHook([](int32_t key) { return key == 27; });
   const std::string archive = Write(ZipBuilder().Stored("BIG.BIN", std::string(200000, 'x')));
   EXPECT_EQ(Extract(archive), -100);
   EXPECT_EQ(Codes().back(), -100);
@@ -206,12 +206,12 @@ TEST_F(ArchiveTest, HoldingEscapeAbortsWithAFatalReport) {
 }
 
 TEST_F(ArchiveTest, AProgressWindowThatAnswers65535AbortsTheEntry) {
-  media::SetProgressHook([](media::WindowHandle, uint32_t id, uint16_t* percent) {
+  unzip::SetProgressHook([](unzip::WindowHandle, uint32_t id, uint16_t* percent) {
     EXPECT_EQ(id, 77u);
     *percent = 65535;
   });
   const std::string archive = Write(ZipBuilder().Stored("BIG.BIN", std::string(50000, 'x')));
-  EXPECT_EQ(media::ExtractEntry(archive, temp_.File("big.bin"), 0, 1, 77), -5);
+  EXPECT_EQ(unzip::ExtractEntry(archive, temp_.File("big.bin"), 0, 1, 77), -5);
   EXPECT_FALSE(temp_.Exists("big.bin"));
 }
 
@@ -226,13 +226,13 @@ TEST_F(ArchiveTest, ASecondExtractionDuringOneIsRefusedAsBusy) {
   const std::string archive = Write(ZipBuilder().Stored("A.TXT", "a").Stored("B.TXT", "b"));
   unzip_.SetFileName(archive);
   unzip_.SetDirectoryName(temp_.File("out"));
-  unzip_.SetReportCallback([](int32_t code, media::TUnzipReport* r) {
+  unzip_.SetReportCallback([](int32_t code, unzip::TUnzipReport* r) {
     Record(code, r);
     if (r->status == -1001 && inner_result == 1) {
-      media::TBraskUnzip inner;
+      unzip::TBraskUnzip inner;
       inner.SetFileName(inner_archive);
       inner.SetDirectoryName(inner_dest);
-      inner.SetReportCallback([](int32_t c, media::TUnzipReport*) { inner_codes.push_back(c); });
+      inner.SetReportCallback([](int32_t c, unzip::TUnzipReport*) { inner_codes.push_back(c); });
       inner_result = inner.ExtractAll();
     }
   });
@@ -246,36 +246,36 @@ TEST_F(ArchiveTest, ASecondExtractionDuringOneIsRefusedAsBusy) {
 
 TEST_F(ArchiveTest, AStaleBusyFlagIsIgnoredAfterThirtySeconds) {
   const std::string archive = Write(ZipBuilder().Stored("A.TXT", "a"));
-  media::EngineState& engine = media::Engine();
+  unzip::EngineState& engine = unzip::Engine();
   engine.busy = true;
   engine.last_pump_tick = os::TickCount() - 1000;
-  EXPECT_EQ(media::ExtractEntry(archive, temp_.File("a.txt"), 0, 0, 0), -8);
+  EXPECT_EQ(unzip::ExtractEntry(archive, temp_.File("a.txt"), 0, 0, 0), -8);
   engine.last_pump_tick = os::TickCount() - 31000;
-  EXPECT_EQ(media::ExtractEntry(archive, temp_.File("a.txt"), 0, 0, 0), 0);
+  EXPECT_EQ(unzip::ExtractEntry(archive, temp_.File("a.txt"), 0, 0, 0), 0);
   EXPECT_FALSE(engine.busy);
 }
 
 TEST_F(ArchiveTest, RecognisesArchivesByTheirFirstHeaderAndName) {
   const std::string archive = Write(ZipBuilder().Stored("A.TXT", "a"));
-  EXPECT_TRUE(media::IsZipArchive(archive));
+  EXPECT_TRUE(unzip::IsZipArchive(archive));
   temp_.Write("setup.exe.zip", temp_.Read("test.zip"));
-  EXPECT_FALSE(media::IsZipArchive(temp_.File("setup.exe.zip")));
+  EXPECT_FALSE(unzip::IsZipArchive(temp_.File("setup.exe.zip")));
   temp_.Write("stub.zip", "MZ" + temp_.Read("test.zip"));
-  EXPECT_FALSE(media::IsZipArchive(temp_.File("stub.zip")));
-  EXPECT_FALSE(media::IsZipArchive(temp_.File("missing.zip")));
+  EXPECT_FALSE(unzip::IsZipArchive(temp_.File("stub.zip")));
+  EXPECT_FALSE(unzip::IsZipArchive(temp_.File("missing.zip")));
   EXPECT_EQ(Extract(temp_.File("missing.zip")), -12);
   EXPECT_TRUE(Log().empty());
 
   int32_t compressed = 0;
   const int32_t length = static_cast<int32_t>(temp_.Read("stub.zip").size());
-  EXPECT_EQ(media::MeasureArchive(temp_.File("stub.zip"), compressed), length);
+  EXPECT_EQ(unzip::MeasureArchive(temp_.File("stub.zip"), compressed), length);
   EXPECT_EQ(compressed, length);
-  EXPECT_EQ(media::MeasureArchive(temp_.File("missing.zip"), compressed), 0);
+  EXPECT_EQ(unzip::MeasureArchive(temp_.File("missing.zip"), compressed), 0);
   EXPECT_EQ(compressed, 0);
 }
 
 TEST_F(ArchiveTest, ComponentNeedsItsArgumentsAndRefusesOverlongText) {
-  media::TBraskUnzip unzip;
+  unzip::TBraskUnzip unzip;
   EXPECT_EQ(unzip.FileSpecs(), "*.*");
   EXPECT_EQ(unzip.ExtractAll(), -500);
   unzip.SetFileName(temp_.File("x.zip"));
@@ -283,9 +283,9 @@ TEST_F(ArchiveTest, ComponentNeedsItsArgumentsAndRefusesOverlongText) {
   unzip.SetDirectoryName(std::string(255, 'D'));
   EXPECT_EQ(unzip.DirectoryName(), "");
   EXPECT_EQ(unzip.ExtractAll(), -500);
-  EXPECT_EQ(media::CompressionRatio(100, 17), 83);
-  EXPECT_EQ(media::CompressionRatio(1, 3), 0);
-  EXPECT_EQ(media::CompressionRatio(0, 0), 0);
+  EXPECT_EQ(unzip::CompressionRatio(100, 17), 83);
+  EXPECT_EQ(unzip::CompressionRatio(1, 3), 0);
+  EXPECT_EQ(unzip::CompressionRatio(0, 0), 0);
 }
 
 }  // namespace

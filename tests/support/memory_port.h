@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "media/decode_stream.h"
+#include "unzip/decode_stream.h"
 
 namespace testing_support {
 
-class MemoryPort : public media::DecodePort {
+class MemoryPort : public unzip::DecodePort {
  public:
   explicit MemoryPort(std::string input, size_t output_limit = 64u << 20)
       : input_(std::move(input)), limit_(output_limit) {}

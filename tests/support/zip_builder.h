@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "media/crc32.h"
+#include "unzip/crc32.h"
 
 namespace testing_support {
 
@@ -27,7 +27,7 @@ class ZipBuilder {
     e.name = name;
     e.data = content;
     e.size = static_cast<uint32_t>(content.size());
-    e.crc = media::Crc32(reinterpret_cast<const uint8_t*>(content.data()), content.size());
+    e.crc = unzip::Crc32(reinterpret_cast<const uint8_t*>(content.data()), content.size());
     entries_.push_back(e);
     return *this;
   }

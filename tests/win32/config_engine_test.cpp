@@ -7,11 +7,11 @@
 
 #include <stdexcept>
 
-#include "app/install_state.h"
-#include "config/alias_list.h"
-#include "config/config_bde_task.h"
-#include "config/engine.h"
-#include "config/engine_loader.h"
+#include "bde/alias_list.h"
+#include "bde/configure_engine.h"
+#include "bde/engine.h"
+#include "bde/engine_loader.h"
+#include "state/install_state.h"
 #include "support/machine_state_lock.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
@@ -29,7 +29,7 @@ class Engine : public ::testing::Test {
     ASSERT_TRUE(SetCurrentDirectoryA(dir.path().string().c_str()));
   }
   void TearDown() override {
-    config::CloseEngine();
+    bde::CloseEngine();
     SetCurrentDirectoryA(previous_);
   }
   int RunProbe(const std::string& program, const std::string& argument) {
@@ -43,11 +43,11 @@ class Engine : public ::testing::Test {
 }  // namespace
 
 TEST_F(Engine, AliasesCreatedHereAreSeenByTheCheckOfASecondProcess) {
-  EXPECT_FALSE(config::ProductAliasExists()) << "a fresh machine";
+  EXPECT_FALSE(bde::ProductAliasExists()) << "a fresh machine";
   EXPECT_EQ(RunProbe(BinDir() + "engine_probe.exe", "check"), 0);
 
-  const config::AliasLists lists = config::BuildAliasLists("D:\\APP\\");
-  EXPECT_TRUE(config::CreateAliases(lists.names, lists.paths));
+  const bde::AliasLists lists = bde::BuildAliasLists("D:\\APP\\");
+  EXPECT_TRUE(bde::CreateAliases(lists.names, lists.paths));
   const std::string saved = dir.Read("IDAPI32.CFG");
   for (const char* line :
        {"VORTELALIAS\tPARADOX\tD:\\APP\\NEW\\DATA\r\n",
@@ -55,40 +55,40 @@ TEST_F(Engine, AliasesCreatedHereAreSeenByTheCheckOfASecondProcess) {
         "LUNAALIAS\tPARADOX\tD:\\APP\\NEW\\LUNA\r\n", "VORTEL\tPARADOX\tD:\\APP\\DATA\r\n"}) {
     EXPECT_NE(saved.find(line), std::string::npos) << line << saved;
   }
-  EXPECT_TRUE(config::ProductAliasExists());
+  EXPECT_TRUE(bde::ProductAliasExists());
   EXPECT_EQ(RunProbe(BinDir() + "engine_probe.exe", "check"), 1);
 
-  EXPECT_FALSE(config::CreateAliases(lists.names, lists.paths))
+  EXPECT_FALSE(bde::CreateAliases(lists.names, lists.paths))
       << "the engine refuses names it has; the failure is only in the result";
 }
 
 TEST_F(Engine, MismatchedListsAndOverlongTextsAddNothing) {
-  EXPECT_FALSE(config::CreateAliases({"A", "B"}, {"C:\\A"}));
-  EXPECT_FALSE(config::CreateAliases({"LONGALIAS", "SHORTALIAS"},
-                                     {"C:\\" + std::string(260, 'x'), "C:\\SHORT"}));
+  EXPECT_FALSE(bde::CreateAliases({"A", "B"}, {"C:\\A"}));
+  EXPECT_FALSE(bde::CreateAliases({"LONGALIAS", "SHORTALIAS"},
+                                  {"C:\\" + std::string(260, 'x'), "C:\\SHORT"}));
   EXPECT_NE(dir.Read("IDAPI32.CFG").find("SHORTALIAS\tPARADOX\tC:\\SHORT"), std::string::npos)
       << "the aliases after a failing one are still added";
   EXPECT_EQ(dir.Read("IDAPI32.CFG").find("LONGALIAS"), std::string::npos);
 }
 
 TEST_F(Engine, OrdinalEntriesAreBoundOnceAndMissingOnesAnswerWithACode) {
-  ASSERT_TRUE(config::OpenEngine());
-  config::DBIResult failure = 0;
-  void* first = config::BoundEngineEntry(config::kOpenDatabase, &failure);
+  ASSERT_TRUE(bde::OpenEngine());
+  bde::DBIResult failure = 0;
+  void* first = bde::BoundEngineEntry(bde::kOpenDatabase, &failure);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first, reinterpret_cast<void*>(
                        GetProcAddress(GetModuleHandleA("IDAPI32.DLL"), MAKEINTRESOURCEA(4))));
-  EXPECT_EQ(config::BoundEngineEntry(config::kOpenDatabase, &failure), first);
-  EXPECT_EQ(config::BoundEngineEntry({100, 9999}, &failure), nullptr);
+  EXPECT_EQ(bde::BoundEngineEntry(bde::kOpenDatabase, &failure), first);
+  EXPECT_EQ(bde::BoundEngineEntry({100, 9999}, &failure), nullptr);
   EXPECT_EQ(failure, 0x274F);
 
-  EXPECT_EQ(config::EngineExit(), 0);
+  EXPECT_EQ(bde::EngineExit(), 0);
   EXPECT_EQ(GetModuleHandleA("IDAPI32.DLL"), nullptr) << "the last user unloads the engine";
-  EXPECT_EQ(config::EngineExit(), 0x274F) << "no library left to shut down";
-  ASSERT_EQ(config::EngineInit(config::kEngineInterfaceVersion, nullptr), 0);
-  EXPECT_NE(config::BoundEngineEntry(config::kOpenDatabase, &failure), nullptr)
+  EXPECT_EQ(bde::EngineExit(), 0x274F) << "no library left to shut down";
+  ASSERT_EQ(bde::EngineInit(bde::kEngineInterfaceVersion, nullptr), 0);
+  EXPECT_NE(bde::BoundEngineEntry(bde::kOpenDatabase, &failure), nullptr)
       << "bound anew in the library loaded again";
-  EXPECT_EQ(config::EngineExit(), 0);
+  EXPECT_EQ(bde::EngineExit(), 0);
 }
 
 TEST(EngineMissing, CheckAnswersFalseAndInitGivesTheNotFoundCode) {
@@ -117,11 +117,12 @@ TEST_F(Engine, TaskCountsOneMoreUserAndCreatesTheFourAliasesOrStopsAtARegistryFa
   char saved[64] = "";
   DWORD saved_size = sizeof saved - 1;
   bool had_count = false;
-  InstallState.DataDir = "E:\\VORT";
+  TInstallState state;
+  state.DataDir = "E:\\VORT";
 
   // Not registered, and no template in the program-files directory: the failure escapes and
   // no alias is created.
-  EXPECT_THROW(DoConfigBDE(), std::runtime_error);
+  EXPECT_THROW(DoConfigBDE(state), std::runtime_error);
   EXPECT_FALSE(dir.Exists("IDAPI32.CFG"));
 
   HKEY key;
@@ -134,7 +135,7 @@ TEST_F(Engine, TaskCountsOneMoreUserAndCreatesTheFourAliasesOrStopsAtARegistryFa
                                &saved_size) == ERROR_SUCCESS;
   RegSetValueExA(key, "UseCount", 0, REG_SZ, reinterpret_cast<const BYTE*>("7"), 2);
 
-  DoConfigBDE();
+  DoConfigBDE(state);
 
   char count[16] = "";
   DWORD size = sizeof count - 1;
@@ -174,7 +175,7 @@ TEST(EngineSearch, CurrentDirectoryFirstThenTheEnginesPathList) {
 
   const auto loaded_from = [](const std::string& directory) {
     SetCurrentDirectoryA(directory.c_str());
-    HMODULE module = static_cast<HMODULE>(config::SearchEngineLibrary("IDAPI32.DLL"));
+    HMODULE module = static_cast<HMODULE>(bde::SearchEngineLibrary("IDAPI32.DLL"));
     char path[MAX_PATH] = "";
     GetModuleFileNameA(module, path, MAX_PATH);
     if (module) FreeLibrary(module);

@@ -9,8 +9,8 @@
 #include <mutex>
 #include <thread>
 
-#include "app/install_state.h"
 #include "config/program_group.h"
+#include "state/install_state.h"
 #include "support/dialog_watcher.h"
 #include "support/machine_state_lock.h"
 #include "support/temp_dir.h"
@@ -112,12 +112,13 @@ TEST(ProgramGroup, OneProgramGivesThreeCommandsInOneText) {
   MachineStateLock lock;  // one server of the name at a time
   RecordingServer server("ProgMan");
   TempDir dir;
-  InstallState.ProgramDir = dir.path().string();
-  DoConfigGroup();
+  TInstallState state;
+  state.ProgramDir = dir.path().string();
+  DoConfigGroup(state);
   const std::vector<std::string> texts = server.WaitForTexts(1);
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0], Sent("[CreateGroup(\"RidOZIZUZ\")]\r\n" +
-                           Item(InstallState.ProgramDir, "VORTEL.EXE", "Vortel") +
+                           Item(state.ProgramDir, "VORTEL.EXE", "Vortel") +
                            "[ShowGroup(\"RidOZIZUZ\",8)]\r\n"));
 }
 
@@ -129,8 +130,9 @@ TEST(ProgramGroup, SiblingProgramsFollowTheMainOneInFixedOrder) {
     dir.Write(name, "MZ");
   }
   const std::string pd = dir.path().string();
-  InstallState.ProgramDir = pd;
-  DoConfigGroup();
+  TInstallState state;
+  state.ProgramDir = pd;
+  DoConfigGroup(state);
   const std::vector<std::string> texts = server.WaitForTexts(1);
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0],

@@ -9,7 +9,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "config/engine_registration.h"
+#include "bde/engine_registration.h"
 #include "support/machine_state_lock.h"
 #include "support/temp_dir.h"
 
@@ -53,7 +53,7 @@ class EngineRegistry : public ::testing::Test {
   void TearDown() override { SHDeleteKeyA(HKEY_LOCAL_MACHINE, kRoot); }
 
   MachineStateLock lock_;
-  config::EngineRegistryKeys keys;
+  bde::EngineRegistryKeys keys;
 };
 
 }  // namespace
@@ -61,19 +61,19 @@ class EngineRegistry : public ::testing::Test {
 TEST_F(EngineRegistry, RegisteredEngineCountsOneMoreUser) {
   WriteString(keys.registered, "x", "");
   WriteString(keys.engine, "UseCount", "7");
-  config::RegisterEngineOrCountUser(keys);
+  bde::RegisterEngineOrCountUser(keys);
   EXPECT_EQ(ReadString(keys.engine, "UseCount"), "8");
 
   WriteString(keys.engine, "UseCount", "");
-  config::RegisterEngineOrCountUser(keys);
+  bde::RegisterEngineOrCountUser(keys);
   EXPECT_EQ(ReadString(keys.engine, "UseCount"), "1");
-  config::RegisterEngineOrCountUser(keys);
+  bde::RegisterEngineOrCountUser(keys);
   EXPECT_EQ(ReadString(keys.engine, "UseCount"), "2") << "each run counts again";
 }
 
 TEST_F(EngineRegistry, RegisteredEngineWithoutItsKeyFailsAndWritesNothing) {
   WriteString(keys.registered, "x", "");
-  EXPECT_THROW(config::RegisterEngineOrCountUser(keys), std::runtime_error);
+  EXPECT_THROW(bde::RegisterEngineOrCountUser(keys), std::runtime_error);
   EXPECT_EQ(ReadString(keys.engine, "UseCount"), std::nullopt);
 }
 
@@ -88,7 +88,7 @@ TEST_F(EngineRegistry, NewEngineTemplateIsRewrittenAndImported) {
             "\"Dir\"=\"$ProgDir$\\\\Borland\"\n"
             "\"Twice\"=\"$ProgDir$|$ProgDir$\"\n");
 
-  config::RegisterEngineOrCountUser(keys);
+  bde::RegisterEngineOrCountUser(keys);
 
   const std::string escaped = std::filesystem::path(program_files).string();
   std::string doubled;
@@ -105,8 +105,8 @@ TEST_F(EngineRegistry, NewEngineTemplateIsRewrittenAndImported) {
 }
 
 TEST_F(EngineRegistry, NewEngineWithoutTemplateOrProgramFilesFails) {
-  EXPECT_THROW(config::RegisterEngineOrCountUser(keys), std::runtime_error) << "no directory";
+  EXPECT_THROW(bde::RegisterEngineOrCountUser(keys), std::runtime_error) << "no directory";
   TempDir dir;
   WriteString(keys.windows, "ProgramFilesDir", dir.File("Program Files"));
-  EXPECT_THROW(config::RegisterEngineOrCountUser(keys), std::runtime_error) << "no template";
+  EXPECT_THROW(bde::RegisterEngineOrCountUser(keys), std::runtime_error) << "no template";
 }

@@ -7,9 +7,9 @@
 #include <iterator>
 #include <optional>
 
-#include "app/install_state.h"
 #include "config/config_sys_update.h"
-#include "config/run_and_wait.h"
+#include "os/run_and_wait.h"
+#include "state/install_state.h"
 #include "support/dialog_watcher.h"
 #include "support/machine_state_lock.h"
 #include "support/process.h"
@@ -70,12 +70,12 @@ class MachineFiles : public ::testing::Test {
 }  // namespace
 
 TEST(RunAndWait, AnswersTheExitCodeOrMinusOne) {
-  EXPECT_EQ(config::RunAndWait("\"" + Probe() + "\" 7", config::kShowMinimized), 7);
-  EXPECT_EQ(config::RunAndWait("\"" + Probe() + "\"", config::kShowMinimized), 0);
-  EXPECT_EQ(config::RunAndWait("\"" + Probe() + "\" 0xFFFFFFFE", config::kShowMinimized), -2)
+  EXPECT_EQ(os::RunAndWait("\"" + Probe() + "\" 7", os::kShowMinimized), 7);
+  EXPECT_EQ(os::RunAndWait("\"" + Probe() + "\"", os::kShowMinimized), 0);
+  EXPECT_EQ(os::RunAndWait("\"" + Probe() + "\" 0xFFFFFFFE", os::kShowMinimized), -2)
       << "an exit code beyond the signed range keeps its bits";
-  EXPECT_EQ(config::RunAndWait("C:\\no such folder\\NOTHERE.EXE /Q", config::kShowMinimized), -1);
-  EXPECT_EQ(config::RunAndWait("", config::kShowMinimized), -1);
+  EXPECT_EQ(os::RunAndWait("C:\\no such folder\\NOTHERE.EXE /Q", os::kShowMinimized), -1);
+  EXPECT_EQ(os::RunAndWait("", os::kShowMinimized), -1);
 }
 
 TEST_F(MachineFiles, TaskSetsProfileConfigSysAndRunsBothProgramsFromADirectoryWithBlanks) {
@@ -88,9 +88,10 @@ TEST_F(MachineFiles, TaskSetsProfileConfigSysAndRunsBothProgramsFromADirectoryWi
   WriteFile(config::kConfigSysPath, "DEVICE=HIMEM.SYS\r\nREM FILES=20 was too few\r\nfiles=30\r\n");
   const DWORD kept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
   ASSERT_TRUE(SetFileAttributesA(config::kConfigSysPath, kept));
-  InstallState.ProgramDir = program_dir;
+  TInstallState state;
+  state.ProgramDir = program_dir;
 
-  DoConfigConfigSys();
+  DoConfigConfigSys(state);
 
   char user[64] = "";
   GetProfileStringA("Vortel", "LastUser", "", user, sizeof user);
@@ -105,8 +106,9 @@ TEST_F(MachineFiles, TaskSetsProfileConfigSysAndRunsBothProgramsFromADirectoryWi
 
 TEST_F(MachineFiles, NoConfigSysIsCreatedWithFilesAndMissingProgramsAreSkipped) {
   TempDir empty;
-  InstallState.ProgramDir = empty.File("nothing here");
-  DoConfigConfigSys();
+  TInstallState state;
+  state.ProgramDir = empty.File("nothing here");
+  DoConfigConfigSys(state);
   EXPECT_EQ(ReadFile(config::kConfigSysPath), "FILES=255\r\n");
 }
 

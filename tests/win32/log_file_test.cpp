@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/debug_dialog.h"
-#include "app/debug_log.h"
+#include "log/debug_log.h"
 #include "support/dialog_watcher.h"
 #include "support/process.h"
 #include "support/remote_click.h"

@@ -4,11 +4,11 @@
 #include <shlwapi.h>
 #include <windows.h>
 
-#include "app/install_state.h"
-#include "media/engine_registry_win32.h"
+#include "bde/engine_registry_win32.h"
+#include "state/install_state.h"
 #include "support/dialog_watcher.h"
 #include "support/temp_dir.h"
-#include "ui/mesaj_dlg.h"
+#include "ui/message/mesaj_dlg.h"
 #include "upgrade/install_location.h"
 #include "upgrade/library_report_win32.h"
 #include "upgrade/program_search.h"
@@ -52,29 +52,29 @@ class ScratchKey {
 
 TEST(EngineRegistryWin32, ReadsTheEnginesKeysAsStored) {
   ScratchKey root;
-  media::SystemEngineRegistry registry(root.get());
+  bde::SystemEngineRegistry registry(root.get());
   EXPECT_FALSE(registry.EngineInstalled());
   EXPECT_FALSE(registry.EngineVersion());
 
   HKEY init;
-  RegCreateKeyExA(root.get(), media::kEngineInitKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &init,
+  RegCreateKeyExA(root.get(), bde::kEngineInitKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &init,
                   nullptr);
   RegCloseKey(init);
   EXPECT_TRUE(registry.EngineInstalled());
   EXPECT_FALSE(registry.EngineVersion());  // a key without VERSION
 
-  root.SetText(media::kEngineInitKey, "VERSION", "3.5");
-  root.SetText(media::kEngineKey, "DLLPATH", "C:\\BDE");
+  root.SetText(bde::kEngineInitKey, "VERSION", "3.5");
+  root.SetText(bde::kEngineKey, "DLLPATH", "C:\\BDE");
   EXPECT_EQ(registry.EngineVersion(), "3.5");
   EXPECT_EQ(registry.EngineDllPath(), "C:\\BDE");
 
   // A number where text belongs is no version.
   const DWORD number = 5;
-  root.Set(media::kEngineInitKey, "VERSION", REG_DWORD, &number, sizeof number);
+  root.Set(bde::kEngineInitKey, "VERSION", REG_DWORD, &number, sizeof number);
   EXPECT_FALSE(registry.EngineVersion());
 
   // The machine's own Program Files, as the copy page reads it.
-  const auto program_files = media::SystemEngineRegistry().ProgramFilesDir();
+  const auto program_files = bde::SystemEngineRegistry().ProgramFilesDir();
   ASSERT_TRUE(program_files);
   EXPECT_NE(GetFileAttributesA(program_files->c_str()), INVALID_FILE_ATTRIBUTES);
 }
@@ -147,18 +147,18 @@ TEST(LibraryReport, TextsComeFromMovableMemoryThatStaysTheLibrarys) {
 }
 
 TEST(ServerQuestionDialog, AClientAnswersThroughTheMessageDialog) {
-  InstallState = TInstallState();
-  InstallState.InstallType = itLocal;
+  TInstallState state;
+  state.InstallType = itLocal;
   {
     DialogWatcher watcher(IDNO);
-    EXPECT_TRUE(upgrade::AskServerUpgrade());
+    EXPECT_TRUE(upgrade::AskServerUpgrade(state));
     EXPECT_TRUE(watcher.Seen().empty());
   }
-  InstallState.InstallType = itClient;
+  state.InstallType = itClient;
   MessageSuffix = "Pentru continuare";
   {
     DialogWatcher watcher(IDNO);
-    EXPECT_FALSE(upgrade::AskServerUpgrade());
+    EXPECT_FALSE(upgrade::AskServerUpgrade(state));
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, upgrade::kServerUpgradeCaption);
@@ -167,5 +167,5 @@ TEST(ServerQuestionDialog, AClientAnswersThroughTheMessageDialog) {
   }
   EXPECT_EQ(MessageSuffix, "PENTRU CONTINUARE");
   DialogWatcher yes(IDYES);
-  EXPECT_TRUE(upgrade::AskServerUpgrade());
+  EXPECT_TRUE(upgrade::AskServerUpgrade(state));
 }

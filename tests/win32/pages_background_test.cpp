@@ -10,8 +10,8 @@
 #include "support/page_support.h"
 #include "support/pixels.h"
 #include "support/screen_pixels.h"
-#include "ui/fmt_label.h"
-#include "ui/trans_image.h"
+#include "ui/controls/fmt_label.h"
+#include "ui/controls/trans_image.h"
 
 using testing_support::CountPixels;
 using testing_support::FindByName;

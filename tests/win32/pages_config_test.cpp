@@ -10,18 +10,18 @@
 #include <memory>
 #include <optional>
 
-#include "app/install_state.h"
-#include "config/config_page.h"
+#include "bde/engine.h"
 #include "config/config_sys_update.h"
-#include "config/engine.h"
 #include "config/program_group.h"
-#include "config/task_line.h"
+#include "state/install_state.h"
 #include "support/dialog_watcher.h"
 #include "support/form_driver.h"
 #include "support/machine_state_lock.h"
 #include "support/page_support.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
+#include "wizard/fresh/config_page.h"
+#include "wizard/task_line.h"
 
 using namespace testing_support;
 
@@ -109,14 +109,13 @@ class ConfigPage : public ::testing::Test {
       ASSERT_TRUE(CopyFileA((BinDir() + "exit_probe.exe").c_str(),
                             (program_dir + "\\" + name).c_str(), FALSE));
     }
-    InstallState.ProgramDir = program_dir;
-    InstallState.DataDir = work.File("Date");
-    InstallState.CurrentStep = 4;
+    state.ProgramDir = program_dir;
+    state.DataDir = work.File("Date");
   }
 
   void TearDown() override {
     if (IsSkipped()) return;
-    config::CloseEngine();
+    bde::CloseEngine();
     SetCurrentDirectoryA(previous_dir_);
     SetFileAttributesA(config::kConfigSysPath, FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(config::kConfigSysPath);
@@ -158,6 +157,7 @@ class ConfigPage : public ::testing::Test {
   ToolkitScope toolkit_;
   TempDir work;
   std::string program_dir;
+  TInstallState state;
 
  private:
   char previous_dir_[MAX_PATH] = "";
@@ -176,7 +176,7 @@ class TConfigWithoutProgman : public TConfig {
 
  protected:
   void DoConfigGroup() override {
-    config::SendGroupCommands("VortNoSuchDdeServer", InstallState.ProgramDir);
+    config::SendGroupCommands("VortNoSuchDdeServer", state_.ProgramDir);
   }
 };
 
@@ -187,8 +187,7 @@ TEST_F(ConfigPage, MarksAllThreeLinesAndLeavesTheMachineConfigured) {
   ProgmanServer progman(work.File("progman.rec"), work.File("Programs"));
   ASSERT_TRUE(progman.ready());
 
-  std::unique_ptr<TConfig> page(CreateForm<TConfig>(&Application));
-  EXPECT_EQ(InstallState.CurrentStep, 5);
+  std::unique_ptr<TConfig> page(CreateForm<TConfig>(&Application, state));
   std::vector<SeenDialog> seen;
   {
     DialogWatcher watcher(IDCANCEL);
@@ -230,7 +229,7 @@ TEST_F(ConfigPage, MarksAllThreeLinesAndLeavesTheMachineConfigured) {
 
 TEST_F(ConfigPage, NoProgramManagerIsReportedOnceAndThePageStillCloses) {
   RegisterEngineForAnotherProduct();
-  std::unique_ptr<TConfig> page(CreateForm<TConfigWithoutProgman>(&Application));
+  std::unique_ptr<TConfig> page(CreateForm<TConfigWithoutProgman>(&Application, state));
   // The message is a modal window of its own: the script answers it as its second window.
   std::vector<std::string> seen;
   {
@@ -250,7 +249,7 @@ TEST_F(ConfigPage, NoProgramManagerIsReportedOnceAndThePageStillCloses) {
 
 TEST_F(ConfigPage, EngineFailureIsReportedAndLeavesThePageOpenForGoingBack) {
   // Not registered and no registration template: the engine task gives up.
-  std::unique_ptr<TConfig> page(CreateForm<TConfig>(&Application));
+  std::unique_ptr<TConfig> page(CreateForm<TConfig>(&Application, state));
   std::vector<SeenDialog> seen;
   {
     DialogWatcher watcher(IDOK);

@@ -7,12 +7,12 @@
 #include <map>
 #include <memory>
 
-#include "media/engine_directory.h"
-#include "media/engine_registry_win32.h"
-#include "media/fresh_copy_page.h"
+#include "bde/engine_directory.h"
+#include "bde/engine_registry_win32.h"
 #include "pages_copy_support.h"
 #include "support/temp_dir.h"
-#include "ui/mesaj_dlg.h"
+#include "ui/message/mesaj_dlg.h"
+#include "wizard/fresh/fresh_copy_page.h"
 
 using namespace copy_test;
 using testing_support::TempDir;
@@ -35,24 +35,22 @@ class TWatchedCopy : public TCopy {
 class FreshCopyPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    OldEngineFound = false;
     MessageSuffix.clear();
-    InstallState = TInstallState{};
-    InstallState.InstallType = itServer;
-    InstallState.ProgramDir = InstallState.ProgramDirOffered = Dir("prog");
-    InstallState.DataDir = InstallState.DataDirOffered = Dir("data");
-    registry_.SetText(media::kWindowsKey, "ProgramFilesDir", Dir("pf"));
+    state.InstallType = itServer;
+    state.ProgramDir = state.ProgramDirOffered = Dir("prog");
+    state.DataDir = state.DataDirOffered = Dir("data");
+    registry_.SetText(bde::kWindowsKey, "ProgramFilesDir", Dir("pf"));
   }
 
   std::string Dir(const std::string& name) {
     fs::create_directories(scratch_.path() / name);
     return (scratch_.path() / name).string();
   }
-  fs::path Program() const { return InstallState.ProgramDir; }
-  fs::path Data() const { return InstallState.DataDir; }
+  fs::path Program() const { return state.ProgramDir; }
+  fs::path Data() const { return state.DataDir; }
   fs::path EngineDir() const { return scratch_.path() / "pf" / "Borland" / "Common Files" / "BDE"; }
 
-  TCopy* NewPage() { return CreateForm<TCopy>(&Application, system_registry_); }
+  TCopy* NewPage() { return CreateForm<TCopy>(&Application, state, system_registry_); }
 
   // The fixed-folder media, with or without the marker of disk 1.
   std::string FixedMedia(bool with_marker) {
@@ -64,8 +62,9 @@ class FreshCopyPage : public ::testing::Test {
 
   ToolkitScope toolkit_;
   TempDir scratch_;
+  TInstallState state;
   ScratchRegistry registry_;
-  media::SystemEngineRegistry system_registry_{registry_.get()};
+  bde::SystemEngineRegistry system_registry_{registry_.get()};
 };
 
 TEST_F(FreshCopyPage, ThreeFloppiesAskedInTurnUntilTheRightDiskIsIn) {
@@ -73,14 +72,13 @@ TEST_F(FreshCopyPage, ThreeFloppiesAskedInTurnUntilTheRightDiskIsIn) {
   ASSERT_TRUE(fs::exists(WorkDir("media/floppy/disk1/EXE.1")));
   ASSERT_TRUE(fs::exists(WorkDir("media/floppy/disk2/EXE.2")));
   InsertDisk(1);
-  InstallState.SourceDir = "A:\\";
-  InstallState.DiskCount = 3;
+  state.SourceDir = "A:\\";
+  state.DiskCount = 3;
   std::vector<int> prompts;
   int copy_max = 0, copy_position = 0;
   std::vector<int> positions;
   bool buttons_enabled = true;
-  auto* page = CreateForm<TWatchedCopy>(&Application, system_registry_);
-  EXPECT_EQ(InstallState.CurrentStep, 4);
+  auto* page = CreateForm<TWatchedCopy>(&Application, state, system_registry_);
   const Outcome outcome = RunPage(
       page, "&Continua",
       [&](const std::string& text) {
@@ -105,8 +103,8 @@ TEST_F(FreshCopyPage, ThreeFloppiesAskedInTurnUntilTheRightDiskIsIn) {
   for (const std::string& message : outcome.messages)
     EXPECT_NE(message.find("PENTRU CONTINUARE"), std::string::npos) << message;
   EXPECT_EQ(GetDriveTypeA("A:\\"), static_cast<UINT>(DRIVE_REMOVABLE));
-  EXPECT_EQ(InstallState.DiskCount, 3);
-  EXPECT_EQ(InstallState.SourceDir, "A:");
+  EXPECT_EQ(state.DiskCount, 3);
+  EXPECT_EQ(state.SourceDir, "A:");
 
   for (const char* folder : {"EXE", "ROVANEL", "HELP", "TESKARD"}) ExpectCopied(folder, Program());
   for (const char* folder : {"DBDAT", "DBNEW"}) ExpectCopied(folder, Data());
@@ -124,8 +122,8 @@ TEST_F(FreshCopyPage, ThreeFloppiesAskedInTurnUntilTheRightDiskIsIn) {
 
 TEST_F(FreshCopyPage, CancelAtTheThirdDiskKeepsTheArchivesOfTheFirstTwo) {
   InsertDisk(1);
-  InstallState.SourceDir = "A:\\";
-  InstallState.DiskCount = 3;
+  state.SourceDir = "A:\\";
+  state.DiskCount = 3;
   const Outcome outcome = RunPage(NewPage(), "&Continua", [](const std::string& text) {
     const int disk = PromptedDisk(text);
     if (disk == 3) return mrCancel;
@@ -156,11 +154,11 @@ TEST_F(FreshCopyPage, CancelAtTheThirdDiskKeepsTheArchivesOfTheFirstTwo) {
 
 TEST_F(FreshCopyPage, AFixedFolderIsOneDiskThatStillNeedsItsMarkerAndAClientGetsNoData) {
   // A client of a machine whose engine is current: no data, no engine files, no warning.
-  InstallState.InstallType = itClient;
-  InstallState.SourceDir = FixedMedia(false);
-  InstallState.DiskCount = 3;
-  registry_.SetText(media::kEngineInitKey, "VERSION", "4.0");
-  const std::string marker = InstallState.SourceDir + "DISK1";
+  state.InstallType = itClient;
+  state.SourceDir = FixedMedia(false);
+  state.DiskCount = 3;
+  registry_.SetText(bde::kEngineInitKey, "VERSION", "4.0");
+  const std::string marker = state.SourceDir + "DISK1";
   int unzip_position = -1;
   const Outcome outcome = RunPage(
       NewPage(), "&Continua",
@@ -173,7 +171,7 @@ TEST_F(FreshCopyPage, AFixedFolderIsOneDiskThatStillNeedsItsMarkerAndAClientGets
   EXPECT_EQ(outcome.result, mrOk);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(PromptedDisk(outcome.messages[0]), 1);
-  EXPECT_EQ(InstallState.DiskCount, 1);
+  EXPECT_EQ(state.DiskCount, 1);
   for (const char* folder : {"EXE", "ROVANEL", "HELP", "TESKARD"}) ExpectCopied(folder, Program());
   EXPECT_FALSE(HoldsFiles(Data()));
   EXPECT_FALSE(fs::exists(scratch_.path() / "pf" / "Borland"));
@@ -184,8 +182,8 @@ TEST_F(FreshCopyPage, AFixedFolderIsOneDiskThatStillNeedsItsMarkerAndAClientGets
 }
 
 TEST_F(FreshCopyPage, AnArchiveThatCannotBeRemovedIsNamedAndTheCopyStillEnds) {
-  InstallState.SourceDir = FixedMedia(true);
-  const std::string kept = InstallState.ProgramDir + "\\KEPT.ZIP";
+  state.SourceDir = FixedMedia(true);
+  const std::string kept = state.ProgramDir + "\\KEPT.ZIP";
   std::ofstream(kept) << "in use";
   const HANDLE held =
       CreateFileA(kept.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -202,14 +200,14 @@ TEST_F(FreshCopyPage, AnArchiveThatCannotBeRemovedIsNamedAndTheCopyStillEnds) {
 }
 
 TEST_F(FreshCopyPage, DamagedMediaAreNamedAndNothingHalfAssembledIsKept) {
-  InstallState.SourceDir = FixedMedia(true);
+  state.SourceDir = FixedMedia(true);
   // A piece that another program holds cannot be read: the page asks to be shown again.
-  const std::string piece = InstallState.SourceDir + "HELP.1";
+  const std::string piece = state.SourceDir + "HELP.1";
   HANDLE held = CreateFileA(piece.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   Outcome outcome = RunPage(NewPage(), "&Continua", [](const std::string&) { return mrOk; });
   CloseHandle(held);
-  EXPECT_EQ(outcome.result, media::kCopyRetry);
+  EXPECT_EQ(outcome.result, copy::kCopyRetry);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_NE(outcome.messages[0].find(piece), std::string::npos) << outcome.messages[0];
   EXPECT_EQ(ZipFilesIn(Program()), 0);
@@ -237,11 +235,11 @@ struct EngineCase {
 class InstalledEngine : public FreshCopyPage, public ::testing::WithParamInterface<EngineCase> {};
 
 TEST_P(InstalledEngine, IsLeftAloneAndOnlyAnOldOneWarns) {
-  InstallState.SourceDir = FixedMedia(true);
+  state.SourceDir = FixedMedia(true);
   if (GetParam().version) {
-    registry_.SetText(media::kEngineInitKey, "VERSION", GetParam().version);
+    registry_.SetText(bde::kEngineInitKey, "VERSION", GetParam().version);
   } else {
-    registry_.SetText(media::kEngineInitKey, nullptr, "");
+    registry_.SetText(bde::kEngineInitKey, nullptr, "");
   }
   int unzip_position = -1;
   const Outcome outcome = RunPage(
@@ -255,7 +253,7 @@ TEST_P(InstalledEngine, IsLeftAloneAndOnlyAnOldOneWarns) {
     EXPECT_NE(outcome.messages[0].find("PROTECTIA APLICATIILOR EXISTENTE"), std::string::npos);
     EXPECT_EQ(MessageSuffix, "PENTRU CONTINUARE");
   }
-  EXPECT_EQ(OldEngineFound, GetParam().warns);
+  EXPECT_EQ(state.OldEngineFound, GetParam().warns);
   EXPECT_FALSE(fs::exists(scratch_.path() / "pf" / "Borland"));
   EXPECT_LT(unzip_position, 100);
   ExpectCopied("EXE", Program());
@@ -275,14 +273,14 @@ INSTANTIATE_TEST_SUITE_P(Versions, InstalledEngine,
 TEST_F(FreshCopyPage, AnOldEngineSeenEarlierSendsTheEngineToItsRecordedPlace) {
   // A first visit finds an old engine; by the second its settings key is gone, but the engine's
   // own key still says where it lives.
-  InstallState.SourceDir = FixedMedia(true);
-  registry_.SetText(media::kEngineInitKey, "VERSION", "3.5");
+  state.SourceDir = FixedMedia(true);
+  registry_.SetText(bde::kEngineInitKey, "VERSION", "3.5");
   EXPECT_EQ(RunPage(NewPage(), "&Continua", [](const std::string&) { return mrOk; }).result, mrOk);
-  ASSERT_TRUE(OldEngineFound);
+  ASSERT_TRUE(state.OldEngineFound);
 
-  registry_.Remove(media::kEngineInitKey);
+  registry_.Remove(bde::kEngineInitKey);
   const std::string recorded = Dir("old-engine");
-  registry_.SetText(media::kEngineKey, "DLLPATH", recorded);
+  registry_.SetText(bde::kEngineKey, "DLLPATH", recorded);
   const Outcome outcome = RunPage(NewPage(), "&Continua", [](const std::string&) { return mrOk; });
   EXPECT_EQ(outcome.result, mrOk);
   EXPECT_TRUE(outcome.messages.empty());
@@ -291,7 +289,7 @@ TEST_F(FreshCopyPage, AnOldEngineSeenEarlierSendsTheEngineToItsRecordedPlace) {
 }
 
 TEST_F(FreshCopyPage, BackAbandonAndUnchosenDirectoriesLeaveTheDiskUntouched) {
-  InstallState.SourceDir = FixedMedia(true);
+  state.SourceDir = FixedMedia(true);
   EXPECT_EQ(RunPage(NewPage(), "&Inapoi", [](const std::string&) { return mrOk; }).result, mrRetry);
   EXPECT_EQ(RunPage(NewPage(), "&Abandon", [](const std::string&) { return mrOk; }).result,
             mrCancel);
@@ -299,7 +297,7 @@ TEST_F(FreshCopyPage, BackAbandonAndUnchosenDirectoriesLeaveTheDiskUntouched) {
   EXPECT_TRUE(fs::is_empty(Data()));
 
   // Without a program directory nothing is assembled: the user is sent back to choose one.
-  InstallState.ProgramDir = InstallState.ProgramDirOffered = "";
+  state.ProgramDir = state.ProgramDirOffered = "";
   const Outcome outcome = RunPage(NewPage(), "&Continua", [](const std::string&) { return mrOk; });
   EXPECT_EQ(outcome.result, mrRetry);
   ASSERT_EQ(outcome.messages.size(), 1u);

@@ -14,10 +14,10 @@
 #include <iterator>
 #include <string>
 
-#include "app/wizard_steps.h"
-#include "media/copy_page.h"
 #include "support/message_answerer.h"
 #include "support/page_support.h"
+#include "wizard/copy_page.h"
+#include "wizard/wizard_steps.h"
 
 namespace copy_test {
 

@@ -2,9 +2,9 @@
 // with the installation's directories spelt with and without a trailing backslash.
 #include <gtest/gtest.h>
 
-#include "media/upgrade_copy_page.h"
 #include "pages_copy_support.h"
 #include "support/temp_dir.h"
+#include "wizard/upgrade/upgrade_copy_page.h"
 
 using namespace copy_test;
 using testing_support::TempDir;
@@ -20,17 +20,16 @@ struct Installation {
 class UpgradeCopyPage : public ::testing::TestWithParam<Installation> {
  protected:
   void SetUp() override {
-    InstallState = TInstallState{};
-    InstallState.InstallType = GetParam().type;
+    state.InstallType = GetParam().type;
     const fs::path media = scratch_.path() / "media";
     fs::copy(WorkDir("media/upgrade"), media);
-    InstallState.SourceDir = media.string();
-    InstallState.DiskCount = 1;
+    state.SourceDir = media.string();
+    state.DiskCount = 1;
     fs::create_directories(program_);
     fs::create_directories(data_ / "NEW");
-    InstallState.ProgramDir = InstallState.ProgramDirOffered =
+    state.ProgramDir = state.ProgramDirOffered =
         program_.string() + (GetParam().program_backslash ? "\\" : "");
-    InstallState.DataDir = data_.string() + (GetParam().data_backslash ? "\\" : "");
+    state.DataDir = data_.string() + (GetParam().data_backslash ? "\\" : "");
     // What the installation holds before the upgrade.
     scratch_.Write("app/IDAPI32.DLL", "engine in use");
     scratch_.Write("app/VORTEL.EXE", "old program");
@@ -40,14 +39,14 @@ class UpgradeCopyPage : public ::testing::TestWithParam<Installation> {
 
   ToolkitScope toolkit_;
   TempDir scratch_;
+  TInstallState state;
   fs::path program_ = scratch_.path() / "app";
   fs::path data_ = scratch_.path() / "app" / "data";
 };
 
 TEST_P(UpgradeCopyPage, ReplacesProgramsButKeepsEngineLibrariesAndData) {
   int unzip_position = -1;
-  TUpgCopy* page = CreateForm<TUpgCopy>(&Application);
-  EXPECT_EQ(InstallState.CurrentStep, 9);
+  TUpgCopy* page = CreateForm<TUpgCopy>(&Application, state);
   const Outcome outcome = RunPage(
       page, "&Continua", [](const std::string&) { return mrOk; },
       [&](TCopyPage& p) { unzip_position = p.UnzipProgress->Progress(); },

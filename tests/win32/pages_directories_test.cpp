@@ -1,15 +1,15 @@
 // The directories page for each installation type, with its directory dialog.
 #include <gtest/gtest.h>
 
-#include "app/install_state.h"
 #include "os/os.h"
-#include "pages/directories_page.h"
-#include "pages/directory_dialog.h"
 #include "pages_toolkit.h"
+#include "state/install_state.h"
 #include "support/page_harness.h"
 #include "support/page_support.h"
 #include "support/temp_dir.h"
-#include "ui/active_edit.h"
+#include "ui/controls/active_edit.h"
+#include "wizard/directory_dialog.h"
+#include "wizard/fresh/directories_page.h"
 
 using testing_support::Click;
 using testing_support::ClickCaption;
@@ -24,11 +24,12 @@ constexpr const char* kTitle = "Alegeti directoarele destinatie!";
 constexpr const char* kDialog = "Alegeti calea!";
 constexpr const char* kClientMessage = "La instalarea client baza de date trebuie sa existe!";
 
-void Fresh(TInstallType type, const TempDir& dir) {
-  InstallState = TInstallState{};
-  InstallState.InstallType = type;
-  InstallState.ProgramDirOffered = dir.str() + "WinVort";
-  InstallState.DataDirOffered = dir.str() + "Baza";
+TInstallState Fresh(TInstallType type, const TempDir& dir) {
+  TInstallState state;
+  state.InstallType = type;
+  state.ProgramDirOffered = dir.str() + "WinVort";
+  state.DataDirOffered = dir.str() + "Baza";
+  return state;
 }
 
 TActiveEdit* Field(TForm& page, const char* name) {
@@ -54,7 +55,7 @@ bool ShowsMessage(PageHarness& harness, const std::string& text) {
 
 TEST(PagesDirectories, LocalAsksOnlyForTheProgramAndPutsTheDatabaseThere) {
   TempDir dir;
-  Fresh(itLocal, dir);
+  TInstallState state = Fresh(itLocal, dir);
   dir.Write("Ales/x", "");
   PageHarness harness;
   harness.On(kDialog, [&](TForm& form) {
@@ -66,7 +67,6 @@ TEST(PagesDirectories, LocalAsksOnlyForTheProgramAndPutsTheDatabaseThere) {
     EXPECT_TRUE(ClickCaption(dialog, "O&K"));
   });
   harness.On(kTitle, [&](TForm& page) {
-    EXPECT_EQ(InstallState.CurrentStep, 3);
     EXPECT_EQ(Field(page, "RProgram")->Text(), dir.str() + "WinVort");
     for (const char* hidden : {"RDate", "BDate", "LDate", "netmemo"})
       EXPECT_FALSE(FindByName(page, hidden)->Visible()) << hidden;
@@ -77,27 +77,27 @@ TEST(PagesDirectories, LocalAsksOnlyForTheProgramAndPutsTheDatabaseThere) {
     EXPECT_EQ(Field(page, "RDate")->Text(), chosen) << "the hidden field follows";
     EXPECT_TRUE(ClickCaption(page, "&Continua"));
   });
-  EXPECT_EQ(harness.Run(CreateDirectoriesPage()), mrOk);
-  EXPECT_EQ(InstallState.ProgramDir, dir.str() + "Ales\\");
-  EXPECT_EQ(InstallState.DataDir, InstallState.ProgramDir);
-  EXPECT_EQ(InstallState.ProgramDirOffered, InstallState.ProgramDir);
+  EXPECT_EQ(harness.Run(CreateDirectoriesPage(state)), mrOk);
+  EXPECT_EQ(state.ProgramDir, dir.str() + "Ales\\");
+  EXPECT_EQ(state.DataDir, state.ProgramDir);
+  EXPECT_EQ(state.ProgramDirOffered, state.ProgramDir);
 
   // Typed, it is stored exactly and created.
-  Fresh(itLocal, dir);
+  state = Fresh(itLocal, dir);
   harness.On(kTitle, [&](TForm& page) {
     TypeText(Field(page, "RProgram"), dir.str() + "Nou");
     EXPECT_TRUE(ClickCaption(page, "&Continua"));
   });
-  EXPECT_EQ(harness.Run(CreateDirectoriesPage()), mrOk);
-  EXPECT_EQ(InstallState.ProgramDir, dir.str() + "Nou");
-  EXPECT_EQ(InstallState.DataDir, dir.str() + "Nou");
+  EXPECT_EQ(harness.Run(CreateDirectoriesPage(state)), mrOk);
+  EXPECT_EQ(state.ProgramDir, dir.str() + "Nou");
+  EXPECT_EQ(state.DataDir, dir.str() + "Nou");
   EXPECT_TRUE(dir.Exists("Nou"));
   EXPECT_TRUE(harness.Messages().empty());
 }
 
 TEST(PagesDirectories, ServerCreatesBothOneLevelDeep) {
   TempDir dir;
-  Fresh(itServer, dir);
+  TInstallState state = Fresh(itServer, dir);
   PageHarness harness;
   const std::string too_deep = dir.str() + "a\\b";
   harness.On(kTitle, [&](TForm& page) {
@@ -113,16 +113,16 @@ TEST(PagesDirectories, ServerCreatesBothOneLevelDeep) {
     TypeText(Field(page, "RDate"), dir.str() + "WinVort\\Date");
     EXPECT_TRUE(ClickCaption(page, "&Continua"));
   });
-  EXPECT_EQ(harness.Run(CreateDirectoriesPage()), mrOk);
+  EXPECT_EQ(harness.Run(CreateDirectoriesPage(state)), mrOk);
   EXPECT_TRUE(dir.Exists("WinVort/Date"));
-  EXPECT_EQ(InstallState.ProgramDir, dir.str() + "WinVort");
-  EXPECT_EQ(InstallState.DataDir, dir.str() + "WinVort\\Date");
-  EXPECT_EQ(InstallState.DataDirOffered, InstallState.DataDir);
+  EXPECT_EQ(state.ProgramDir, dir.str() + "WinVort");
+  EXPECT_EQ(state.DataDir, dir.str() + "WinVort\\Date");
+  EXPECT_EQ(state.DataDirOffered, state.DataDir);
 }
 
 TEST(PagesDirectories, ClientNeedsTheServersDatabase) {
   TempDir dir;
-  Fresh(itClient, dir);
+  TInstallState state = Fresh(itClient, dir);
   dir.Write("Server/Date/x", "");
   PageHarness harness;
   harness.On(kDialog, [&](TForm& form) { EXPECT_TRUE(ClickCaption(form, "&Renunt")); });
@@ -153,19 +153,19 @@ TEST(PagesDirectories, ClientNeedsTheServersDatabase) {
     EXPECT_EQ(data->Text(), dir.str() + "Server\\Date\\");
     EXPECT_TRUE(ClickCaption(page, "&Continua"));
   });
-  EXPECT_EQ(harness.Run(CreateDirectoriesPage()), mrOk);
-  EXPECT_EQ(InstallState.DataDir, dir.str() + "Server\\Date\\");
+  EXPECT_EQ(harness.Run(CreateDirectoriesPage(state)), mrOk);
+  EXPECT_EQ(state.DataDir, dir.str() + "Server\\Date\\");
   EXPECT_FALSE(dir.Exists("Server/Date/Date")) << "nothing created for a client's database";
 }
 
 TEST(PagesDirectories, BackAndAbandonLeaveTheStateAlone) {
   TempDir dir;
-  Fresh(itServer, dir);
+  TInstallState state = Fresh(itServer, dir);
   PageHarness harness;
   harness.On(kTitle, [](TForm& page) { EXPECT_TRUE(ClickCaption(page, "&Inapoi")); });
   harness.On(kTitle, [](TForm& page) { EXPECT_TRUE(ClickCaption(page, "&Abandon")); });
-  EXPECT_EQ(harness.Run(CreateDirectoriesPage()), mrRetry);
-  EXPECT_EQ(harness.Run(CreateDirectoriesPage()), mrCancel);
-  EXPECT_EQ(InstallState.ProgramDir, "C:\\WinVort");
+  EXPECT_EQ(harness.Run(CreateDirectoriesPage(state)), mrRetry);
+  EXPECT_EQ(harness.Run(CreateDirectoriesPage(state)), mrCancel);
+  EXPECT_EQ(state.ProgramDir, "C:\\WinVort");
   EXPECT_FALSE(dir.Exists("WinVort"));
 }

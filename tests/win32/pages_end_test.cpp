@@ -1,12 +1,12 @@
 // The end page: the restart request goes through its seam, never to Windows.
 #include <gtest/gtest.h>
 
-#include "app/install_state.h"
-#include "pages/end_page.h"
-#include "pages/restart_request.h"
 #include "pages_toolkit.h"
+#include "state/install_state.h"
 #include "support/page_harness.h"
 #include "support/page_support.h"
+#include "wizard/end_page.h"
+#include "wizard/restart_request.h"
 
 using testing_support::ClickCaption;
 using testing_support::FindByName;
@@ -25,16 +25,9 @@ bool FakeRestart() {
 
 class PagesEnd : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = RequestRestart;
-    RequestRestart = &FakeRestart;
-    restart_requests = 0;
-    InstallState = TInstallState{};
-  }
-  void TearDown() override { RequestRestart = saved_; }
+  void SetUp() override { restart_requests = 0; }
 
- private:
-  TRestartRequest saved_ = nullptr;
+  TInstallState state;
 };
 
 }  // namespace
@@ -42,7 +35,6 @@ class PagesEnd : public ::testing::Test {
 TEST_F(PagesEnd, RestartKeepsThePageOpenAndNuAcumEndsTheWizard) {
   PageHarness harness;
   harness.On(kTitle, [](TForm& page) {
-    EXPECT_EQ(InstallState.CurrentStep, 6);
     auto* memo = dynamic_cast<TMemo*>(FindByName(page, "Memo1"));
     ASSERT_EQ(memo->Lines().Count(), 6);
     EXPECT_EQ(memo->Lines()[0], "Instalarea s-a terminat cu succes!");
@@ -57,13 +49,13 @@ TEST_F(PagesEnd, RestartKeepsThePageOpenAndNuAcumEndsTheWizard) {
     EXPECT_EQ(restart_requests, 2);
     EXPECT_TRUE(ClickCaption(page, "Nu &acum"));
   });
-  EXPECT_EQ(harness.Run(CreateEndPage()), mrOk);
+  EXPECT_EQ(harness.Run(CreateEndPage(state, &FakeRestart)), mrOk);
   EXPECT_TRUE(harness.Messages().empty()) << "a refused restart is not a message";
 }
 
 TEST_F(PagesEnd, BackLeadsToTheConfiguration) {
   PageHarness harness;
   harness.On(kTitle, [](TForm& page) { EXPECT_TRUE(ClickCaption(page, "&Inapoi")); });
-  EXPECT_EQ(harness.Run(CreateEndPage()), mrRetry);
+  EXPECT_EQ(harness.Run(CreateEndPage(state, &FakeRestart)), mrRetry);
   EXPECT_EQ(restart_requests, 0);
 }

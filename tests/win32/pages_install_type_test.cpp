@@ -1,12 +1,12 @@
 // The installation-type page, shown modally and driven as a user would drive it.
 #include <gtest/gtest.h>
 
-#include "app/install_state.h"
-#include "pages/install_type_page.h"
 #include "pages_toolkit.h"
+#include "state/install_state.h"
 #include "support/page_harness.h"
 #include "support/page_support.h"
-#include "ui/m_radio_group.h"
+#include "ui/controls/m_radio_group.h"
+#include "wizard/fresh/install_type_page.h"
 
 using testing_support::Click;
 using testing_support::ClickCaption;
@@ -27,12 +27,10 @@ TControl* Item(TForm& page, const std::string& word) {
 }  // namespace
 
 TEST(PagesInstallType, ContinueWaitsForAChoiceAndTheLastChoiceCounts) {
-  InstallState = TInstallState{};
-  InstallState.CurrentStep = 9;
+  TInstallState state;
   PageHarness harness;
   bool checked = false;
   harness.On(kTitle, [&](TForm& page) {
-    EXPECT_EQ(InstallState.CurrentStep, 0);
     auto* group = dynamic_cast<TMRadioGroup*>(FindByName(page, "IType"));
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->ItemIndex(), -1);
@@ -45,32 +43,32 @@ TEST(PagesInstallType, ContinueWaitsForAChoiceAndTheLastChoiceCounts) {
     EXPECT_TRUE(next->Enabled());
     EXPECT_TRUE(Click(Item(page, "CLIEN")));
     EXPECT_EQ(group->ItemIndex(), 2);
-    EXPECT_EQ(InstallState.InstallType, itNone) << "nothing is stored before Continua";
+    EXPECT_EQ(state.InstallType, itNone) << "nothing is stored before Continua";
     checked = true;
     EXPECT_TRUE(ClickCaption(page, "&Continua"));
   });
-  EXPECT_EQ(harness.Run(CreateInstallTypePage()), mrOk);
+  EXPECT_EQ(harness.Run(CreateInstallTypePage(state)), mrOk);
   EXPECT_TRUE(checked);
-  EXPECT_EQ(InstallState.InstallType, itClient);
+  EXPECT_EQ(state.InstallType, itClient);
 }
 
 TEST(PagesInstallType, AbandonStoresNothingAndAStoredChoiceShowsAgain) {
-  InstallState = TInstallState{};
+  TInstallState state;
   PageHarness harness;
   harness.On(kTitle, [&](TForm& page) {
     EXPECT_TRUE(Click(Item(page, "LOCAL")));
     EXPECT_TRUE(ClickCaption(page, "&Abandon"));
   });
-  EXPECT_EQ(harness.Run(CreateInstallTypePage()), mrCancel);
-  EXPECT_EQ(InstallState.InstallType, itNone);
+  EXPECT_EQ(harness.Run(CreateInstallTypePage(state)), mrCancel);
+  EXPECT_EQ(state.InstallType, itNone);
 
-  InstallState.InstallType = itServer;
+  state.InstallType = itServer;
   harness.On(kTitle, [&](TForm& page) {
     EXPECT_EQ(dynamic_cast<TMRadioGroup*>(FindByName(page, "IType"))->ItemIndex(), 1);
     EXPECT_TRUE(FindByName(page, "BNext")->Enabled());
     EXPECT_TRUE(Click(Item(page, "LOCAL")));
     EXPECT_TRUE(ClickCaption(page, "&Continua"));
   });
-  EXPECT_EQ(harness.Run(CreateInstallTypePage()), mrOk);
-  EXPECT_EQ(InstallState.InstallType, itLocal);
+  EXPECT_EQ(harness.Run(CreateInstallTypePage(state)), mrOk);
+  EXPECT_EQ(state.InstallType, itLocal);
 }

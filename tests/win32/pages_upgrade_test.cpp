@@ -8,18 +8,18 @@
 #include <functional>
 #include <memory>
 
-#include "app/install_state.h"
-#include "config/task_line.h"
+#include "state/install_state.h"
 #include "support/dialog_watcher.h"
 #include "support/form_driver.h"
 #include "support/page_support.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
-#include "upgrade/find_app_page.h"
 #include "upgrade/system_probe_win32.h"
-#include "upgrade/upg_data_page.h"
 #include "upgrade/upgrade_library.h"
 #include "upgrade/upgrade_library_wrappers.h"
+#include "wizard/task_line.h"
+#include "wizard/upgrade/find_app_page.h"
+#include "wizard/upgrade/upg_data_page.h"
 
 using namespace testing_support;
 
@@ -39,7 +39,6 @@ class UpgradePages : public ::testing::Test {
     ASSERT_NE(engine_, nullptr);
     ASSERT_TRUE(upgrade::LoadUpgradeLibraryFrom(work.str()));
     SetEnvironmentVariableA(kFailVariable, nullptr);
-    InstallState = TInstallState();
   }
   void TearDown() override {
     upgrade::UnloadUpgradeLibrary();
@@ -53,6 +52,7 @@ class UpgradePages : public ::testing::Test {
 
   ToolkitScope toolkit_;
   TempDir work;
+  TInstallState state;
   upgrade::UpgradeLibraryWrappers library;
 
  private:
@@ -68,7 +68,7 @@ class FindAppPage : public UpgradePages {
     work.Write("Vort\\VORTEL.EXE", std::string(1000001, 'x'));
     work.Write("win.ini", "[Vortel]\r\nAppPath=" + program_dir + "\r\n");
   }
-  TFindApp* NewPage() { return CreateForm<TFindApp>(&Application, library, probe); }
+  TFindApp* NewPage() { return CreateForm<TFindApp>(&Application, state, library, probe); }
 
   std::string program_dir;
   upgrade::SystemProbeWin32 probe{work.File("win.ini")};
@@ -82,7 +82,7 @@ class UpgDataPage : public UpgradePages {
     work.Write("Date\\TABELE.DB", "");
     SetAlias(work.File("Date"));
   }
-  TUpgData* NewPage() { return CreateForm<TUpgData>(&Application, library); }
+  TUpgData* NewPage() { return CreateForm<TUpgData>(&Application, state, library); }
   std::string Trace() { return work.Read("Date\\UPGRADE.TRC"); }
 
   // Shows the page, lets `before` act on it, presses "&Continua", lets `after` look at the page
@@ -121,9 +121,8 @@ TEST_F(FindAppPage, DataDirectoryIsTheAliasWithoutItsDataFolder) {
   for (const auto& c : cases) {
     SetAlias(c.alias);
     std::unique_ptr<TFindApp> page(NewPage());
-    EXPECT_EQ(InstallState.CurrentStep, 8);
-    EXPECT_EQ(InstallState.DataDirOffered, c.data) << c.alias;
-    EXPECT_EQ(InstallState.InstallType, itLocal) << c.alias;
+    EXPECT_EQ(state.DataDirOffered, c.data) << c.alias;
+    EXPECT_EQ(state.InstallType, itLocal) << c.alias;
   }
 }
 
@@ -145,24 +144,24 @@ TEST_F(FindAppPage, FirstClickSearchesAndTheSecondAcceptsBothDirectories) {
     EXPECT_TRUE(Click(page->BNext));
   }});
   EXPECT_EQ(page->ShowModal(), mrOk);
-  EXPECT_EQ(InstallState.ProgramDir, program_dir);
-  EXPECT_EQ(InstallState.DataDir, "D:\\APP");
-  EXPECT_EQ(InstallState.InstallType, itLocal);
+  EXPECT_EQ(state.ProgramDir, program_dir);
+  EXPECT_EQ(state.DataDir, "D:\\APP");
+  EXPECT_EQ(state.InstallType, itLocal);
 }
 
 TEST_F(FindAppPage, DatabaseOnAShareIsAClientInstallation) {
   SetAlias("\\\\server\\share\\DATA");
   std::unique_ptr<TFindApp> page(NewPage());
-  EXPECT_EQ(InstallState.DataDirOffered, "\\\\server\\share");
-  EXPECT_EQ(InstallState.InstallType, itClient);
+  EXPECT_EQ(state.DataDirOffered, "\\\\server\\share");
+  EXPECT_EQ(state.InstallType, itClient);
   ModalScript script({[&](TForm&) {
     EXPECT_TRUE(Click(page->BNext));
     EXPECT_EQ(page->RDate->Text(), "Am detectat o instalare client");
     EXPECT_TRUE(Click(page->BNext));
   }});
   EXPECT_EQ(page->ShowModal(), mrOk);
-  EXPECT_EQ(InstallState.DataDir, "\\\\server\\share");
-  EXPECT_EQ(InstallState.InstallType, itClient);
+  EXPECT_EQ(state.DataDir, "\\\\server\\share");
+  EXPECT_EQ(state.InstallType, itClient);
 }
 
 TEST_F(FindAppPage, ChosenDirectoryCountsOnlyWithAProgramOverAMillionBytes) {
@@ -173,7 +172,7 @@ TEST_F(FindAppPage, ChosenDirectoryCountsOnlyWithAProgramOverAMillionBytes) {
   std::string preset;
   const auto choose = [&](const std::string& directory) {
     return [&, directory](TForm& chooser) {
-      auto* list = dynamic_cast<TDirectoryListBox*>(FindByName(chooser, "DirList"));
+      auto* list = dynamic_cast<TDirectoryListBox*>(FindByName(chooser, "dirs"));
       ASSERT_NE(list, nullptr);
       if (preset.empty()) preset = list->Directory();
       list->SetDirectory(directory);
@@ -195,12 +194,11 @@ TEST_F(FindAppPage, ChosenDirectoryCountsOnlyWithAProgramOverAMillionBytes) {
   EXPECT_EQ(page->ShowModal(), mrOk);
   EXPECT_EQ(preset, program_dir.substr(0, program_dir.size() - 1))
       << "the chooser starts at the directory found";
-  EXPECT_EQ(InstallState.ProgramDir, work.str() + "Mare\\");
+  EXPECT_EQ(state.ProgramDir, work.str() + "Mare\\");
 }
 
 TEST_F(UpgDataPage, AllTasksRunInOrderAndKeepTheirMarks) {
   std::unique_ptr<TUpgData> page(NewPage());
-  EXPECT_EQ(InstallState.CurrentStep, 10);
   const int result = Run(
       *page,
       [&](TForm& form) {

@@ -6,10 +6,10 @@
 
 #include "support/form_driver.h"
 #include "support/screen_pixels.h"
-#include "ui/glyph_images.h"
-#include "ui/m_button.h"
-#include "ui/nice_button.h"
-#include "ui/text_drawing.h"
+#include "ui/controls/m_button.h"
+#include "ui/controls/nice_button.h"
+#include "ui/controls/text_drawing.h"
+#include "ui/glyphs/glyph_images.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "support/screen_pixels.h"
-#include "ui/fmt_label.h"
+#include "ui/controls/fmt_label.h"
 
 namespace {
 

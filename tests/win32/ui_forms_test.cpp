@@ -7,10 +7,10 @@
 
 #include "support/form_driver.h"
 #include "support/pixels.h"
-#include "ui/color_map.h"
-#include "ui/message_form.h"
-#include "ui/painted_panel.h"
-#include "ui/title_form.h"
+#include "ui/controls/painted_panel.h"
+#include "ui/core/color_map.h"
+#include "ui/forms/title_form.h"
+#include "ui/message/message_form.h"
 #include "ui/toolkit.h"
 
 using testing_support::Click;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/glyph_library.h"
+#include "ui/glyphs/glyph_library.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 
 #include "support/form_driver.h"
 #include "support/screen_pixels.h"
-#include "ui/active_check_box.h"
-#include "ui/active_combo.h"
-#include "ui/active_edit.h"
-#include "ui/active_label.h"
-#include "ui/m_radio_group.h"
+#include "ui/controls/active_check_box.h"
+#include "ui/controls/active_combo.h"
+#include "ui/controls/active_edit.h"
+#include "ui/controls/active_label.h"
+#include "ui/controls/m_radio_group.h"
 
 namespace {
 

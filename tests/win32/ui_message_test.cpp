@@ -7,13 +7,13 @@
 #include "support/dialog_watcher.h"
 #include "support/form_driver.h"
 #include "support/screen_pixels.h"
-#include "ui/fmt_label.h"
-#include "ui/mesaj_dlg.h"
-#include "ui/message_form.h"
-#include "ui/nice_button.h"
-#include "ui/title_bar.h"
+#include "ui/controls/fmt_label.h"
+#include "ui/controls/nice_button.h"
+#include "ui/controls/title_bar.h"
+#include "ui/controls/trans_image.h"
+#include "ui/message/mesaj_dlg.h"
+#include "ui/message/message_form.h"
 #include "ui/toolkit.h"
-#include "ui/trans_image.h"
 
 namespace {
 

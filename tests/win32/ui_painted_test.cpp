@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "support/pixels.h"
-#include "ui/glyph_images.h"
-#include "ui/gradient.h"
-#include "ui/painted_panel.h"
-#include "ui/title_bar.h"
+#include "ui/controls/painted_panel.h"
+#include "ui/controls/title_bar.h"
+#include "ui/controls/trans_image.h"
+#include "ui/core/gradient.h"
+#include "ui/glyphs/glyph_images.h"
 #include "ui/toolkit.h"
-#include "ui/trans_image.h"
 
 using testing_support::CountPixels;
 using testing_support::CountRowBands;

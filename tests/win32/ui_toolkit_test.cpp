@@ -1,13 +1,13 @@
 // Toolkit start-up, the glyph library, the work area and the two ways captions are drawn.
 #include <gtest/gtest.h>
 
-#include "app/debug_log.h"
+#include "log/debug_log.h"
 #include "support/pixels.h"
 #include "support/temp_dir.h"
-#include "ui/glyph_images.h"
-#include "ui/glyph_library.h"
-#include "ui/mesaj_form.h"
-#include "ui/text_drawing.h"
+#include "ui/controls/text_drawing.h"
+#include "ui/glyphs/glyph_images.h"
+#include "ui/glyphs/glyph_library.h"
+#include "ui/glyphs/mesaj_form.h"
 #include "ui/toolkit.h"
 
 using testing_support::CountPixels;

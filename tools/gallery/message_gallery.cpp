@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/mesaj_dlg.h"
+#include "ui/message/mesaj_dlg.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "painted_gallery.h"
 
-#include "ui/painted_panel.h"
-#include "ui/text_drawing.h"
-#include "ui/title_form.h"
-#include "ui/trans_image.h"
+#include "ui/controls/painted_panel.h"
+#include "ui/controls/text_drawing.h"
+#include "ui/controls/trans_image.h"
+#include "ui/forms/title_form.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 #include "toolkit_gallery.h"
 
-#include "ui/active_check_box.h"
-#include "ui/active_combo.h"
-#include "ui/active_edit.h"
-#include "ui/active_label.h"
-#include "ui/fmt_label.h"
-#include "ui/glyph_images.h"
-#include "ui/m_button.h"
-#include "ui/m_radio_group.h"
-#include "ui/nice_button.h"
+#include "ui/controls/active_check_box.h"
+#include "ui/controls/active_combo.h"
+#include "ui/controls/active_edit.h"
+#include "ui/controls/active_label.h"
+#include "ui/controls/fmt_label.h"
+#include "ui/controls/m_button.h"
+#include "ui/controls/m_radio_group.h"
+#include "ui/controls/nice_button.h"
+#include "ui/glyphs/glyph_images.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <system_error>
 #include <vector>
 
-#include "app/install_state.h"
 #include "archive_writer.h"
+#include "state/install_state.h"
 
 namespace mkmedia {
 

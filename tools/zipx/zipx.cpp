@@ -6,11 +6,11 @@
 #include <cstring>
 #include <string>
 
-#include "media/brask_unzip.h"
+#include "unzip/brask_unzip.h"
 
 namespace {
 
-void PrintReport(int32_t code, media::TUnzipReport* r) {
+void PrintReport(int32_t code, unzip::TUnzipReport* r) {
   std::printf("report %d %d %u %d %d %u %s\n", code, r->status, r->method, r->size,
               r->compressed_size, r->ratio, r->name);
 }
@@ -28,7 +28,7 @@ int Usage() {
 int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   const std::string command = argv[1];
-  media::TBraskUnzip unzip;
+  unzip::TBraskUnzip unzip;
   unzip.SetFileName(argv[2]);
   unzip.SetReportCallback(PrintReport);
   int32_t result;

@@ -2,14 +2,14 @@
 // 0 when not. "init": the engine's result of its initialisation.
 #include <cstring>
 
-#include "config/engine.h"
-#include "config/engine_loader.h"
+#include "bde/engine.h"
+#include "bde/engine_loader.h"
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "init") == 0) {
-    return config::EngineInit(config::kEngineInterfaceVersion, nullptr);
+    return bde::EngineInit(bde::kEngineInterfaceVersion, nullptr);
   }
-  const bool exists = config::ProductAliasExists();
-  config::CloseEngine();
+  const bool exists = bde::ProductAliasExists();
+  bde::CloseEngine();
   return exists ? 1 : 0;
 }

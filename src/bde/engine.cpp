@@ -1,0 +1,92 @@
+#include "bde/engine.h"
+
+#include <windows.h>
+
+#include <array>
+#include <cstring>
+
+#include "bde/alias_list.h"
+#include "bde/engine_loader.h"
+
+namespace bde {
+
+namespace {
+
+bool engine_open = false;
+
+constexpr uint32_t kOpenReadOnly = 1;
+constexpr uint32_t kShareShared = 0;
+constexpr int32_t kTrue = -1;  // all bits set
+constexpr int32_t kFalse = 0;
+
+using OpenDatabaseFn = DBIResult(WINAPI*)(const char* name, const char* type, uint32_t open_mode,
+                                          uint32_t share_mode, const char* password,
+                                          uint16_t optional_fields, void* field_descriptions,
+                                          void* optional_parameters, void** database);
+using CloseDatabaseFn = DBIResult(WINAPI*)(void** database);
+using AddAliasFn = DBIResult(WINAPI*)(void* config, const char* name, const char* type,
+                                      const char* parameters, int32_t persistent);
+using CfgSaveFn = DBIResult(WINAPI*)(void* config, const char* file, int32_t registered);
+
+// Calls an entry point bound by ordinal; a missing one answers with its failure code.
+template <typename Fn, typename... Args>
+DBIResult CallEngine(EngineEntry entry, Args... args) {
+  DBIResult failure = 0;
+  void* address = BoundEngineEntry(entry, &failure);
+  if (!address) return failure;
+  return reinterpret_cast<Fn>(address)(args...);
+}
+
+// The engine takes its strings in 256-byte buffers; a longer text would name something else.
+using TextBuffer = std::array<char, 256>;
+bool FillBuffer(TextBuffer& buffer, const std::string& text) {
+  if (text.size() >= buffer.size()) return false;
+  std::memcpy(buffer.data(), text.c_str(), text.size() + 1);
+  return true;
+}
+
+}  // namespace
+
+bool OpenEngine() {
+  if (engine_open) return true;
+  if (EngineInit(kEngineInterfaceVersion, nullptr) != 0) return false;
+  engine_open = true;
+  return true;
+}
+
+void CloseEngine() {
+  if (!engine_open) return;
+  EngineExit();
+  engine_open = false;
+}
+
+bool ProductAliasExists() {
+  if (!OpenEngine()) return false;
+  TextBuffer name;
+  FillBuffer(name, "VORTEL");
+  void* database = nullptr;
+  if (CallEngine<OpenDatabaseFn>(kOpenDatabase, name.data(), nullptr, kOpenReadOnly, kShareShared,
+                                 nullptr, uint16_t{0}, nullptr, nullptr, &database) != 0) {
+    return false;
+  }
+  CallEngine<CloseDatabaseFn>(kCloseDatabase, &database);
+  return true;
+}
+
+bool CreateAliases(const std::vector<std::string>& names, const std::vector<std::string>& paths) {
+  if (names.size() != paths.size() || !OpenEngine()) return false;
+  bool all = true;
+  for (size_t i = 0; i < names.size(); ++i) {
+    TextBuffer name, parameters;
+    if (!FillBuffer(name, names[i]) || !FillBuffer(parameters, AliasParameter(paths[i]))) {
+      all = false;
+      continue;
+    }
+    all = CallEngine<AddAliasFn>(kAddAlias, nullptr, name.data(), "PARADOX", parameters.data(),
+                                 kTrue) == 0 &&
+          all;
+  }
+  return CallEngine<CfgSaveFn>(kCfgSave, nullptr, nullptr, kFalse) == 0 && all;
+}
+
+}  // namespace bde

@@ -1,0 +1,214 @@
+#include "bde/engine_loader.h"
+
+#include <windows.h>
+
+#include <array>
+#include <atomic>
+
+#include "bde/engine_load_error.h"
+
+namespace bde {
+
+namespace {
+
+constexpr char kEngineLibrary[] = "IDAPI32.DLL";
+constexpr char kEngineKey[] = "Software\\Borland\\Database Engine";
+constexpr char kClientTag[] = "VRT";
+
+// --- Loader lock -------------------------------------------------------------------------
+
+CRITICAL_SECTION loader_section;
+std::atomic<bool> loader_section_ready{false};
+
+// The critical section is created once per process; the named mutex keeps two threads from
+// creating it at the same time.
+CRITICAL_SECTION& LoaderSection() {
+  if (!loader_section_ready.load(std::memory_order_acquire)) {
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, "LIBLDRMUX");
+    if (mutex) WaitForSingleObject(mutex, INFINITE);
+    if (!loader_section_ready.load(std::memory_order_relaxed)) {
+      InitializeCriticalSection(&loader_section);
+      loader_section_ready.store(true, std::memory_order_release);
+    }
+    if (mutex) {
+      ReleaseMutex(mutex);
+      CloseHandle(mutex);
+    }
+  }
+  return loader_section;
+}
+
+class LoaderLock {
+ public:
+  LoaderLock() : section_(LoaderSection()) { EnterCriticalSection(&section_); }
+  ~LoaderLock() { LeaveCriticalSection(&section_); }
+  LoaderLock(const LoaderLock&) = delete;
+  LoaderLock& operator=(const LoaderLock&) = delete;
+
+ private:
+  CRITICAL_SECTION& section_;
+};
+
+// --- Library search ----------------------------------------------------------------------
+
+// True when the last byte of `text` is the second byte of a double-byte character.
+bool EndsInTrailByte(const std::string& text) {
+  size_t at = 0, last = 0;
+  while (at < text.size()) {
+    last = at;
+    at += IsDBCSLeadByte(static_cast<BYTE>(text[at])) ? 2 : 1;
+  }
+  return !text.empty() && last != text.size() - 1;
+}
+
+std::string JoinDirectory(const std::string& dir, const std::string& name) {
+  if (!dir.empty() && dir.back() == '\\' && !EndsInTrailByte(dir)) return dir + name;
+  return dir + "\\" + name;
+}
+
+std::string DllPathList() {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kEngineKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    return {};
+  }
+  char value[MAX_PATH + 1] = "";
+  DWORD size = MAX_PATH, type = 0;
+  const LONG result =
+      RegQueryValueExA(key, "DLLPATH", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
+  value[size < MAX_PATH ? size : MAX_PATH] = '\0';
+  return value;
+}
+
+HMODULE SearchLibrary(const std::string& file_name) {
+  char directory[MAX_PATH + 1];
+  const DWORD n = GetCurrentDirectoryA(sizeof directory, directory);
+  if (n > 0 && n < sizeof directory) {
+    const std::string here = JoinDirectory(std::string(directory, n), file_name);
+    const DWORD attributes = GetFileAttributesA(here.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      if (HMODULE module = LoadLibraryA(here.c_str())) return module;
+    }
+  }
+  if (const std::string list = DllPathList(); !list.empty()) {
+    char found[MAX_PATH];
+    if (SearchPathA(list.c_str(), file_name.c_str(), nullptr, sizeof found, found, nullptr)) {
+      if (HMODULE module = LoadLibraryA(found)) return module;
+    }
+  }
+  return LoadLibraryA(file_name.c_str());
+}
+
+// An exported function of the library, typed.
+template <typename Fn>
+Fn Export(HMODULE module, const char* name) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// --- Initialisation and shutdown ---------------------------------------------------------
+
+HMODULE init_module = nullptr;
+uint16_t init_use_count = 0;
+
+using InitFn = DBIResult(WINAPI*)(uint32_t version, void* environment);
+using ExitFn = DBIResult(WINAPI*)();
+
+// --- Lazy binding ------------------------------------------------------------------------
+
+#pragma pack(push, 1)
+struct DllInitRecord {
+  uint16_t version;
+  const char* library;
+  const char* client_tag;
+};
+#pragma pack(pop)
+using DllInitFn = void(WINAPI*)(DllInitRecord*);
+
+struct BindingRecord {
+  const char* library = "idapi32.DLL";
+  HMODULE module = nullptr;
+  std::array<std::atomic<void*>, kEngineEntrySlots> slots{};
+};
+BindingRecord binding;
+
+// After the library is unloaded the bound addresses point nowhere; the next call binds anew.
+void ForgetBindings() {
+  LoaderLock lock;
+  binding.module = nullptr;
+  for (auto& slot : binding.slots) slot.store(nullptr, std::memory_order_relaxed);
+}
+
+}  // namespace
+
+void* SearchEngineLibrary(const std::string& file_name) {
+  const UINT previous = SetErrorMode(SEM_NOOPENFILEERRORBOX);
+  HMODULE module = SearchLibrary(file_name);
+  const DWORD error = GetLastError();
+  SetErrorMode(previous);
+  SetLastError(error);
+  return module;
+}
+
+DBIResult EngineInit(uint32_t version, void* environment) {
+  HMODULE module = init_module;
+  bool loaded_here = false;
+  if (!module) {
+    module = static_cast<HMODULE>(SearchEngineLibrary(kEngineLibrary));
+    if (!module) return LoadErrorCode(GetLastError());
+    loaded_here = true;
+  }
+  DBIResult result;
+  {
+    LoaderLock lock;
+    auto init = Export<InitFn>(module, "DbiInitFn");
+    result = init ? init(version, environment) : kErrInitMissing;
+    if (result == 0) {
+      if (init_use_count == 0) init_module = module;
+      ++init_use_count;
+      return 0;
+    }
+  }
+  if (loaded_here) FreeLibrary(module);
+  return result;
+}
+
+DBIResult EngineExit() {
+  auto exit = init_module ? Export<ExitFn>(init_module, "DbiExit") : nullptr;
+  if (!exit) return kErrEntryMissing;
+  if (const DBIResult result = exit(); result != 0) return result;
+  if (init_use_count > 0 && --init_use_count == 0) {
+    FreeLibrary(init_module);
+    init_module = nullptr;
+    ForgetBindings();
+  }
+  return 0;
+}
+
+void* BoundEngineEntry(EngineEntry entry, DBIResult* failure) {
+  std::atomic<void*>& slot = binding.slots[entry.slot];
+  if (void* bound = slot.load(std::memory_order_acquire)) return bound;
+  LoaderLock lock;
+  if (!binding.module) {
+    HMODULE module = GetModuleHandleA(binding.library);
+    if (!module) module = static_cast<HMODULE>(SearchEngineLibrary(binding.library));
+    if (!module) {
+      *failure = kErrEngineBindLoad;
+      return nullptr;
+    }
+    binding.module = module;
+    if (auto init = Export<DllInitFn>(module, "DLLINITFUNCTION")) {
+      DllInitRecord record{1, kEngineLibrary, kClientTag};
+      init(&record);
+    }
+  }
+  void* address = Export<void*>(binding.module, MAKEINTRESOURCEA(entry.ordinal));
+  if (!address) {
+    *failure = kErrEntryMissing;
+    return nullptr;
+  }
+  slot.store(address, std::memory_order_release);
+  return address;
+}
+
+}  // namespace bde

@@ -1,0 +1,97 @@
+#include "bde/engine_registration.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <stdexcept>
+
+#include "bde/registration_template.h"
+#include "bde/use_count.h"
+#include "os/file_replace.h"
+#include "os/run_and_wait.h"
+
+namespace bde {
+
+namespace {
+
+class RegKey {
+ public:
+  RegKey(const std::string& path, REGSAM access) {
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, access, &key_) != ERROR_SUCCESS) {
+      key_ = nullptr;
+    }
+  }
+  ~RegKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  RegKey(const RegKey&) = delete;
+  RegKey& operator=(const RegKey&) = delete;
+  explicit operator bool() const { return key_ != nullptr; }
+
+  // A string value; a number value as its decimal text; nothing otherwise.
+  std::optional<std::string> Read(const char* name) const {
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(key_, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    std::string data(size, '\0');
+    if (RegQueryValueExA(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+        ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    data.resize(size);
+    if (type == REG_DWORD && size == sizeof(DWORD)) {
+      DWORD value;
+      memcpy(&value, data.data(), sizeof value);
+      return std::to_string(value);
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
+    return data.substr(0, data.find('\0'));
+  }
+
+  bool Write(const char* name, const std::string& value) {
+    return RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+  }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+void CountOneMoreUser(const EngineRegistryKeys& keys) {
+  // Never created here: without the engine's key the count has nowhere sound to go.
+  RegKey engine(keys.engine, KEY_QUERY_VALUE | KEY_SET_VALUE);
+  if (!engine) throw std::runtime_error("Nu pot deschide cheia " + keys.engine);
+  if (!engine.Write("UseCount", NextUseCount(engine.Read("UseCount")))) {
+    throw std::runtime_error("Nu pot scrie UseCount in " + keys.engine);
+  }
+}
+
+void ImportTemplate(const EngineRegistryKeys& keys) {
+  std::optional<std::string> program_files;
+  if (RegKey windows(keys.windows, KEY_READ); windows) {
+    program_files = windows.Read("ProgramFilesDir");
+  }
+  if (!program_files || program_files->empty()) {
+    throw std::runtime_error("Nu gasesc ProgramFilesDir in " + keys.windows);
+  }
+  const std::string path = TemplatePath(*program_files);
+  const std::optional<std::string> text = os::ReadWholeFile(path);
+  if (!text) throw std::runtime_error("Nu pot citi " + path);
+  if (!os::ReplaceFileContents(path, RewriteTemplate(*text, *program_files))) {
+    throw std::runtime_error("Nu pot scrie " + path);
+  }
+  os::RunAndWait(RegeditCommandLine(*program_files), os::kShowMinimized);
+}
+
+}  // namespace
+
+void RegisterEngineOrCountUser(const EngineRegistryKeys& keys) {
+  if (RegKey registered(keys.registered, KEY_READ); registered) {
+    CountOneMoreUser(keys);
+  } else {
+    ImportTemplate(keys);
+  }
+}
+
+}  // namespace bde

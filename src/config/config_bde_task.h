@@ -1,7 +1,0 @@
-// The first configuration task: the database engine and the product's aliases.
-#pragma once
-
-// Registers the engine or counts one more user of it, then creates the four aliases under the
-// data directory. A registry or template failure escapes as std::runtime_error; alias failures
-// are silent.
-void DoConfigBDE();

@@ -1,0 +1,148 @@
+#include "copy/archive_assembly.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <tuple>
+
+#include "os/os.h"
+
+namespace copy {
+
+namespace {
+
+constexpr uint32_t kPieceBuffer = 25000;
+
+std::string Upper(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+std::string BaseName(const std::string& name) {
+  return name.substr(0, name.find('.'));
+}
+
+std::string Extension(const std::string& name) {
+  const auto dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+// Sort key: archive, piece number (non-numeric extensions last), then the text itself.
+auto PieceKey(const std::string& name) {
+  const std::string ext = Extension(name);
+  uint64_t number = UINT64_MAX;
+  if (ext.size() > 1 && ext.size() < 12 &&
+      std::all_of(ext.begin() + 1, ext.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    number = std::stoull(ext.substr(1));
+  }
+  return std::make_tuple(Upper(BaseName(name)), number, Upper(name));
+}
+
+}  // namespace
+
+std::vector<std::string> OrderPieces(std::vector<std::string> names) {
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return PieceKey(a) < PieceKey(b); });
+  names.erase(
+      std::unique(names.begin(), names.end(),
+                  [](const std::string& a, const std::string& b) { return Upper(a) == Upper(b); }),
+      names.end());
+  return names;
+}
+
+bool TArchiveAssembler::WaitForDisk(int n) {
+  host_.SetMessageSuffix("Pentru continuare");
+  while (!os::FileExists(state_.SourceDir + "\\DISK" + std::to_string(n))) {
+    if (host_.AskForDisk("introdu discul de instalare cu numarul \r" + std::to_string(n)) == 2) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TArchiveAssembler::IsArchivePiece(const std::string& name) const {
+  const std::string ext = Extension(name);
+  if (ext.empty() || ext.back() < '0' || ext.back() > '9') return false;
+  const int type = state_.InstallType;
+  if (type < itLocal || type > itClient) return false;
+  const std::string base = Upper(BaseName(name));
+  for (int i = 0; i < kCatalogueSize; ++i) {
+    if (selection_[type - 1][i] && base == kCatalogue[i].Name) return true;
+  }
+  return false;
+}
+
+bool TArchiveAssembler::CopyPiece(const std::string& name) {
+  host_.SetStatus(name);
+  const std::string source = state_.SourceDir + "\\" + name;
+  const std::string target = state_.ProgramDirOffered + "\\" + BaseName(name) + ".ZIP";
+  ++pieces_;
+  os::File in = os::File::Open(source, os::OpenMode::kRead);
+  if (!in) {
+    host_.ShowError("Nu pot citi " + source);
+    return false;
+  }
+  os::File out;
+  if (Extension(name) == ".1") {
+    out = os::File::Open(target, os::OpenMode::kCreate);
+  } else {
+    out = os::File::Open(target, os::OpenMode::kAppend);
+    // A later piece without its first one has no archive to join: it is dropped.
+    if (!out) return true;
+  }
+  if (!out) {
+    host_.ShowError("Nu pot scrie " + target);
+    return false;
+  }
+  const auto buffer = std::make_unique<char[]>(kPieceBuffer);
+  for (;;) {
+    const int32_t n = in.Read(buffer.get(), kPieceBuffer);
+    if (n < 0) {
+      host_.ShowError("Nu pot citi " + source);
+      return false;
+    }
+    if (n > 0 && out.Write(buffer.get(), static_cast<uint32_t>(n)) != n) {
+      host_.ShowError("Nu pot scrie " + target);
+      return false;
+    }
+    if (static_cast<uint32_t>(n) < kPieceBuffer) break;
+  }
+  if (!out.Close()) {
+    host_.ShowError("Nu pot scrie " + target);
+    return false;
+  }
+  return true;
+}
+
+AssemblyResult TArchiveAssembler::AssembleArchives() {
+  host_.SetStatus("Asamblare arhive...");
+  pieces_ = 0;
+  if (!host_.IsRemovableDrive(state_.SourceDir.substr(0, 3))) state_.DiskCount = 1;
+  host_.SetGaugeMax(state_.DiskCount);
+  host_.SetGaugePosition(0);
+  state_.SourceDir = os::WithoutTrailingBackslash(state_.SourceDir);
+  for (int n = 1; n <= state_.DiskCount; ++n) {
+    if (!WaitForDisk(n)) return AssemblyResult::kCancelled;
+    host_.SetGaugePosition(n);
+    std::vector<std::string> pieces;
+    for (const os::DirEntry& entry : os::ListDirectory(state_.SourceDir)) {
+      if (!entry.is_directory && IsArchivePiece(entry.name)) pieces.push_back(entry.name);
+    }
+    for (const std::string& piece : OrderPieces(pieces)) {
+      if (!CopyPiece(piece)) return AssemblyResult::kFailed;
+    }
+    host_.SetGaugePosition(pieces_);
+  }
+  return AssemblyResult::kDone;
+}
+
+void TArchiveAssembler::RemoveAssembledArchives() {
+  const std::string dir = state_.ProgramDir;
+  for (const os::DirEntry& entry : os::ListDirectory(dir)) {
+    if (entry.is_directory || Upper(Extension(entry.name)) != ".ZIP") continue;
+    const std::string path = dir + "\\" + entry.name;
+    if (!os::RemoveFile(path)) host_.ShowPlainMessage("Nu pot sterge " + path);
+  }
+}
+
+}  // namespace copy

@@ -1,0 +1,60 @@
+// Joins the numbered pieces of the product's archives, disk by disk, into ".ZIP" files in the
+// program directory, and removes them again after extraction.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "state/install_state.h"
+
+namespace copy {
+
+// What the assembly needs from the page that runs it and from the system.
+class AssemblyHost {
+ public:
+  virtual ~AssemblyHost() = default;
+  virtual void SetStatus(const std::string& text) = 0;
+  virtual void SetGaugeMax(int max) = 0;
+  virtual void SetGaugePosition(int position) = 0;
+  // The disk prompt; returns its modal result.
+  virtual int AskForDisk(const std::string& text) = 0;
+  virtual void SetMessageSuffix(const std::string& suffix) = 0;
+  // A failure the user must see (themed dialog).
+  virtual void ShowError(const std::string& text) = 0;
+  // The plain system message box.
+  virtual void ShowPlainMessage(const std::string& text) = 0;
+  virtual bool IsRemovableDrive(const std::string& root) = 0;
+};
+
+enum class AssemblyResult {
+  kDone,       // every disk was processed
+  kCancelled,  // the user gave up at a disk prompt: the page abandons
+  kFailed,     // a piece could not be read or written; the user was told which
+};
+
+class TArchiveAssembler {
+ public:
+  TArchiveAssembler(TInstallState& state, AssemblyHost& host, const TSelection& selection)
+      : state_(state), host_(host), selection_(selection) {}
+
+  AssemblyResult AssembleArchives();
+  bool WaitForDisk(int n);
+  bool IsArchivePiece(const std::string& name) const;
+  // False when the piece could not be read or its archive could not be written.
+  bool CopyPiece(const std::string& name);
+  void RemoveAssembledArchives();
+
+  int PiecesCounter() const { return pieces_; }
+
+ private:
+  TInstallState& state_;
+  AssemblyHost& host_;
+  const TSelection& selection_;
+  int pieces_ = 0;
+};
+
+// Disk order of pieces: by archive name, then by piece number, so that ".10" follows ".9".
+std::vector<std::string> OrderPieces(std::vector<std::string> names);
+
+}  // namespace copy

@@ -1,0 +1,147 @@
+#include "copy/copy_controller.h"
+
+#include "os/os.h"
+
+namespace copy {
+
+namespace {
+
+std::string ArchiveFile(const TCompRecord& archive) {
+  return std::string(archive.Name) + ".ZIP";
+}
+
+const char* CodeText(int32_t code) {
+  switch (code) {
+    case -1:
+      return "date deteriorate (CRC)";
+    case -2:
+      return "nu pot scrie fisierul";
+    case -3:
+      return "nu pot citi arhiva";
+    case -5:
+      return "intrerupt de utilizator";
+    case -6:
+      return "metoda de compresie necunoscuta";
+    case -7:
+      return "fisier criptat";
+    case -8:
+      return "extractorul este ocupat";
+    case -12:
+      return "nu este o arhiva ZIP";
+    case -100:
+      return "extragere oprita";
+    case -500:
+      return "lipseste arhiva sau destinatia";
+    default:
+      return "arhiva deteriorata";
+  }
+}
+
+// The assembly directory as a current directory; a drive root keeps its backslash.
+std::string AssemblyDirectory(const TInstallState& state) {
+  const std::string& dir = state.ProgramDirOffered;
+  if (dir.size() == 3 && dir[1] == ':' && dir[2] == '\\') return dir;
+  return os::WithoutTrailingBackslash(dir);
+}
+
+}  // namespace
+
+std::optional<std::string> ProductDestination(const TInstallState& state, uint8_t code) {
+  switch (code) {
+    case kDestinationData:
+    case kDestinationDataNew:
+      return state.DataDir;
+    case kDestinationProgram:
+      return state.ProgramDir;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::string ExtractionFailureText(const std::string& archive, int32_t code,
+                                  const std::string& target) {
+  std::string text = "Nu am putut extrage arhiva " + archive + ":\r" + CodeText(code) + " (cod " +
+                     std::to_string(code) + ")";
+  if (!target.empty()) text += "\r" + target;
+  return text;
+}
+
+int CopyController::Run() {
+  TArchiveAssembler assembler(state_, host_, selection_);
+  switch (assembler.AssembleArchives()) {
+    case AssemblyResult::kCancelled:
+      return kCopyAbandoned;
+    case AssemblyResult::kFailed:
+      // A half-assembled archive would extract as damaged: none is kept.
+      assembler.RemoveAssembledArchives();
+      return kCopyRetry;
+    case AssemblyResult::kDone:
+      break;
+  }
+  ExtractArchives();
+  return kCopyDone;
+}
+
+bool CopyController::Selected(int index) const {
+  const int type = state_.InstallType;
+  return type >= itLocal && type <= itClient && selection_[type - 1][index];
+}
+
+bool CopyController::ExtractArchives() {
+  port_.Attach(this, ConfirmsOverwrite());
+  failed_archives_ = 0;
+  const std::string assembly_dir = AssemblyDirectory(state_);
+  if (!os::ChangeDirectory(assembly_dir)) {
+    // Relative archive names would find other files, or none.
+    host_.ShowError("Nu pot deschide directorul " + assembly_dir);
+    return false;
+  }
+  progress_.Reset();
+  for (int i = 0; i < kCatalogueSize; ++i) {
+    if (!Selected(i)) continue;
+    port_.SetFileName(ArchiveFile(kCatalogue[i]));
+    progress_.AddMeasured(port_.TotalSize());
+  }
+  for (int i = 0; i < kCatalogueSize; ++i) {
+    if (Selected(i)) ExtractOne(kCatalogue[i]);
+  }
+  TArchiveAssembler(state_, host_, selection_).RemoveAssembledArchives();
+  return true;
+}
+
+void CopyController::ExtractOne(const TCompRecord& archive) {
+  host_.SetStatus(archive.Description);
+  const std::string file = ArchiveFile(archive);
+  port_.SetFileName(file);
+  const std::optional<std::string> destination = DestinationOf(archive);
+  if (!destination) return;
+  directory_ = *destination;
+  archive_ = &archive;
+  port_.SetDirectoryName(directory_);
+  failure_code_ = 0;
+  failure_target_.clear();
+  const int32_t result = port_.ExtractAll();
+  archive_ = nullptr;
+  // The media need not carry every archive: one that was never assembled is passed over.
+  if (result == kResultNotZip && !os::FileExists(file)) return;
+  if (failure_code_ == 0 && result < 0) failure_code_ = result;
+  if (failure_code_ == 0) return;
+  ++failed_archives_;
+  host_.ShowError(ExtractionFailureText(file, failure_code_, failure_target_));
+}
+
+void CopyController::OnReport(int32_t code, int32_t status, const std::string& target) {
+  if (status == kReportBlockWritten) {
+    progress_.AddWritten(code);
+  } else if ((status == kReportEntryFailed || status == kReportFatal) && failure_code_ == 0) {
+    failure_code_ = code;
+    failure_target_ = target;
+  }
+  host_.SetUnzipPosition(progress_.Position());
+}
+
+bool CopyController::OnConfirmOverwrite(const std::string&) {
+  return true;
+}
+
+}  // namespace copy

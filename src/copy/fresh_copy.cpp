@@ -1,0 +1,20 @@
+#include "copy/fresh_copy.h"
+
+namespace copy {
+
+std::optional<std::string> FreshCopy::DestinationOf(const TCompRecord& archive) {
+  if (archive.Destination != kDestinationEngine) {
+    return ProductDestination(state_, archive.Destination);
+  }
+  const bde::EngineDirectoryChoice choice =
+      bde::ChooseEngineDirectory(registry_, state_.OldEngineFound);
+  if (choice.warn_old_engine) {
+    host_.SetMessageSuffix(bde::kOldEngineSuffix);
+    host_.ShowError(bde::kOldEngineWarning);
+    host_.SetMessageSuffix(bde::kContinueSuffix);
+  }
+  if (!choice.error.empty()) host_.ShowError(choice.error);
+  return choice.directory;
+}
+
+}  // namespace copy

@@ -1,0 +1,283 @@
+#include "unzip/extract_entry.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "os/os.h"
+#include "unzip/crc32.h"
+#include "unzip/decode_stream.h"
+#include "unzip/explode.h"
+#include "unzip/inflate.h"
+#include "unzip/stored.h"
+#include "unzip/target_path.h"
+#include "unzip/unshrink.h"
+#include "unzip/unzip_report.h"
+#include "unzip/unzip_state.h"
+
+namespace unzip {
+
+namespace {
+
+constexpr uint32_t kLocalHeaderSize = 30;
+constexpr uint32_t kUnboundedSize = 2147483647;
+constexpr uint32_t kStaleBusyMs = 30000;
+constexpr uint32_t kDescriptorSignature = 0x08074B50;
+
+constexpr uint16_t kFlagEncrypted = 1 << 0;
+constexpr uint16_t kFlagLargeDictionary = 1 << 1;
+constexpr uint16_t kFlagLiteralTree = 1 << 2;
+constexpr uint16_t kFlagDescriptor = 1 << 3;
+
+constexpr uint16_t kMethodStored = 0;
+constexpr uint16_t kMethodShrunk = 1;
+constexpr uint16_t kMethodImploded = 6;
+constexpr uint16_t kMethodDeflated = 8;
+
+uint16_t Get16(const uint8_t* p) {
+  return static_cast<uint16_t>(p[0] | p[1] << 8);
+}
+uint32_t Get32(const uint8_t* p) {
+  return static_cast<uint32_t>(Get16(p)) | static_cast<uint32_t>(Get16(p + 2)) << 16;
+}
+
+// Holds the busy flag for the length of one entry.
+class BusyScope {
+ public:
+  BusyScope() { Engine().busy = true; }
+  ~BusyScope() { Engine().busy = false; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+};
+
+void Pump(WindowHandle window) {
+  Engine().last_pump_tick = os::TickCount();
+  PumpMessages(window);
+}
+
+// Reads the entry's compressed bytes from the archive and writes decoded ones to the target,
+// keeping the interface alive, the progress current and the CRC running.
+class EntryPort : public DecodePort {
+ public:
+  EntryPort(os::File& archive, os::File& target, uint32_t compressed_size, WindowHandle window,
+            uint32_t id_or_key)
+      : archive_(archive),
+        target_(target),
+        compressed_size_(compressed_size),
+        window_(window),
+        id_or_key_(id_or_key) {}
+
+  int32_t Refill(uint8_t* buffer, uint32_t capacity) override {
+    if (exhausted_) return 0;
+    Pump(window_);
+    UpdateProgress();
+    if (read_ > uint64_t{compressed_size_} + 2) {
+      exhausted_ = true;
+      return 0;
+    }
+    const int32_t n = archive_.Read(buffer, capacity);
+    if (n <= 0) {
+      exhausted_ = true;
+      return 0;
+    }
+    read_ += static_cast<uint32_t>(n);
+    return n;
+  }
+
+  bool Flush(const uint8_t* data, uint32_t count) override {
+    if (target_.Write(data, count) != static_cast<int32_t>(count)) return false;
+    crc_ = UpdateCrc32(crc_, data, count);
+    Engine().record.status = kStatusBlockWritten;
+    ReportCurrent(static_cast<int32_t>(count));
+    return true;
+  }
+
+  bool Aborted() const override { return aborted_; }
+
+  uint32_t crc() const { return ~crc_; }
+
+  void Finish() {
+    if (!window_) return;
+    uint16_t percent = 100;
+    SendProgress(window_, id_or_key_, &percent);
+  }
+
+ private:
+  void UpdateProgress() {
+    uint64_t percent = 100;
+    if (compressed_size_ != 0 && read_ * 100 / compressed_size_ < 100) {
+      percent = read_ * 100 / compressed_size_;
+    }
+    if (percent == last_percent_) return;
+    last_percent_ = static_cast<uint32_t>(percent);
+    if (window_) {
+      uint16_t value = static_cast<uint16_t>(percent);
+      SendProgress(window_, id_or_key_, &value);
+      if (value == 65535) aborted_ = true;
+    } else if (id_or_key_ && KeyDown(static_cast<int32_t>(id_or_key_))) {
+      aborted_ = true;
+    }
+  }
+
+  os::File& archive_;
+  os::File& target_;
+  uint32_t compressed_size_;
+  WindowHandle window_;
+  uint32_t id_or_key_;
+  uint64_t read_ = 0;
+  uint32_t last_percent_ = 0;
+  uint32_t crc_ = kCrcInitial;
+  bool exhausted_ = false;
+  bool aborted_ = false;
+};
+
+// The decoded bytes go to a scratch file beside the target, which replaces the target only
+// once the entry has decoded and checked; a failed entry leaves an existing file as it was.
+std::string ScratchPath(const std::string& target) {
+  size_t cut = target.size();
+  while (cut > 0 && target[cut - 1] != '\\' && target[cut - 1] != '/') --cut;
+  const std::string directory = target.substr(0, cut);
+  static uint32_t counter = 0;
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    char name[16];
+    std::snprintf(name, sizeof name, "~vz%05X.tmp", (counter++ + os::TickCount()) & 0xFFFFF);
+    const std::string path = directory + name;
+    if (!os::GetAttributes(path)) return path;
+  }
+  return std::string();
+}
+
+// The target as it stands forbids replacing it: a directory, or a read-only file.
+bool TargetLocked(const std::string& target) {
+  const auto attributes = os::GetAttributes(target);
+  return attributes && (*attributes & (os::kAttrDirectory | os::kAttrReadOnly));
+}
+
+struct LocalHeader {
+  uint16_t flags;
+  uint16_t method;
+  uint32_t timestamp;
+  uint32_t crc;
+  uint32_t compressed_size;
+  uint32_t size;
+  uint64_t data_offset;
+};
+
+int32_t Decode(DecodeStream& stream, const LocalHeader& h) {
+  switch (h.method) {
+    case kMethodStored:
+      return CopyStored(stream, h.compressed_size);
+    case kMethodShrunk: {
+      if (h.flags & kFlagDescriptor) return kUnzipUnsupportedMethod;
+      auto area = std::make_unique<UnshrinkArea>();
+      return Unshrink(stream, *area, h.compressed_size);
+    }
+    case kMethodImploded:
+      return Explode(stream, {(h.flags & kFlagLargeDictionary) != 0,
+                              (h.flags & kFlagLiteralTree) != 0, h.compressed_size, h.size});
+    case kMethodDeflated:
+      return Inflate(stream);
+    default:
+      return kUnzipUnsupportedMethod;
+  }
+}
+
+// The CRC stored after the data; the descriptor's optional signature is passed over.
+bool ReadTrailingCrc(DecodeStream& stream, uint32_t actual, uint32_t& expected) {
+  stream.AlignToByte();
+  if (!stream.Need(32)) return false;
+  expected = stream.Take(32);
+  if (expected == kDescriptorSignature && actual != kDescriptorSignature) {
+    if (!stream.Need(32)) return false;
+    expected = stream.Take(32);
+  }
+  return true;
+}
+
+int32_t ExtractBusy(const std::string& archive_path, const std::string& target, uint32_t offset,
+                    WindowHandle window, uint32_t id_or_key) {
+  auto work = std::make_unique<uint8_t[]>(DecodeStream::kWindowSize);
+  std::memset(work.get(), 0, DecodeStream::kWindowSize);
+
+  os::File archive = os::File::Open(archive_path, os::OpenMode::kRead);
+  if (!archive) return kUnzipReadError;
+  uint8_t raw[kLocalHeaderSize];
+  if (!archive.Seek(offset) || archive.Read(raw, kLocalHeaderSize) != kLocalHeaderSize) {
+    return kUnzipFormatError;
+  }
+  if (Get32(raw) != 0x04034B50) return kUnzipFormatError;
+  LocalHeader h;
+  h.flags = Get16(raw + 6);
+  h.method = Get16(raw + 8);
+  h.timestamp = Get32(raw + 10);
+  h.crc = Get32(raw + 14);
+  h.compressed_size = Get32(raw + 18);
+  h.size = Get32(raw + 22);
+  h.data_offset = uint64_t{offset} + kLocalHeaderSize + Get16(raw + 26) + Get16(raw + 28);
+  if (h.flags & kFlagDescriptor) h.compressed_size = h.size = kUnboundedSize;
+  if (h.method > 31 || !(SupportedMethods() & (1u << h.method))) return kUnzipUnsupportedMethod;
+  if (h.flags & kFlagEncrypted) return kUnzipEncrypted;
+  if (!archive.Seek(static_cast<int64_t>(h.data_offset))) return kUnzipReadError;
+
+  if (target.size() > kTargetPathLimit) return kUnzipWriteError;
+  if (IsDirectoryTarget(target)) {
+    MakeTargetDirectories(target);
+    return kUnzipOk;
+  }
+  if (TargetLocked(target)) return kUnzipWriteError;
+  std::string scratch = ScratchPath(target);
+  os::File out;
+  if (!scratch.empty()) out = os::File::Open(scratch, os::OpenMode::kCreate);
+  if (!out) {
+    MakeTargetDirectories(target);
+    scratch = ScratchPath(target);
+    if (!scratch.empty()) out = os::File::Open(scratch, os::OpenMode::kCreate);
+    if (!out) return kUnzipWriteError;
+  }
+
+  EntryPort port(archive, out, h.compressed_size, window, id_or_key);
+  Pump(window);
+  DecodeStream stream(port, work.get());
+  int32_t code = Decode(stream, h);
+  uint32_t expected = h.crc;
+  if (code == kUnzipOk && (h.flags & kFlagDescriptor) &&
+      !ReadTrailingCrc(stream, port.crc(), expected)) {
+    code = kUnzipCrcError;
+  }
+  archive.Close();
+  const bool closed = out.Close();
+  if (code == kUnzipOk && port.crc() != expected) code = kUnzipCrcError;
+  if (code == kUnzipOk && !closed) code = kUnzipWriteError;
+  if (code == kUnzipOk && !os::MoveReplace(scratch, target)) code = kUnzipWriteError;
+  if (code != kUnzipOk) {
+    os::RemoveFile(scratch);
+    return code;
+  }
+  port.Finish();
+  os::File stamped = os::File::Open(target, os::OpenMode::kReadWrite);
+  if (stamped) {
+    stamped.SetDosTime(static_cast<uint16_t>(h.timestamp >> 16),
+                       static_cast<uint16_t>(h.timestamp & 0xFFFF));
+  }
+  return kUnzipOk;
+}
+
+}  // namespace
+
+uint32_t SupportedMethods() {
+  return 1u << kMethodStored | 1u << kMethodShrunk | 1u << kMethodImploded | 1u << kMethodDeflated;
+}
+
+int32_t ExtractEntry(const std::string& archive, const std::string& target, uint32_t offset,
+                     WindowHandle window, uint32_t id_or_key) {
+  EngineState& engine = Engine();
+  if (engine.busy) {
+    const bool stale =
+        engine.last_pump_tick != 0 && os::TickCount() - engine.last_pump_tick > kStaleBusyMs;
+    if (!stale) return kUnzipBusy;
+  }
+  BusyScope busy;
+  return ExtractBusy(archive, target, offset, window, id_or_key);
+}
+
+}  // namespace unzip

@@ -1,0 +1,107 @@
+#include "unzip/huffman_table.h"
+
+#include "unzip/decode_stream.h"
+#include "unzip/unzip_report.h"
+
+namespace unzip {
+
+namespace {
+
+uint32_t Reverse(uint32_t code, uint32_t length) {
+  uint32_t r = 0;
+  for (uint32_t i = 0; i < length; ++i) {
+    r = (r << 1) | (code & 1);
+    code >>= 1;
+  }
+  return r;
+}
+
+}  // namespace
+
+void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const HuffEntry* leaves,
+                       uint32_t count, uint32_t root_bits, HuffmanTable& table) {
+  const uint32_t root_size = 1u << root_bits;
+  const uint32_t root_mask = root_size - 1;
+  // Width of the second-level table under each root slot.
+  uint8_t sub_bits[1u << 9] = {};
+  uint8_t* widths = sub_bits;
+  std::vector<uint8_t> wide;
+  if (root_size > sizeof sub_bits) {
+    wide.assign(root_size, 0);
+    widths = wide.data();
+  }
+  for (uint32_t s = 0; s < count; ++s) {
+    const uint32_t len = lengths[s];
+    if (len <= root_bits) continue;
+    const uint32_t slot = Reverse(codes[s], len) & root_mask;
+    if (len - root_bits > widths[slot]) widths[slot] = static_cast<uint8_t>(len - root_bits);
+  }
+  uint32_t total = root_size;
+  for (uint32_t i = 0; i < root_size; ++i) {
+    if (widths[i]) total += 1u << widths[i];
+  }
+  table.root_bits = root_bits;
+  table.slots.assign(total, MakeEntry(kOpInvalid, 0));
+  uint32_t offset = root_size;
+  for (uint32_t i = 0; i < root_size; ++i) {
+    if (!widths[i]) continue;
+    table.slots[i] = MakeEntry(kOpLink + widths[i], offset, root_bits);
+    offset += 1u << widths[i];
+  }
+  HuffEntry* slots = table.slots.data();
+  for (uint32_t s = 0; s < count; ++s) {
+    const uint32_t len = lengths[s];
+    if (len == 0) continue;
+    const uint32_t rev = Reverse(codes[s], len);
+    if (len <= root_bits) {
+      const HuffEntry e = leaves[s] | len;
+      for (uint32_t i = rev; i < root_size; i += 1u << len) slots[i] = e;
+    } else {
+      const HuffEntry link = slots[rev & root_mask];
+      const uint32_t width = EntryOp(link) - kOpLink;
+      HuffEntry* sub = slots + EntryValue(link);
+      const uint32_t sub_len = len - root_bits;
+      const HuffEntry e = leaves[s] | sub_len;
+      for (uint32_t i = rev >> root_bits; i < (1u << width); i += 1u << sub_len) sub[i] = e;
+    }
+  }
+}
+
+bool CanonicalCodes(const uint8_t* lengths, uint32_t count, uint16_t* codes) {
+  uint32_t per_length[17] = {};
+  for (uint32_t s = 0; s < count; ++s) per_length[lengths[s]]++;
+  per_length[0] = 0;
+  int32_t left = 1;
+  for (int len = 1; len <= 16; ++len) {
+    left = left * 2 - static_cast<int32_t>(per_length[len]);
+    if (left < 0) return false;
+  }
+  uint32_t next[17] = {};
+  uint32_t code = 0;
+  for (int len = 1; len <= 16; ++len) {
+    code = (code + per_length[len - 1]) << 1;
+    next[len] = code;
+  }
+  for (uint32_t s = 0; s < count; ++s) {
+    if (lengths[s]) codes[s] = static_cast<uint16_t>(next[lengths[s]]++);
+  }
+  return true;
+}
+
+int32_t DecodeSymbol(DecodeStream& s, const HuffmanTable& t, HuffEntry& out) {
+  if (s.bit_count() < 16) s.Refill();
+  if (s.aborted()) return kUnzipAborted;
+  HuffEntry e = t.slots[s.Peek(t.root_bits)];
+  if (EntryOp(e) & kOpLink) {
+    if (s.bit_count() < t.root_bits) return kUnzipReadError;
+    s.Drop(t.root_bits);
+    e = t.slots[EntryValue(e) + s.Peek(EntryOp(e) - kOpLink)];
+  }
+  if (EntryLength(e) > s.bit_count()) return kUnzipReadError;
+  if (EntryOp(e) & kOpInvalid) return kUnzipFormatError;
+  s.Drop(EntryLength(e));
+  out = e;
+  return kUnzipOk;
+}
+
+}  // namespace unzip

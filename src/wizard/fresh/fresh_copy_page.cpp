@@ -1,0 +1,10 @@
+#include "wizard/fresh/fresh_copy_page.h"
+
+#include "copy/fresh_copy.h"
+
+TCopy::TCopy(TComponent* owner, TInstallState& state, bde::EngineRegistry& registry)
+    : TCopyPage(owner, state), registry_(registry) {}
+
+int TCopy::RunCopy(copy::ExtractionPort& port) {
+  return copy::FreshCopy(state_, *this, port, registry_).Run();
+}

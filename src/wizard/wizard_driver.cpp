@@ -1,0 +1,55 @@
+#include "wizard/wizard_driver.h"
+
+#include <memory>
+#include <stdexcept>
+
+#include "forms/application.h"
+#include "forms/form.h"
+#include "forms/screen.h"
+#include "os/os.h"
+#include "ui/message/mesaj_dlg.h"
+#include "unzip/brask_unzip.h"
+#include "wizard/wizard_steps.h"
+
+void PrepareUpgradeArchive(const TInstallState& state) {
+  const std::string dir = os::DirectoryOf(os::ProgramPath());
+  if (state.UpgradeMode) {
+    const std::string archive = dir + "\\UPGRADE.ZIP";
+    {
+      unzip::TBraskUnzip unzip;
+      unzip.SetFileName(archive);
+      unzip.SetDirectoryName(dir);
+      unzip.ExtractAll();
+    }
+    os::RemoveFile(archive);
+  } else {
+    os::RemoveFile(os::WithoutTrailingBackslash(dir) + "\\UPGRADE.ZIP");
+  }
+}
+
+void RunWizard(TWizardContext& context, const TWizardServices& services, const TPageTable& pages) {
+  TInstallState& state = context.state;
+  state.UpgradeMode = services.installation_found();
+  Application.ProcessMessages();
+  PrepareUpgradeArchive(state);
+  state.DiskCount = ReadDiskCount(os::DirectoryOf(os::ProgramPath()));
+  if (state.UpgradeMode) {
+    state.CurrentStep = kStepFindApp;
+    if (!services.load_upgrade_library()) {
+      state.CurrentStep = kStepFinished;
+      MesajDlg("Nu am putut incarca UPGRADE.DLL", "Program incomplet!", mtError, taCenter,
+               kButtonsCancel, mbCancel, 0);
+    }
+  }
+  const auto server_upgrade = [&] { return services.server_upgrade(state); };
+  while (state.CurrentStep != kStepFinished) {
+    const TPageClass page_class = pages.at(state.CurrentStep);
+    if (!page_class) throw std::logic_error("wizard step without a page");
+    const std::unique_ptr<TForm> page(page_class(context));
+    const PagePosition at =
+        PlacePage(Screen.Width(), Screen.Height(), page->Width(), page->Height());
+    page->SetBounds(at.left, at.top, page->Width(), page->Height());
+    const int result = page->ShowModal();
+    state.CurrentStep = NextStep(result, state, server_upgrade);
+  }
+}

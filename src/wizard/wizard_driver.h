@@ -1,0 +1,11 @@
+// The wizard: prepares the run, then shows the page of each step until the step becomes 7.
+#pragma once
+
+#include "wizard/wizard_context.h"
+#include "wizard/wizard_pages.h"
+
+// Unpacks UPGRADE.ZIP beside the program on the upgrade road and removes it on both.
+void PrepareUpgradeArchive(const TInstallState& state);
+
+void RunWizard(TWizardContext& context, const TWizardServices& services,
+               const TPageTable& pages = WizardPages());

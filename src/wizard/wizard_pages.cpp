@@ -1,0 +1,33 @@
+#include "wizard/wizard_pages.h"
+
+#include "forms/forms.h"
+#include "wizard/end_page.h"
+#include "wizard/fresh/config_page.h"
+#include "wizard/fresh/directories_page.h"
+#include "wizard/fresh/fresh_copy_page.h"
+#include "wizard/fresh/install_type_page.h"
+#include "wizard/upgrade/find_app_page.h"
+#include "wizard/upgrade/upg_data_page.h"
+#include "wizard/upgrade/upgrade_copy_page.h"
+
+const TPageTable& WizardPages() {
+  static const TPageTable table = [] {
+    TPageTable t{};
+    t[kStepInstallType] = [](TWizardContext& c) { return CreateInstallTypePage(c.state); };
+    t[kStepDirectories] = [](TWizardContext& c) { return CreateDirectoriesPage(c.state); };
+    t[kStepCopy] = [](TWizardContext& c) -> TForm* {
+      return CreateForm<TCopy>(&Application, c.state, c.engine_registry);
+    };
+    t[kStepConfig] = [](TWizardContext& c) { return CreateConfigPage(c.state); };
+    t[kStepEnd] = [](TWizardContext& c) { return CreateEndPage(c.state, c.restart); };
+    t[kStepFindApp] = [](TWizardContext& c) {
+      return CreateFindAppPage(c.state, c.library, c.probe);
+    };
+    t[kStepUpgradeCopy] = [](TWizardContext& c) -> TForm* {
+      return CreateForm<TUpgCopy>(&Application, c.state);
+    };
+    t[kStepUpgradeData] = [](TWizardContext& c) { return CreateUpgDataPage(c.state, c.library); };
+    return t;
+  }();
+  return table;
+}
