@@ -12,25 +12,25 @@ std::string ArchiveFile(const TCompRecord& archive) {
 
 const char* CodeText(int32_t code) {
   switch (code) {
-    case -1:
+    case unzip::kUnzipCrcError:
       return "date deteriorate (CRC)";
-    case -2:
+    case unzip::kUnzipWriteError:
       return "nu pot scrie fisierul";
-    case -3:
+    case unzip::kUnzipReadError:
       return "nu pot citi arhiva";
-    case -5:
+    case unzip::kUnzipAborted:
       return "intrerupt de utilizator";
-    case -6:
+    case unzip::kUnzipUnsupportedMethod:
       return "metoda de compresie necunoscuta";
-    case -7:
+    case unzip::kUnzipEncrypted:
       return "fisier criptat";
-    case -8:
+    case unzip::kUnzipBusy:
       return "extractorul este ocupat";
-    case -12:
+    case unzip::kUnzipNotZip:
       return "nu este o arhiva ZIP";
-    case -100:
+    case unzip::kUnzipFatal:
       return "extragere oprita";
-    case -500:
+    case unzip::kUnzipMissingArgument:
       return "lipseste arhiva sau destinatia";
     default:
       return "arhiva deteriorata";
@@ -123,7 +123,7 @@ void CopyController::ExtractOne(const TCompRecord& archive) {
   const int32_t result = port_.ExtractAll();
   archive_ = nullptr;
   // The media need not carry every archive: one that was never assembled is passed over.
-  if (result == kResultNotZip && !os::FileExists(file)) return;
+  if (result == unzip::kUnzipNotZip && !os::FileExists(file)) return;
   if (failure_code_ == 0 && result < 0) failure_code_ = result;
   if (failure_code_ == 0) return;
   ++failed_archives_;
@@ -131,9 +131,9 @@ void CopyController::ExtractOne(const TCompRecord& archive) {
 }
 
 void CopyController::OnReport(int32_t code, int32_t status, const std::string& target) {
-  if (status == kReportBlockWritten) {
+  if (status == unzip::kStatusBlockWritten) {
     progress_.AddWritten(code);
-  } else if ((status == kReportEntryFailed || status == kReportFatal) && failure_code_ == 0) {
+  } else if ((status == unzip::kStatusEntryFailed || status == unzip::kStatusFatal) && failure_code_ == 0) {
     failure_code_ = code;
     failure_target_ = target;
   }

@@ -5,19 +5,16 @@
 #include <cstdint>
 #include <string>
 
-namespace copy {
+#include "unzip/unzip_report.h"
 
-// Report statuses and result codes of the extraction component that the copy pages act on.
-constexpr int32_t kReportBlockWritten = -1001;
-constexpr int32_t kReportEntryFailed = -1003;
-constexpr int32_t kReportFatal = -100;
-constexpr int32_t kResultNotZip = -12;
+namespace copy {
 
 // Receives the component's reports while an archive is extracted.
 class ExtractionListener {
  public:
   virtual ~ExtractionListener() = default;
-  // `code` is the callback's first argument; `target` the report's name.
+  // `code` is the callback's first argument, `status` one of unzip::kStatus*; `target` the
+  // report's name.
   virtual void OnReport(int32_t code, int32_t status, const std::string& target) = 0;
   // Asked before an existing target file is overwritten.
   virtual bool OnConfirmOverwrite(const std::string& target) = 0;

@@ -42,29 +42,29 @@ class FakeExtraction : public ExtractionPort {
   }
   int32_t ExtractAll() override {
     extracted.push_back(Key() + " -> " + directory_);
-    if (!os::FileExists(file_)) return kResultNotZip;
+    if (!os::FileExists(file_)) return unzip::kUnzipNotZip;
     int32_t count = 0;
     for (const Entry& e : archives[Key()]) {
       const std::string target = os::WithTrailingBackslash(directory_) + e.name;
       const int32_t size = static_cast<int32_t>(e.content.size());
       Report(-1000, -1000, target);
       if (e.fail_code) {
-        Report(e.fail_code, kReportEntryFailed, target);
+        Report(e.fail_code, unzip::kStatusEntryFailed, target);
         break;
       }
       if (confirm_ && os::FileExists(target) && !listener_->OnConfirmOverwrite(target)) {
-        Report(size, kReportBlockWritten, target);
+        Report(size, unzip::kStatusBlockWritten, target);
         continue;
       }
       os::File out = os::File::Open(target, os::OpenMode::kCreate);
       if (!out) {
-        Report(-2, kReportEntryFailed, target);
+        Report(-2, unzip::kStatusEntryFailed, target);
         break;
       }
       out.Write(e.content.data(), static_cast<uint32_t>(size));
       // Two blocks, as the engine writes large entries.
-      Report(size / 2, kReportBlockWritten, target);
-      Report(size - size / 2, kReportBlockWritten, target);
+      Report(size / 2, unzip::kStatusBlockWritten, target);
+      Report(size - size / 2, unzip::kStatusBlockWritten, target);
       ++count;
     }
     return count;
@@ -464,7 +464,7 @@ struct ComponentDouble {
   void SetConfirmCallback(ConfirmFn f) { confirm = f; }
   int32_t TotalSize() { return 10; }
   int32_t ExtractAll() {
-    Report r{"C:\\APP\\X.DAT", kReportBlockWritten};
+    Report r{"C:\\APP\\X.DAT", unzip::kStatusBlockWritten};
     report(10, &r);
     return confirm && !confirm(&r) ? 0 : 1;
   }
