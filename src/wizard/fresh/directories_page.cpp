@@ -1,16 +1,12 @@
 #include "wizard/fresh/directories_page.h"
 
-#include "ui/controls/active_edit.h"
-#include "ui/controls/active_label.h"
-#include "ui/glyphs/glyph_images.h"
 #include "ui/message/mesaj_dlg.h"
 #include "wizard/directory_dialog.h"
+#include "wizard/directory_fields.h"
 #include "wizard/fresh/directories.h"
 #include "wizard/wizard_page.h"
 
 namespace {
-
-constexpr TColor kFieldColour = 14671839;
 
 class TDirs : public TWizardPage {
  public:
@@ -22,22 +18,18 @@ class TDirs : public TWizardPage {
     BCancel = frame_.bevel_button;
     BNext->OnClick = [this](TObject*) { BNextClick(); };
 
-    Panel1 = PlaceControl<TPanel>(this, this, "Panel1", 168, 29, 305, 85);
-    Panel1->SetBevelInner(bvLowered);
-    Panel1->SetBevelOuter(bvNone);
-    Panel1->SetParentColor(true);
-
-    LProgram = Label("LProgram", 12, 8, "&Program:");
-    LDate = Label("LDate", 13, 26, "&Date:");
-    RProgram = Field("RProgram", 8, LProgram);
-    RDate = Field("RDate", 27, LDate);
+    const DirectoryFields fields = BuildDirectoryFields(*this, true);
+    Panel1 = fields.panel;
+    LProgram = fields.program_label;
+    LDate = fields.data_label;
+    RProgram = fields.program;
+    RDate = fields.data;
+    BProgram = fields.program_button;
+    BDate = fields.data_button;
     RDate->OnChange = [this](TObject*) { BNext->SetEnabled(true); };
     LProgram->OnClick = [this](TObject*) { ChooseProgramDir(); };
     LDate->OnClick = [this](TObject*) { ChooseDataDir(); };
-
-    BProgram = SearchButton("BProgram", 7);
     BProgram->OnClick = [this](TObject*) { ChooseProgramDir(); };
-    BDate = SearchButton("BDate", 26);
     BDate->OnClick = [this](TObject*) { ChooseDataDir(); };
 
     netmemo = PlaceControl<TMemo>(this, Panel1, "netmemo", 4, 49, 295, 32);
@@ -81,35 +73,6 @@ class TDirs : public TWizardPage {
   }
 
  private:
-  TActiveLabel* Label(const char* name, int left, int top, const std::string& caption) {
-    auto* label = PlaceControl<TActiveLabel>(this, Panel1, name, left, top, 50, 17);
-    label->SetCaption(caption);
-    // The dialog font of the page's other texts: the wide system font would run under the field.
-    label->Font().SetName("MS Sans Serif");
-    label->Font().SetHeight(-11);
-    SetBold(*label);
-    return label;
-  }
-
-  TActiveEdit* Field(const char* name, int top, TActiveLabel* label) {
-    auto* field = PlaceControl<TActiveEdit>(this, Panel1, name, 80, top, 188, 16);
-    field->SetBorderStyle(bsNone);
-    field->SetColor(kFieldColour);
-    SetBold(*field);
-    field->SetAssocLabel(label);
-    label->SetFocusControl(field);
-    return field;
-  }
-
-  TMButton* SearchButton(const char* name, int top) {
-    auto* button = PlaceControl<TMButton>(this, Panel1, name, 271, top, 29, 19);
-    button->SetCaption("Cauta...");
-    button->SetCaptionVisible(false);
-    button->Glyph() = GlyphImage("Find");
-    button->SetColor(11974326);
-    return button;
-  }
-
   // The dialog opens on the process's current directory; the chosen directory always ends in a
   // backslash; nothing changes when the user cancels.
   void ChooseProgramDir() {

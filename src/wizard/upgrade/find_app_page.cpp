@@ -1,30 +1,7 @@
 #include "wizard/upgrade/find_app_page.h"
 
 #include "wizard/directory_dialog.h"
-
-namespace {
-
-constexpr TColor kFieldColour = 14671839;
-
-TActiveEdit* Field(TFindApp& page, TWinControl* parent, const char* name, int top,
-                   TActiveLabel* label) {
-  auto* field = PlaceControl<TActiveEdit>(&page, parent, name, 80, top, 188, 16);
-  field->SetBorderStyle(bsNone);
-  field->SetColor(kFieldColour);
-  field->SetAssocLabel(label);
-  label->SetFocusControl(field);
-  return field;
-}
-
-TMButton* SearchButton(TFindApp& page, TWinControl* parent, const char* name, int top) {
-  auto* button = PlaceControl<TMButton>(&page, parent, name, 271, top, 29, 19);
-  button->SetCaption("Cauta...");
-  button->SetKind(mkFind);
-  button->SetCaptionVisible(false);
-  return button;
-}
-
-}  // namespace
+#include "wizard/directory_fields.h"
 
 namespace {
 
@@ -46,21 +23,17 @@ TFindApp::TFindApp(TComponent* owner, TInstallState& state, upgrade::UpgradeLibr
   BCancel = frame_.bevel_button;
   BNext->OnClick = [this](TObject* sender) { BNextClick(sender); };
 
-  Panel1 = PlaceControl<TPanel>(this, this, "Panel1", 168, 29, 305, 85);
-  Panel1->SetBevelInner(bvLowered);
-  Panel1->SetBevelOuter(bvNone);
-  Panel1->SetParentColor(true);
-  LProgram = PlaceControl<TActiveLabel>(this, Panel1, "LProgram", 12, 8, 50, 17);
-  LProgram->SetCaption("&Program:");
+  const DirectoryFields fields = BuildDirectoryFields(*this, false);
+  Panel1 = fields.panel;
+  LProgram = fields.program_label;
+  LDate = fields.data_label;
+  RProgram = fields.program;
+  RDate = fields.data;
+  BProgram = fields.program_button;
+  BDate = fields.data_button;
   LProgram->OnClick = [this](TObject* sender) { BProgramClick(sender); };
-  LDate = PlaceControl<TActiveLabel>(this, Panel1, "LDate", 13, 26, 50, 17);
-  LDate->SetCaption("&Date:");
-  RProgram = Field(*this, Panel1, "RProgram", 8, LProgram);
-  RDate = Field(*this, Panel1, "RDate", 27, LDate);
-  RDate->SetEnabled(false);
-  BProgram = SearchButton(*this, Panel1, "BProgram", 7);
   BProgram->OnClick = [this](TObject* sender) { BProgramClick(sender); };
-  BDate = SearchButton(*this, Panel1, "BDate", 26);
+  RDate->SetEnabled(false);
   BDate->SetEnabled(false);
   dirlabel = PlaceControl<TFmtLabel>(this, Panel1, "dirlabel", 11, 55, 268, 16);
   dirlabel->SetAutoSize(false);
