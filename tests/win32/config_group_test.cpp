@@ -11,8 +11,8 @@
 
 #include "config/program_group.h"
 #include "state/install_state.h"
-#include "support/dialog_watcher.h"
 #include "support/machine_state_lock.h"
+#include "support/page_harness.h"
 #include "support/temp_dir.h"
 
 using namespace testing_support;
@@ -142,11 +142,12 @@ TEST(ProgramGroup, SiblingProgramsFollowTheMainOneInFixedOrder) {
 }
 
 TEST(ProgramGroup, NoServerAndNoProgramToStartIsReportedOnce) {
-  std::vector<SeenDialog> seen;
+  std::vector<SeenMessage> seen;
   {
-    DialogWatcher watcher(IDOK);
+    PageHarness harness;
+    harness.AnswerMessages(mrOk);
     EXPECT_FALSE(config::SendGroupCommands("VortNoSuchDdeServer", "C:\\WinVort"));
-    seen = watcher.Seen();
+    seen = harness.Messages();
   }
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].caption, "Eroare...");

@@ -10,8 +10,8 @@
 #include "config/config_sys_update.h"
 #include "os/run_and_wait.h"
 #include "state/install_state.h"
-#include "support/dialog_watcher.h"
 #include "support/machine_state_lock.h"
+#include "support/page_harness.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 
@@ -121,11 +121,12 @@ TEST_F(MachineFiles, FileThatCannotBeReadToItsEndStaysAndIsReportedOnce) {
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
   ASSERT_TRUE(LockFile(holder, 100, 0, 100, 0)) << "reads stop in the middle of the file";
 
-  std::vector<SeenDialog> seen;
+  std::vector<SeenMessage> seen;
   {
-    DialogWatcher watcher(IDOK);
+    PageHarness harness;
+    harness.AnswerMessages(mrOk);
     EXPECT_FALSE(config::UpdateConfigSysReported(config::kConfigSysPath));
-    seen = watcher.Seen();
+    seen = harness.Messages();
   }
   UnlockFile(holder, 100, 0, 100, 0);
   CloseHandle(holder);

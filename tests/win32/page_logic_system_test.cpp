@@ -6,7 +6,7 @@
 
 #include "bde/engine_registry_win32.h"
 #include "state/install_state.h"
-#include "support/dialog_watcher.h"
+#include "support/page_harness.h"
 #include "support/temp_dir.h"
 #include "ui/message/mesaj_dlg.h"
 #include "upgrade/install_location.h"
@@ -16,7 +16,7 @@
 #include "upgrade/server_question_win32.h"
 #include "upgrade/system_probe_win32.h"
 
-using testing_support::DialogWatcher;
+using testing_support::PageHarness;
 using testing_support::TempDir;
 
 namespace {
@@ -150,22 +150,25 @@ TEST(ServerQuestionDialog, AClientAnswersThroughTheMessageDialog) {
   TInstallState state;
   state.InstallType = itLocal;
   {
-    DialogWatcher watcher(IDNO);
+    PageHarness harness;
+    harness.AnswerMessages(mrNo);
     EXPECT_TRUE(upgrade::AskServerUpgrade(state));
-    EXPECT_TRUE(watcher.Seen().empty());
+    EXPECT_TRUE(harness.Messages().empty());
   }
   state.InstallType = itClient;
   MessageSuffix = "Pentru continuare";
   {
-    DialogWatcher watcher(IDNO);
+    PageHarness harness;
+    harness.AnswerMessages(mrNo);
     EXPECT_FALSE(upgrade::AskServerUpgrade(state));
-    const auto seen = watcher.Seen();
+    const auto seen = harness.Messages();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, upgrade::kServerUpgradeCaption);
     EXPECT_NE(seen[0].text.find("Fac UPGRADE la baza de date de pe SERVER?"), std::string::npos);
     EXPECT_EQ(seen[0].text.find("continuare"), std::string::npos);
   }
   EXPECT_EQ(MessageSuffix, "PENTRU CONTINUARE");
-  DialogWatcher yes(IDYES);
+  PageHarness yes;
+  yes.AnswerMessages(mrYes);
   EXPECT_TRUE(upgrade::AskServerUpgrade(state));
 }

@@ -14,9 +14,9 @@
 #include "config/config_sys_update.h"
 #include "config/program_group.h"
 #include "state/install_state.h"
-#include "support/dialog_watcher.h"
 #include "support/form_driver.h"
 #include "support/machine_state_lock.h"
+#include "support/page_harness.h"
 #include "support/page_support.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
@@ -188,19 +188,19 @@ TEST_F(ConfigPage, MarksAllThreeLinesAndLeavesTheMachineConfigured) {
   ASSERT_TRUE(progman.ready());
 
   std::unique_ptr<TConfig> page(CreateForm<TConfig>(&Application, state));
-  std::vector<SeenDialog> seen;
+  std::vector<SeenMessage> seen;
   {
-    DialogWatcher watcher(IDCANCEL);
-    ModalScript script({[&](TForm& form) {
+    PageHarness harness;
+    harness.Then([&](TForm& form) {
       ExpectLines(*page, false, false, false);
       EXPECT_EQ(page->BBDE->Alignment(), taRightJustify);
       EXPECT_EQ(page->BBDE->BevelOuter(), bvNone);
       SavePageShot(form, "config-page");
       EXPECT_TRUE(Click(page->BNext));
       SavePageShot(form, "config-page-done");
-    }});
+    });
     EXPECT_EQ(page->ShowModal(), mrOk);
-    seen = watcher.Seen();
+    seen = harness.Messages();
   }
   EXPECT_TRUE(seen.empty()) << seen[0].caption << ": " << seen[0].text;
   ExpectLines(*page, true, true, true);
@@ -230,19 +230,15 @@ TEST_F(ConfigPage, MarksAllThreeLinesAndLeavesTheMachineConfigured) {
 TEST_F(ConfigPage, NoProgramManagerIsReportedOnceAndThePageStillCloses) {
   RegisterEngineForAnotherProduct();
   std::unique_ptr<TConfig> page(CreateForm<TConfigWithoutProgman>(&Application, state));
-  // The message is a modal window of its own: the script answers it as its second window.
-  std::vector<std::string> seen;
+  std::vector<SeenMessage> seen;
   {
-    ModalScript script({[&](TForm&) { EXPECT_TRUE(Click(page->BNext)); },
-                        [&](TForm& message) {
-                          TControl* panel = FindByName(message, "Panel");
-                          seen.push_back(panel ? panel->Caption() : std::string());
-                          message.SetModalResult(mrCancel);
-                        }});
+    PageHarness harness;
+    harness.Then([&](TForm&) { EXPECT_TRUE(Click(page->BNext)); });
     EXPECT_EQ(page->ShowModal(), mrOk);
+    seen = harness.Messages();
   }
   ASSERT_EQ(seen.size(), 1u);
-  EXPECT_NE(seen[0].find("Eroare DDE!"), std::string::npos) << seen[0];
+  EXPECT_NE(seen[0].text.find("Eroare DDE!"), std::string::npos) << seen[0].text;
   ExpectLines(*page, true, true, true);
   EXPECT_EQ(ReadRegistryString(kEngineKey, "UseCount"), "8") << "the tasks before it ran";
 }
@@ -250,17 +246,18 @@ TEST_F(ConfigPage, NoProgramManagerIsReportedOnceAndThePageStillCloses) {
 TEST_F(ConfigPage, EngineFailureIsReportedAndLeavesThePageOpenForGoingBack) {
   // Not registered and no registration template: the engine task gives up.
   std::unique_ptr<TConfig> page(CreateForm<TConfig>(&Application, state));
-  std::vector<SeenDialog> seen;
+  std::vector<SeenMessage> seen;
   {
-    DialogWatcher watcher(IDOK);
-    ModalScript script({[&](TForm&) {
+    PageHarness harness;
+    harness.AnswerMessages(IDOK);
+    harness.Then([&](TForm&) {
       EXPECT_TRUE(Click(page->BNext));
       EXPECT_FALSE(page->BNext->Enabled()) << "no second run over a half-done one";
       EXPECT_EQ(page->ModalResult(), mrNone) << "the page stays open";
       EXPECT_TRUE(Click(page->BBack));
-    }});
+    });
     EXPECT_EQ(page->ShowModal(), mrRetry);
-    seen = watcher.Seen();
+    seen = harness.Messages();
   }
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_TRUE(seen[0].error_icon);

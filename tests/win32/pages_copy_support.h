@@ -14,7 +14,7 @@
 #include <iterator>
 #include <string>
 
-#include "support/message_answerer.h"
+#include "support/page_harness.h"
 #include "support/page_support.h"
 #include "wizard/copy_page.h"
 #include "wizard/wizard_steps.h"
@@ -148,22 +148,22 @@ inline Outcome RunPage(TCopyPage* page, const std::string& caption,
                                        page->Width(), page->Height());
   page->SetBounds(place.left, place.top, page->Width(), page->Height());
   {
-    testing_support::MessageAnswerer answerer(
-        page,
-        [&](TForm&) {
-          if (on_show) {
-            RedrawWindow(page->Handle(), nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-            on_show(*page);
-          }
-          TControl* button = caption == "&Inapoi"    ? static_cast<TControl*>(page->BBack)
-                             : caption == "&Abandon" ? static_cast<TControl*>(page->BCancel)
-                                                     : static_cast<TControl*>(page->BNext);
-          SendMessageA(static_cast<TWinControl*>(button)->Handle(), BM_CLICK, 0, 0);
-        },
-        answer);
+    testing_support::PageHarness harness;
+    harness.Then([&](TForm&) {
+      if (on_show) {
+        RedrawWindow(page->Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        on_show(*page);
+      }
+      TControl* button = caption == "&Inapoi"    ? static_cast<TControl*>(page->BBack)
+                         : caption == "&Abandon" ? static_cast<TControl*>(page->BCancel)
+                                                 : static_cast<TControl*>(page->BNext);
+      SendMessageA(static_cast<TWinControl*>(button)->Handle(), BM_CLICK, 0, 0);
+    });
+    harness.AnswerMessages(answer);
     outcome.result = page->ShowModal();
-    outcome.messages = answerer.Texts();
+    for (const testing_support::SeenMessage& m : harness.Messages())
+      outcome.messages.push_back(m.text);
   }
   if (check) check(*page);
   delete page;

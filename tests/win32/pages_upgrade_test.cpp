@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "state/install_state.h"
-#include "support/dialog_watcher.h"
 #include "support/form_driver.h"
+#include "support/page_harness.h"
 #include "support/page_support.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
@@ -89,13 +89,14 @@ class UpgDataPage : public UpgradePages {
   // still on screen, and answers the result.
   int Run(TUpgData& page, const std::function<void(TForm&)>& before = nullptr,
           const std::function<void(TForm&)>& after = nullptr) {
-    ModalScript script({[&](TForm& form) {
+    PageHarness harness;
+    harness.Then([&](TForm& form) {
       if (before) before(form);
       EXPECT_TRUE(Click(page.BNext));
       if (after) after(form);
-    }});
+    });
     const int result = page.ShowModal();
-    dialogs_seen = script.Seen();
+    messages = harness.Messages();
     return result;
   }
   // Which check marks show and which task lines are done.
@@ -107,7 +108,7 @@ class UpgDataPage : public UpgradePages {
     }
   }
 
-  int dialogs_seen = 0;
+  std::vector<SeenMessage> messages;
 };
 
 }  // namespace
@@ -129,7 +130,7 @@ TEST_F(FindAppPage, DataDirectoryIsTheAliasWithoutItsDataFolder) {
 TEST_F(FindAppPage, FirstClickSearchesAndTheSecondAcceptsBothDirectories) {
   SetAlias("D:\\APP\\DATA\\");
   std::unique_ptr<TFindApp> page(NewPage());
-  ModalScript script({[&](TForm& form) {
+  PageHarness script({[&](TForm& form) {
     EXPECT_EQ(form.Caption(), "Apasati 'Continua' pentru a localiza aplicatia!");
     EXPECT_EQ(page->RProgram->Text(), "");
     EXPECT_FALSE(page->RDate->Enabled());
@@ -154,7 +155,7 @@ TEST_F(FindAppPage, DatabaseOnAShareIsAClientInstallation) {
   std::unique_ptr<TFindApp> page(NewPage());
   EXPECT_EQ(state.DataDirOffered, "\\\\server\\share");
   EXPECT_EQ(state.InstallType, itClient);
-  ModalScript script({[&](TForm&) {
+  PageHarness script({[&](TForm&) {
     EXPECT_TRUE(Click(page->BNext));
     EXPECT_EQ(page->RDate->Text(), "Am detectat o instalare client");
     EXPECT_TRUE(Click(page->BNext));
@@ -179,7 +180,7 @@ TEST_F(FindAppPage, ChosenDirectoryCountsOnlyWithAProgramOverAMillionBytes) {
       EXPECT_TRUE(ClickCaption(chooser, "OK"));
     };
   };
-  ModalScript script({[&](TForm&) {
+  PageHarness script({[&](TForm&) {
                         EXPECT_TRUE(Click(page->BNext));
                         EXPECT_TRUE(Click(page->BProgram));
                         EXPECT_EQ(page->dirlabel->Caption(), "Nu gasesc instalare de VORTEL...");
@@ -209,7 +210,7 @@ TEST_F(UpgDataPage, AllTasksRunInOrderAndKeepTheirMarks) {
       },
       [](TForm& form) { SavePageShot(form, "upgrade-data-page-done"); });
   EXPECT_EQ(result, mrOk);
-  EXPECT_EQ(dialogs_seen, 1) << "no message";
+  EXPECT_TRUE(messages.empty()) << "no message";
   ExpectTasks(*page, {true, true, true}, {true, true, true});
   EXPECT_FALSE(page->L1->Visible());
   EXPECT_EQ(page->L1->Caption(), "Actualizare constante: gata") << "the library's last text";
@@ -235,14 +236,12 @@ TEST_F(UpgDataPage, ClearedBoxSkipsItsTask) {
 TEST_F(UpgDataPage, FailedTaskLosesItsMarkAndTheNextOneStillRuns) {
   SetEnvironmentVariableA(kFailVariable, "lists");
   std::unique_ptr<TUpgData> page(NewPage());
-  DialogWatcher watcher;
   EXPECT_EQ(Run(*page), mrOk);
   ExpectTasks(*page, {true, false, true}, {true, true, true});
   EXPECT_EQ(Trace(),
             "DoStructureUpgrade quick=0 ok\r\nDoListUpgrade quick=0 failed\r\n"
             "DoConstUpgrade quick=0 ok\r\n");
-  EXPECT_EQ(dialogs_seen, 1);
-  EXPECT_TRUE(watcher.Seen().empty()) << "the mark is the only report";
+  EXPECT_TRUE(messages.empty()) << "the mark is the only report";
 }
 
 TEST_F(UpgDataPage, AltQTogglesQuickVerificationForTheLibrary) {
