@@ -6,13 +6,13 @@
 #include <atomic>
 
 #include "bde/engine_load_error.h"
+#include "bde/registry_keys.h"
 
 namespace bde {
 
 namespace {
 
 constexpr char kEngineLibrary[] = "IDAPI32.DLL";
-constexpr char kEngineKey[] = "Software\\Borland\\Database Engine";
 constexpr char kClientTag[] = "VRT";
 
 // --- Loader lock -------------------------------------------------------------------------

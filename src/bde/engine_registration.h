@@ -4,13 +4,15 @@
 
 #include <string>
 
+#include "bde/registry_keys.h"
+
 namespace bde {
 
 // Keys under HKEY_LOCAL_MACHINE.
 struct EngineRegistryKeys {
-  std::string registered = "Software\\Borland\\BLW32";  // present once the engine is registered
-  std::string engine = "Software\\Borland\\Database Engine";
-  std::string windows = "Software\\Microsoft\\Windows\\CurrentVersion";
+  std::string registered = kEngineRegisteredKey;
+  std::string engine = kEngineKey;
+  std::string windows = kWindowsKey;
 };
 
 // Registered engine: "UseCount" one higher. New engine: the template in the engine's common
