@@ -1,5 +1,83 @@
 #include "app/command_line.h"
 
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+std::string Upper(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+}  // namespace
+
 bool LogRequested(const std::vector<std::string>& parameters) {
   return parameters.size() >= 2 && parameters[0] == "-log";
+}
+
+std::optional<TInstallType> ParseInstallType(const std::string& text) {
+  const std::string upper = Upper(text);
+  if (upper == "LOCAL") return itLocal;
+  if (upper == "SERVER") return itServer;
+  if (upper == "CLIENT") return itClient;
+  return std::nullopt;
+}
+
+TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
+  TSetupOptions options;
+  for (const std::string& parameter : parameters) {
+    if (parameter.size() < 2 || (parameter[0] != '/' && parameter[0] != '-')) continue;
+    const size_t equals = parameter.find('=');
+    const std::string name =
+        Upper(parameter.substr(1, equals == std::string::npos ? equals : equals - 1));
+    if (name == "LOG" && equals == std::string::npos) continue;  // the historic switch
+    const bool has_value = equals != std::string::npos;
+    const std::string value = has_value ? parameter.substr(equals + 1) : std::string();
+    const bool flag = !has_value;
+    const bool text = has_value && !value.empty();
+    bool known = true;
+    if (name == "SILENT" && flag) {
+      if (options.mode != TRunMode::kVerySilent) options.mode = TRunMode::kSilent;
+    } else if (name == "VERYSILENT" && flag) {
+      options.mode = TRunMode::kVerySilent;
+    } else if (name == "NORESTART" && flag) {
+      options.no_restart = true;
+    } else if (name == "TYPE" && text && ParseInstallType(value)) {
+      options.answers.type = ParseInstallType(value);
+    } else if (name == "DIR" && text) {
+      options.answers.program_dir = value;
+    } else if (name == "DATADIR" && text) {
+      options.answers.data_dir = value;
+    } else if (name == "DATABASE" && text) {
+      options.answers.database = value;
+    } else if (name == "ANSWERS" && text) {
+      options.answers_file = value;
+    } else if (name == "SAVEANSWERS" && text) {
+      options.save_answers_file = value;
+    } else if (name == "LOG" && text) {
+      options.log_file = value;
+    } else {
+      known = false;
+    }
+    (known ? options.switches : options.errors).push_back(parameter);
+  }
+  return options;
+}
+
+std::string QuoteArgument(const std::string& argument) {
+  std::string quoted = "\"";
+  size_t backslashes = 0;
+  for (const char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    // Backslashes count double only before a quote.
+    quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, '\\');
+  return quoted + "\"";
 }

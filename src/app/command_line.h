@@ -1,7 +1,45 @@
+// The installer's command line: the historic "-log" switches and the switches of the unattended
+// modes ("/SILENT", "/TYPE=SERVER", "-dir=C:\X" ...), case-insensitive, "/" or "-".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "state/answers.h"
+
+enum class TRunMode {
+  kInteractive,
+  kSilent,      // no question; a small progress window
+  kVerySilent,  // no window at all
+};
+
+struct TSetupOptions {
+  TRunMode mode = TRunMode::kInteractive;
+  // Settings given as switches; they override the answer file.
+  TAnswers answers;
+  std::optional<std::string> answers_file;
+  std::optional<std::string> save_answers_file;
+  std::optional<std::string> log_file;
+  bool no_restart = false;
+  // The switches as given, to be handed on to the working start.
+  std::vector<std::string> switches;
+  // Each switch that is not known or whose value is not valid, as given.
+  std::vector<std::string> errors;
+
+  bool Unattended() const { return mode != TRunMode::kInteractive; }
+};
+
 // True when there are at least two parameters and the first is exactly "-log".
 bool LogRequested(const std::vector<std::string>& parameters);
+
+// Reads the switches among `parameters` (without the program's own name). The "-log" switches
+// and words that are no switch are left to the historic rules.
+TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters);
+
+// LOCAL, SERVER or CLIENT, in any case.
+std::optional<TInstallType> ParseInstallType(const std::string& text);
+
+// One argument as a Windows program's command line carries it: quoted, with the quotes and the
+// backslashes before them escaped, so that the program reads back exactly `argument`.
+std::string QuoteArgument(const std::string& argument);

@@ -5,6 +5,7 @@
 #include <clocale>
 #include <memory>
 
+#include "app/answer_file.h"
 #include "app/background_window.h"
 #include "app/command_line.h"
 #include "app/hand_off.h"
@@ -13,15 +14,23 @@
 #include "forms/forms.h"
 #include "log/debug_log.h"
 #include "os/os.h"
+#include "os/run_and_wait.h"
+#include "state/exit_codes.h"
 #include "state/install_state.h"
 #include "ui/message/mesaj_dlg.h"
 #include "upgrade/server_question_win32.h"
 #include "upgrade/system_probe_win32.h"
 #include "upgrade/upgrade_library.h"
 #include "upgrade/upgrade_library_wrappers.h"
+#include "wizard/progress_window.h"
+#include "wizard/unattended.h"
 #include "wizard/wizard_driver.h"
 
 namespace {
+
+// Held by the working start while it runs; a second setup of the product finds it.
+constexpr char kSetupMutex[] = "Global\\RidOZIZUZ.Setup";
+constexpr char kAnotherSetup[] = "O alta instalare RidOZIZUZ este in curs.\rInstalarea se opreste.";
 
 std::string WindowsDirectory() {
   char buffer[MAX_PATH + 1] = "";
@@ -29,35 +38,171 @@ std::string WindowsDirectory() {
   return std::string(buffer, n < sizeof buffer ? n : 0);
 }
 
-void MediaStart(const std::string& argument0) {
+// A reason to stop before anything is changed: in the log, and shown unless nothing may show.
+void Refuse(const TSetupOptions& options, const std::string& text) {
+  DebugNote(text);
+  if (options.mode == TRunMode::kVerySilent) return;
+  const bool unattended = MessagesUnattended();
+  SetMessagesUnattended(false);
+  MesajDlg(text, "Eroare!", mtError, taCenter, kButtonsOK, mbOK, 0);
+  SetMessagesUnattended(unattended);
+}
+
+bool AnotherSetupRuns() {
+  HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, kSetupMutex);
+  if (!mutex) return false;
+  CloseHandle(mutex);
+  return true;
+}
+
+// The answers of the answer file with the switches over them; nothing when the file is wrong.
+std::optional<TAnswers> GatherAnswers(const TSetupOptions& options) {
+  TAnswers answers;
+  if (options.answers_file) {
+    std::string error;
+    const std::optional<TAnswers> from_file = ReadAnswerFile(*options.answers_file, error);
+    if (!from_file) {
+      Refuse(options, error);
+      return std::nullopt;
+    }
+    answers = *from_file;
+  }
+  answers = MergeAnswers(answers, options.answers);
+  if (const std::string wrong = CheckAnswers(answers); !wrong.empty()) {
+    Refuse(options, wrong);
+    return std::nullopt;
+  }
+  return answers;
+}
+
+// Copies the program to the temporary directory and starts it there with the same switches.
+// An unattended start waits for the copy and ends with its exit code, as a deployment tool
+// waits for the process it started; an interactive one ends at once, so that a floppy can be
+// changed while the copy runs.
+int MediaStart(const std::string& argument0, const TSetupOptions& options) {
+  if (AnotherSetupRuns()) {
+    Refuse(options, kAnotherSetup);
+    return kExitAnotherSetup;
+  }
   const std::string media_dir = MediaDirFrom(argument0, os::ProgramPath());
   const std::string work_dir = WorkDirFrom(os::GetEnv("TEMP"), WindowsDirectory());
   const HandOffOutcome outcome = PrepareWorkingCopy(media_dir, work_dir);
   if (!outcome.ok) {
     MesajDlg("Fisierul\r" + outcome.failed_file + "\rnu poate fi copiat.\rInstalarea se opreste.",
              "", mtError, taCenter, kButtonsOK, mbOK, 0);
-    return;
+    return kExitFailed;
   }
-  WinExec(RelaunchCommandLine(work_dir, DebugEnabled).c_str(), SW_SHOW);
+  std::string command_line = RelaunchCommandLine(work_dir, DebugEnabled);
+  for (const std::string& s : options.switches) command_line += " " + QuoteArgument(s);
+  if (!options.Unattended()) {
+    WinExec(command_line.c_str(), SW_SHOW);
+    return kExitDone;
+  }
+  const int32_t code = os::RunAndWait(command_line, SW_SHOWNORMAL);
+  return code == -1 ? kExitFailed : code;
 }
 
-void WorkingStart(TInstallState& state) {
+// What the start-up binds the pages' decisions to: this machine's registry, drives, profile,
+// engine and upgrade library.
+struct SystemParts {
   bde::SystemEngineRegistry engine_registry;
   upgrade::UpgradeLibraryWrappers library;
   upgrade::SystemProbeWin32 probe;
-  TWizardContext context{state, engine_registry, library, probe, &RestartWindows};
-  const TWizardServices services{&bde::ProductAliasExists, &upgrade::LoadUpgradeLibrary,
-                                 &upgrade::AskServerUpgrade};
+  TWizardServices services{&bde::ProductAliasExists, &upgrade::LoadUpgradeLibrary,
+                           &upgrade::AskServerUpgrade};
+
+  TWizardContext Context(TInstallState& state, const TSetupOptions& options) {
+    TRestartRequest restart = &RestartWindows;
+    if (options.no_restart) {
+      restart = [] {
+        DebugNote("Repornirea nu este permisa (/NORESTART)");
+        return false;
+      };
+    }
+    return {state, engine_registry, library, probe, restart};
+  }
+};
+
+int WizardStart(TInstallState& state, const TSetupOptions& options) {
+  SystemParts parts;
+  TWizardContext context = parts.Context(state, options);
   const std::unique_ptr<TForm> background(CreateBackgroundWindow());
   Application.SetMainForm(background.get());
   background->Show();
-  RunWizard(context, services);
+  return RunWizard(context, parts.services);
+}
+
+int UnattendedStart(TInstallState& state, const TSetupOptions& options, const TAnswers& answers) {
+  SetMessagesUnattended(true);
+  SystemParts parts;
+  TWizardContext context = parts.Context(state, options);
+  TNoProgress nothing;
+  std::unique_ptr<TProgressWindow> window;
+  if (options.mode == TRunMode::kSilent) {
+    window.reset(CreateForm<TProgressWindow>(&Application));
+    Application.SetMainForm(window.get());
+    window->Show();
+  }
+  const int code = RunUnattended(context, parts.services, answers,
+                                 window ? *window : static_cast<TProgressHost&>(nothing));
+  DebugNote("Cod de iesire " + std::to_string(code));
+  if (code == kExitRestartNeeded && answers.restart_if_needed.value_or(false) &&
+      !context.restart()) {
+    DebugNote("Windows a refuzat repornirea");
+  }
+  return code;
+}
+
+// The answers offered to the person as the pages' first values.
+void Offer(TInstallState& state, const TAnswers& answers) {
+  if (answers.type) state.InstallType = *answers.type;
+  if (answers.program_dir) state.ProgramDirOffered = state.ProgramDir = *answers.program_dir;
+  const std::optional<std::string>& data =
+      state.InstallType == itClient ? answers.database : answers.data_dir;
+  if (data) state.DataDirOffered = state.DataDir = *data;
+}
+
+// What the person chose, for an administrator to install other machines the same way.
+TAnswers ChosenAnswers(const TInstallState& state) {
+  TAnswers answers;
+  if (state.InstallType != itNone) answers.type = state.InstallType;
+  answers.program_dir = state.ProgramDir;
+  if (state.InstallType == itServer) answers.data_dir = state.DataDir;
+  if (state.InstallType == itClient) answers.database = state.DataDir;
+  return answers;
 }
 
 // What this program opened of the engine and the upgrade library goes with it.
 void ReleaseLibraries() {
   bde::CloseEngine();
   upgrade::UnloadUpgradeLibrary();
+}
+
+int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
+                 const TAnswers& answers) {
+  HANDLE mutex = CreateMutexA(nullptr, TRUE, kSetupMutex);
+  if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(mutex);
+    Refuse(options, kAnotherSetup);
+    return kExitAnotherSetup;
+  }
+  TInstallState state;
+  state.SourceDir = source_dir;
+  Offer(state, answers);
+  int exit_code = kExitFailed;
+  try {
+    exit_code = options.Unattended() ? UnattendedStart(state, options, answers)
+                                     : WizardStart(state, options);
+  } catch (...) {
+    // Nothing may leave the program unreported; the end stays orderly.
+    Application.HandleException(std::current_exception());
+  }
+  if (options.save_answers_file &&
+      !WriteAnswerFile(*options.save_answers_file, ChosenAnswers(state)))
+    DebugNote("Nu pot scrie " + *options.save_answers_file);
+  ReleaseLibraries();
+  if (mutex) CloseHandle(mutex);
+  return exit_code;
 }
 
 }  // namespace
@@ -67,25 +212,25 @@ int RunStartup(const std::vector<std::string>& arguments) {
   std::setlocale(LC_NUMERIC, "C");
   const std::vector<std::string> parameters(arguments.begin() + (arguments.empty() ? 0 : 1),
                                             arguments.end());
-  DebugEnabled = DebugEnabled || LogRequested(parameters);
-  DebugOpen("c:\\vortinst.log", "INSTALL");
+  const TSetupOptions options = ParseCommandLine(parameters);
+  DebugEnabled = DebugEnabled || LogRequested(parameters) || options.log_file.has_value();
+  DebugOpen(options.log_file.value_or("c:\\vortinst.log"), "INSTALL");
 
-  const auto hand_off = ReadHandOffFile(HandOffPath(os::DirectoryOf(os::ProgramPath())));
-  if (!hand_off) {
-    MediaStart(arguments.empty() ? std::string() : arguments[0]);
-    return 0;  // the media start leaves its session without an end line
+  int exit_code = kExitBadArguments;
+  const std::optional<TAnswers> answers =
+      options.errors.empty() ? GatherAnswers(options) : std::nullopt;
+  if (!options.errors.empty()) {
+    std::string text = "Parametru necunoscut sau gresit:";
+    for (const std::string& e : options.errors) text += "\r" + e;
+    Refuse(options, text);
+  } else if (answers) {
+    const auto hand_off = ReadHandOffFile(HandOffPath(os::DirectoryOf(os::ProgramPath())));
+    if (!hand_off) {
+      // The media start leaves its session without an end line.
+      return MediaStart(arguments.empty() ? std::string() : arguments[0], options);
+    }
+    exit_code = WorkingStart(*hand_off, options, *answers);
   }
-  TInstallState state;
-  state.SourceDir = *hand_off;
-  int exit_code = 0;
-  try {
-    WorkingStart(state);
-  } catch (...) {
-    // Nothing may leave the program unreported; the end stays orderly.
-    Application.HandleException(std::current_exception());
-    exit_code = 1;
-  }
-  ReleaseLibraries();
   DebugClose();
   return exit_code;
 }

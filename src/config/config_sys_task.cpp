@@ -11,26 +11,36 @@
 
 namespace config {
 
-bool UpdateConfigSysReported(const std::string& path) {
+ConfigSysOutcome UpdateConfigSysReported(const std::string& path) {
   ConfigSysOutcome outcome;
   try {
     outcome = UpdateConfigSys(path);
   } catch (...) {
     outcome = ConfigSysOutcome::kUnwritable;
   }
-  if (outcome == ConfigSysOutcome::kUpdated) return true;
+  if (outcome == ConfigSysOutcome::kUpdated || outcome == ConfigSysOutcome::kUnchanged) {
+    return outcome;
+  }
   DebugNote("Exceptie la actualizare CONFIG.SYS");
-  MesajDlg("Eroare la actualizarea config.sys!", "Eroare...", mtError, taCenter, kButtonsCancel,
-           mbCancel, 0);
-  return false;
+  MesajDlg(kConfigSysFailure, "Eroare...", mtError, taCenter, kButtonsCancel, mbCancel, 0);
+  return outcome;
 }
 
 }  // namespace config
 
-void DoConfigConfigSys(const TInstallState& state) {
+void DoConfigConfigSys(TInstallState& state) {
   DebugBegin("DoConfigConfigSys");
   WriteProfileStringA("Vortel", "LastUser", "Master");
-  config::UpdateConfigSysReported(config::kConfigSysPath);
+  switch (config::UpdateConfigSysReported(config::kConfigSysPath)) {
+    case config::ConfigSysOutcome::kUpdated:
+      state.RestartNeeded = true;
+      break;
+    case config::ConfigSysOutcome::kUnchanged:
+      break;
+    default:
+      state.Failures.push_back(config::kConfigSysFailure);
+      break;
+  }
   os::RunAndWait(config::HhupdCommandLine(state.ProgramDir), os::kShowMinimized);
   os::RunAndWait(config::TregsvrCommandLine(state.ProgramDir), os::kShowMinimized);
   DebugEnd("DoConfigConfigSys");

@@ -12,12 +12,14 @@ namespace config {
 ConfigSysOutcome UpdateConfigSys(const std::string& path) {
   const std::optional<uint32_t> attributes = os::GetAttributes(path);
   std::vector<std::string> lines;
+  std::optional<std::string> text;
   if (attributes) {
-    const std::optional<std::string> text = os::ReadWholeFile(path);
+    text = os::ReadWholeFile(path);
     if (!text) return ConfigSysOutcome::kUnreadable;
     lines = os::SplitLines(*text);
   }
   const std::string content = os::JoinLines(RewriteConfigSys(lines));
+  if (text == content) return ConfigSysOutcome::kUnchanged;
 
   // A read-only target cannot be replaced; its attributes go back on whichever file stands there.
   if (attributes) os::SetAttributes(path, os::kAttrNormal);

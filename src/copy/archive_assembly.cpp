@@ -53,7 +53,7 @@ std::vector<std::string> OrderPieces(std::vector<std::string> names) {
 bool TArchiveAssembler::WaitForDisk(int n) {
   host_.SetMessageSuffix("Pentru continuare");
   while (!os::FileExists(state_.SourceDir + "\\DISK" + std::to_string(n))) {
-    if (host_.AskForDisk("introdu discul de instalare cu numarul \r" + std::to_string(n)) == 2) {
+    if (host_.AskForDisk(n, "introdu discul de instalare cu numarul \r" + std::to_string(n)) == 2) {
       return false;
     }
   }

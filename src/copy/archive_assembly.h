@@ -17,11 +17,13 @@ class AssemblyHost {
   virtual void SetStatus(const std::string& text) = 0;
   virtual void SetGaugeMax(int max) = 0;
   virtual void SetGaugePosition(int position) = 0;
-  // The disk prompt; returns its modal result.
-  virtual int AskForDisk(const std::string& text) = 0;
+  // The prompt for disk `disk`, whose text is `text`; returns its modal result.
+  virtual int AskForDisk(int disk, const std::string& text) = 0;
   virtual void SetMessageSuffix(const std::string& suffix) = 0;
   // A failure the user must see (themed dialog).
   virtual void ShowError(const std::string& text) = 0;
+  // Something the user should know that stops nothing.
+  virtual void ShowWarning(const std::string& text) = 0;
   // The plain system message box.
   virtual void ShowPlainMessage(const std::string& text) = 0;
   virtual bool IsRemovableDrive(const std::string& root) = 0;

@@ -127,13 +127,16 @@ void CopyController::ExtractOne(const TCompRecord& archive) {
   if (failure_code_ == 0 && result < 0) failure_code_ = result;
   if (failure_code_ == 0) return;
   ++failed_archives_;
-  host_.ShowError(ExtractionFailureText(file, failure_code_, failure_target_));
+  const std::string text = ExtractionFailureText(file, failure_code_, failure_target_);
+  state_.Failures.push_back(text);
+  host_.ShowError(text);
 }
 
 void CopyController::OnReport(int32_t code, int32_t status, const std::string& target) {
   if (status == unzip::kStatusBlockWritten) {
     progress_.AddWritten(code);
-  } else if ((status == unzip::kStatusEntryFailed || status == unzip::kStatusFatal) && failure_code_ == 0) {
+  } else if ((status == unzip::kStatusEntryFailed || status == unzip::kStatusFatal) &&
+             failure_code_ == 0) {
     failure_code_ = code;
     failure_target_ = target;
   }

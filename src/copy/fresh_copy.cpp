@@ -10,10 +10,13 @@ std::optional<std::string> FreshCopy::DestinationOf(const TCompRecord& archive) 
       bde::ChooseEngineDirectory(registry_, state_.OldEngineFound);
   if (choice.warn_old_engine) {
     host_.SetMessageSuffix(bde::kOldEngineSuffix);
-    host_.ShowError(bde::kOldEngineWarning);
+    host_.ShowWarning(bde::kOldEngineWarning);
     host_.SetMessageSuffix(bde::kContinueSuffix);
   }
-  if (!choice.error.empty()) host_.ShowError(choice.error);
+  if (!choice.error.empty()) {
+    state_.Failures.push_back(choice.error);
+    host_.ShowError(choice.error);
+  }
   return choice.directory;
 }
 

@@ -90,6 +90,8 @@ std::string NowDateTimeText();
 std::optional<std::string> GetEnv(const std::string& name);
 // Full path of the running program.
 std::string ProgramPath();
+// True for the root of a drive whose disk can be changed ("A:\\"); any other text is no drive.
+bool IsRemovableDrive(const std::string& root);
 // Integer from an INI file, read the way GetPrivateProfileIntA does.
 int32_t ReadProfileInt(const std::string& section, const std::string& key, int32_t default_value,
                        const std::string& path);

@@ -113,6 +113,10 @@ bool File::Close() {
   return ok;
 }
 
+bool IsRemovableDrive(const std::string&) {
+  return false;
+}
+
 bool FileExists(const std::string& path) {
   struct stat st;
   return ::stat(Native(path).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);

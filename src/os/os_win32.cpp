@@ -89,6 +89,12 @@ bool File::Close() {
   return ok;
 }
 
+bool IsRemovableDrive(const std::string& root) {
+  // Only a drive root may count: anything else would be asked about the current directory.
+  if (root.size() != 3 || root[1] != ':' || root[2] != '\\') return false;
+  return GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE;
+}
+
 bool FileExists(const std::string& path) {
   const DWORD a = GetFileAttributesA(path.c_str());
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);

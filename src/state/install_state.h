@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "state/catalogue.h"
 
@@ -27,6 +28,10 @@ struct TInstallState {
   int32_t DiskCount = 1;
   // An older database engine was seen; later visits of the copy page remember it.
   bool OldEngineFound = false;
+  // What failed and left the product incomplete, each as the person was told it.
+  std::vector<std::string> Failures;
+  // Windows must restart before the product works (CONFIG.SYS changed).
+  bool RestartNeeded = false;
   static constexpr std::array<const char*, 4> AliasNames = {"VORTELALIAS", "FIRMAALIAS",
                                                             "LUNAALIAS", "VORTEL"};
   static constexpr std::array<const char*, 4> AliasPaths = {"NEW\\DATA", "NEW\\FIRMA", "NEW\\LUNA",

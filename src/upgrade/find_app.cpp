@@ -61,6 +61,12 @@ std::string TFindAppLogic::DialogPreset(const std::string& program_text) const {
   return program_text == kNotFoundDirectory ? std::string() : program_text;
 }
 
+void TFindAppLogic::GivenDirectory(const std::string& directory) {
+  searched_ = true;
+  title_ = kConfirmTitle;
+  ChooseDirectory(directory);
+}
+
 void TFindAppLogic::ChooseDirectory(const std::string& chosen) {
   program_text_ = os::WithTrailingBackslash(chosen);
   if (IsProgramDirectory(program_text_)) {

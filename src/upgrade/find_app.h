@@ -31,6 +31,8 @@ class TFindAppLogic {
   std::string DialogPreset(const std::string& program_text) const;
   // A directory chosen in the dialog.
   void ChooseDirectory(const std::string& chosen);
+  // A directory given ahead of time: it takes the place of the search.
+  void GivenDirectory(const std::string& directory);
 
   // What the page shows: the program and data fields, the status line and the title.
   const std::string& ProgramText() const { return program_text_; }

@@ -19,6 +19,7 @@ int TUpgDataLogic::RunTasks(const std::array<bool, kTaskCount>& selected) {
   host_.EnableButtons(false);
   library_.SetReportListener(this);
   listening_ = true;
+  failed_ = {};
   for (int task = 0; task < kTaskCount; ++task) {
     if (!selected[task]) continue;
     host_.ShowMark(task, true);
@@ -34,7 +35,10 @@ int TUpgDataLogic::RunTasks(const std::array<bool, kTaskCount>& selected) {
         library_.DoConstUpgrade();
         break;
     }
-    if (!library_.GetSemaforOK()) host_.ShowMark(task, false);
+    if (!library_.GetSemaforOK()) {
+      failed_[task] = true;
+      host_.ShowMark(task, false);
+    }
     host_.SetPanelDone(task, true);
   }
   host_.ShowReportLabel(false);

@@ -11,6 +11,8 @@
 namespace upgrade {
 
 constexpr int kTaskCount = 3;
+constexpr const char* kTaskNames[kTaskCount] = {"Verificare structuri", "Actualizare liste",
+                                                "Actualizare constante"};
 constexpr uint32_t kRed = 0x0000FF;
 constexpr uint32_t kBlack = 0;
 constexpr int kKeyQ = 0x51;
@@ -42,6 +44,8 @@ class TUpgDataLogic : public UpgradeReportListener {
   // True when the key was the quick-verification toggle (Alt+Q).
   bool KeyDown(int key, bool alt);
   bool QuickVerification() const { return quick_; }
+  // The tasks whose semaphore said they failed in the last run.
+  const std::array<bool, kTaskCount>& FailedTasks() const { return failed_; }
 
   void OnLibraryReport(const std::string& text) override;
 
@@ -50,6 +54,7 @@ class TUpgDataLogic : public UpgradeReportListener {
   UpgradeDataHost& host_;
   bool quick_ = false;
   bool listening_ = false;
+  std::array<bool, kTaskCount> failed_{};
 };
 
 }  // namespace upgrade

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "copy/brask_extraction.h"
+#include "os/os.h"
 #include "ui/message/mesaj_dlg.h"
 #include "unzip/brask_unzip.h"
 #include "unzip/unzip_hooks.h"
@@ -112,7 +113,7 @@ void TCopyPage::SetGaugePosition(int position) {
   CopyProgress->Repaint();
 }
 
-int TCopyPage::AskForDisk(const std::string& text) {
+int TCopyPage::AskForDisk(int, const std::string& text) {
   return MesajDlg(text, "", mtWarning, taCenter, kButtonsOKCancel, mbOK, 0);
 }
 
@@ -124,15 +125,17 @@ void TCopyPage::ShowError(const std::string& text) {
   MesajDlg(text, "", mtError, taCenter, kButtonsOK, mbOK, 0);
 }
 
+void TCopyPage::ShowWarning(const std::string& text) {
+  ShowError(text);
+}
+
 void TCopyPage::ShowPlainMessage(const std::string& text) {
   MessageBoxA(HandleAllocated() ? Handle() : nullptr, text.c_str(), Application.Title().c_str(),
               MB_OK);
 }
 
 bool TCopyPage::IsRemovableDrive(const std::string& root) {
-  // Only a drive root may count: anything else would be asked about the current directory.
-  if (root.size() != 3 || root[1] != ':' || root[2] != '\\') return false;
-  return GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE;
+  return os::IsRemovableDrive(root);
 }
 
 void TCopyPage::SetUnzipPosition(int percent) {

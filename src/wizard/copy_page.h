@@ -24,9 +24,10 @@ class TCopyPage : public TWizardPage, public copy::CopyHost {
   void SetStatus(const std::string& text) override;
   void SetGaugeMax(int max) override;
   void SetGaugePosition(int position) override;
-  int AskForDisk(const std::string& text) override;
+  int AskForDisk(int disk, const std::string& text) override;
   void SetMessageSuffix(const std::string& suffix) override;
   void ShowError(const std::string& text) override;
+  void ShowWarning(const std::string& text) override;
   void ShowPlainMessage(const std::string& text) override;
   bool IsRemovableDrive(const std::string& root) override;
   void SetUnzipPosition(int percent) override;

@@ -7,6 +7,7 @@
 #include "forms/form.h"
 #include "forms/screen.h"
 #include "os/os.h"
+#include "state/exit_codes.h"
 #include "ui/message/mesaj_dlg.h"
 #include "unzip/brask_unzip.h"
 #include "wizard/wizard_steps.h"
@@ -27,7 +28,7 @@ void PrepareUpgradeArchive(const TInstallState& state) {
   }
 }
 
-void RunWizard(TWizardContext& context, const TWizardServices& services, const TPageTable& pages) {
+int RunWizard(TWizardContext& context, const TWizardServices& services, const TPageTable& pages) {
   TInstallState& state = context.state;
   state.UpgradeMode = services.installation_found();
   Application.ProcessMessages();
@@ -37,10 +38,12 @@ void RunWizard(TWizardContext& context, const TWizardServices& services, const T
     state.CurrentStep = kStepFindApp;
     if (!services.load_upgrade_library()) {
       state.CurrentStep = kStepFinished;
-      MesajDlg("Nu am putut incarca UPGRADE.DLL", "Program incomplet!", mtError, taCenter,
-               kButtonsCancel, mbCancel, 0);
+      state.Failures.push_back("Nu am putut incarca UPGRADE.DLL");
+      MesajDlg(state.Failures.back(), "Program incomplet!", mtError, taCenter, kButtonsCancel,
+               mbCancel, 0);
     }
   }
+  bool abandoned = false;
   const auto server_upgrade = [&] { return services.server_upgrade(state); };
   while (state.CurrentStep != kStepFinished) {
     const TPageClass page_class = pages.at(state.CurrentStep);
@@ -50,6 +53,8 @@ void RunWizard(TWizardContext& context, const TWizardServices& services, const T
         PlacePage(Screen.Width(), Screen.Height(), page->Width(), page->Height());
     page->SetBounds(at.left, at.top, page->Width(), page->Height());
     const int result = page->ShowModal();
+    abandoned = result == kPageAbandon;
     state.CurrentStep = NextStep(result, state, server_upgrade);
   }
+  return ExitCodeOf(state, abandoned);
 }

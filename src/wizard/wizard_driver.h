@@ -7,5 +7,6 @@
 // Unpacks UPGRADE.ZIP beside the program on the upgrade road and removes it on both.
 void PrepareUpgradeArchive(const TInstallState& state);
 
-void RunWizard(TWizardContext& context, const TWizardServices& services,
-               const TPageTable& pages = WizardPages());
+// Returns the run's exit code.
+int RunWizard(TWizardContext& context, const TWizardServices& services,
+              const TPageTable& pages = WizardPages());

@@ -7,3 +7,34 @@ check() {
   fi
 }
 same() { cmp -s "$1" "$2"; }
+
+# check_installed_machine PREFIX PROGRAM_DIR DATA_DIR: the machine a fresh installation of the
+# sample product left, with the program and data directories as Windows paths under C:.
+check_installed_machine() {
+  local prefix="$1" c="$1/drive_c" product="$root/build/sample-product" opened alias engine_cfg
+  local program_dir="$2" data_dir="$3"
+  local app="$c/$(tr '\\' / <<<"${2#C:\\}")" data="$c/$(tr '\\' / <<<"${3#C:\\}")"
+  check 'same "$app/VORTEL.EXE" "$product/EXE/VORTEL.EXE"' "VORTEL.EXE installed byte for byte"
+  check 'same "$data/DATA/VORTEL.DB" "$product/DBDAT/DATA/VORTEL.DB"' "the database in the data directory"
+  check 'same "$data/NEW/LUNA/LUNA.DB" "$product/DBNEW/NEW/LUNA/LUNA.DB"' "the reference database"
+  check 'same "$app/VORTEL.HLP" "$product/HELP/VORTEL.HLP"' "the help"
+  check '! ls "$app" | grep -qi "\.zip$"' "no archive left in the program directory"
+  check 'grep -qi "^FILES=255" "$c/CONFIG.SYS"' "FILES=255 in CONFIG.SYS"
+  check 'grep -qi "LastUser=Master" "$c/windows/win.ini"' "LastUser in WIN.INI"
+  check 'ls "$app"/HHUPD.TRC >/dev/null 2>&1' "HHUPD.EXE ran"
+  check 'ls "$app"/TREGSVR.TRC >/dev/null 2>&1' "TREGSVR.EXE ran"
+  check 'grep -q "CreateGroup" "$c/progman.rec"' "the program group was asked for"
+  check 'grep -qF "AddItem(\"$program_dir\\VORTEL.EXE\"" "$c/progman.rec"' "the group's item starts the program"
+  engine_cfg="$(find "$c" -iname IDAPI32.CFG | head -1)"
+  for alias in VORTELALIAS FIRMAALIAS LUNAALIAS VORTEL; do
+    check 'grep -q "^$alias	" "$engine_cfg"' "the alias $alias"
+  done
+  check 'grep -qF "VORTEL	PARADOX	$data_dir\\DATA" "$engine_cfg"' "the alias VORTEL names the data directory"
+  check 'grep -q "Database Engine" "$prefix/system.reg"' "the engine's registry keys"
+  # A new program of the machine finds the engine through its registry keys and opens the alias.
+  WINEPREFIX="$prefix" WINEDEBUG=-all timeout 60 wine "$root/build/win32/bin/engine_probe.exe" \
+    check >/dev/null 2>&1
+  opened=$?
+  WINEPREFIX="$prefix" wineserver -k 2>/dev/null
+  check '[ "$opened" = 1 ]' "a new process opens the alias VORTEL (probe said $opened)"
+}

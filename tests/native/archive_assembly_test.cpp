@@ -21,7 +21,7 @@ class FakeDrive : public AssemblyHost {
   void SetStatus(const std::string& text) override { statuses.push_back(text); }
   void SetGaugeMax(int max) override { gauge_max = max; }
   void SetGaugePosition(int position) override { gauge.push_back(position); }
-  int AskForDisk(const std::string& text) override {
+  int AskForDisk(int, const std::string& text) override {
     prompts.push_back(text);
     if (answers.empty()) return 2;
     const int disk = answers.front();
@@ -32,6 +32,7 @@ class FakeDrive : public AssemblyHost {
   }
   void SetMessageSuffix(const std::string& s) override { suffix = s; }
   void ShowError(const std::string& text) override { errors.push_back(text); }
+  void ShowWarning(const std::string& text) override { errors.push_back(text); }
   void ShowPlainMessage(const std::string& text) override { errors.push_back(text); }
   bool IsRemovableDrive(const std::string&) override { return removable; }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/answer_file.h"
+#include "support/temp_dir.h"
+
 TEST(LogSwitch, NeedsTwoParametersAndTheExactSpelling) {
   EXPECT_FALSE(LogRequested({}));
   EXPECT_FALSE(LogRequested({"-log"}));
@@ -9,4 +12,70 @@ TEST(LogSwitch, NeedsTwoParametersAndTheExactSpelling) {
   EXPECT_TRUE(LogRequested({"-log", "-log", "-log", "-log"}));
   EXPECT_FALSE(LogRequested({"-LOG", "-LOG"}));
   EXPECT_FALSE(LogRequested({"x", "-log"}));
+}
+
+TEST(Switches, AreReadInAnyCaseWithEitherMarkAndEveryBadOneIsNamed) {
+  const TSetupOptions o = ParseCommandLine(
+      {"-log", "-log", "/silent", "-TYPE=server", "/Dir=C:\\Program Files\\Vortel", "word",
+       "/DataDir=D:\\Date", "/answers=a.ini", "/LOG=C:\\setup.log", "/NoRestart", "-LOG"});
+  EXPECT_TRUE(o.errors.empty());
+  EXPECT_EQ(o.mode, TRunMode::kSilent);
+  EXPECT_EQ(o.answers.type, itServer);
+  EXPECT_EQ(o.answers.program_dir, "C:\\Program Files\\Vortel");
+  EXPECT_EQ(o.answers.data_dir, "D:\\Date");
+  EXPECT_EQ(o.answers_file, "a.ini");
+  EXPECT_EQ(o.log_file, "C:\\setup.log");
+  EXPECT_TRUE(o.no_restart);
+  EXPECT_EQ(o.switches.size(), 7u) << "the historic switches and plain words are not handed on";
+
+  EXPECT_EQ(ParseCommandLine({"/VERYSILENT", "/SILENT"}).mode, TRunMode::kVerySilent);
+  const TSetupOptions bad =
+      ParseCommandLine({"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1", "/VERYSILENT"});
+  EXPECT_EQ(bad.errors,
+            (std::vector<std::string>{"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1"}));
+}
+
+TEST(Switches, AreHandedOnSoThatTheProgramReadsThemBackExactly) {
+  EXPECT_EQ(QuoteArgument("/SILENT"), "\"/SILENT\"");
+  EXPECT_EQ(QuoteArgument("/DIR=C:\\Program Files\\"), "\"/DIR=C:\\Program Files\\\\\"")
+      << "a backslash before the closing quote is doubled";
+  EXPECT_EQ(QuoteArgument("a\"b"), "\"a\\\"b\"");
+  EXPECT_EQ(QuoteArgument("a\\\"b"), "\"a\\\\\\\"b\"");
+  EXPECT_EQ(QuoteArgument("C:\\A\\B"), "\"C:\\A\\B\"") << "inner backslashes stay single";
+}
+
+TEST(AnswerFile, ReadsBackWhatWasWrittenAndNamesWhatIsWrong) {
+  testing_support::TempDir dir;
+  TAnswers given;
+  given.type = itClient;
+  given.program_dir = "C:\\Programe\\Vortel";
+  given.database = "\\\\server\\date";
+  given.server_database = true;
+  given.restart_if_needed = false;
+  ASSERT_TRUE(WriteAnswerFile(dir.File("a.ini"), given));
+  std::string error;
+  const std::optional<TAnswers> read = ReadAnswerFile(dir.File("a.ini"), error);
+  ASSERT_TRUE(read) << error;
+  EXPECT_EQ(read->type, itClient);
+  EXPECT_EQ(read->program_dir, given.program_dir);
+  EXPECT_EQ(read->database, given.database);
+  EXPECT_EQ(read->server_database, true);
+  EXPECT_EQ(read->restart_if_needed, false);
+  EXPECT_FALSE(read->data_dir);
+
+  dir.Write("b.ini", "[Setup]\r\ntype=server\r\nRestart=IfNeeded\r\nServerDatabase=no\r\n");
+  const std::optional<TAnswers> lower = ReadAnswerFile(dir.File("b.ini"), error);
+  ASSERT_TRUE(lower) << error;
+  EXPECT_EQ(lower->type, itServer);
+  EXPECT_EQ(lower->restart_if_needed, true);
+  EXPECT_EQ(lower->server_database, false);
+
+  dir.Write("c.ini", "[Setup]\r\nProgramDirr=C:\\X\r\n");
+  EXPECT_FALSE(ReadAnswerFile(dir.File("c.ini"), error));
+  EXPECT_NE(error.find("ProgramDirr"), std::string::npos) << error;
+  dir.Write("d.ini", "[Setup]\r\nType=Network\r\n");
+  EXPECT_FALSE(ReadAnswerFile(dir.File("d.ini"), error));
+  EXPECT_NE(error.find("Type=Network"), std::string::npos) << error;
+  EXPECT_FALSE(ReadAnswerFile(dir.File("none.ini"), error));
+  EXPECT_NE(error.find("none.ini"), std::string::npos) << error;
 }

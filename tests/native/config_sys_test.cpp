@@ -54,9 +54,12 @@ TEST(ConfigSysFile, IsCreatedOrRewrittenInPlace) {
   EXPECT_EQ(dir.Read("CONFIG.SYS"), "DEVICE=HIMEM.SYS\r\nFILES=255\r\nREM FILES too\r\n");
   EXPECT_EQ(os::ListDirectory(dir.str()).size(), 1u) << "no scratch file left behind";
 
+  dir.Write("CONFIG.SYS", "FILES=20\r\n");
   ASSERT_TRUE(os::SetAttributes(path, os::kAttrReadOnly));
   EXPECT_EQ(config::UpdateConfigSys(path), config::ConfigSysOutcome::kUpdated);
   EXPECT_TRUE(*os::GetAttributes(path) & os::kAttrReadOnly) << "read-only comes back";
+  EXPECT_EQ(config::UpdateConfigSys(path), config::ConfigSysOutcome::kUnchanged)
+      << "a file that holds the settings already is not written again";
   os::SetAttributes(path, os::kAttrNormal);
 }
 

@@ -88,12 +88,13 @@ class FakePage : public CopyHost {
   void SetStatus(const std::string& text) override { statuses.push_back(text); }
   void SetGaugeMax(int) override {}
   void SetGaugePosition(int) override {}
-  int AskForDisk(const std::string&) override { return answer; }
+  int AskForDisk(int, const std::string&) override { return answer; }
   void SetMessageSuffix(const std::string& s) override { events.push_back("suffix " + s); }
   void ShowError(const std::string& text) override {
     errors.push_back(text);
     events.push_back("error " + text);
   }
+  void ShowWarning(const std::string& text) override { events.push_back("warning " + text); }
   void ShowPlainMessage(const std::string& text) override { errors.push_back(text); }
   bool IsRemovableDrive(const std::string&) override { return false; }
   void SetUnzipPosition(int percent) override { gauge.push_back(percent); }
@@ -217,7 +218,7 @@ TEST_F(CopyTest, InstalledEngineIsLeftAloneAndOnlyAnOldOneWarns) {
   EXPECT_TRUE(state.OldEngineFound);
   const std::vector<std::string> expected = {
       "suffix Protectia aplicatiilor existente",
-      std::string("error ") + kOldEngineWarning,
+      std::string("warning ") + kOldEngineWarning,
       "suffix PENTRU CONTINUARE",
   };
   EXPECT_EQ(page.events, expected);
@@ -308,6 +309,7 @@ TEST_F(CopyTest, ADamagedArchiveIsReportedAndTheNextOneStillExtracted) {
   EXPECT_NE(page.errors[0].find("EXE.ZIP"), std::string::npos);
   EXPECT_NE(page.errors[0].find("CRC"), std::string::npos);
   EXPECT_EQ(copy.FailedArchives(), 1);
+  EXPECT_EQ(state.Failures, page.errors) << "the run remembers what failed";
   EXPECT_TRUE(program.Exists("HELP.DAT"));
   EXPECT_LT(page.gauge.back(), 100);
 }

@@ -329,6 +329,7 @@ TEST_F(UpgradeTasksTest, AllTasksInOrderEachMarkedByItsSemaphore) {
   EXPECT_EQ(library.calls, expected);
   EXPECT_EQ(host.marks, (std::array<bool, 3>{false, true, true}));
   EXPECT_EQ(host.panels, (std::array<bool, 3>{true, true, true}));
+  EXPECT_EQ(page.FailedTasks(), (std::array<bool, 3>{true, false, false}));
   EXPECT_FALSE(host.buttons);
   EXPECT_EQ(host.colours, (std::vector<uint32_t>{kRed, kRed}));
   EXPECT_EQ(host.events.front(), "L1 on");

@@ -125,7 +125,8 @@ TEST_F(MachineFiles, FileThatCannotBeReadToItsEndStaysAndIsReportedOnce) {
   {
     PageHarness harness;
     harness.AnswerMessages(mrOk);
-    EXPECT_FALSE(config::UpdateConfigSysReported(config::kConfigSysPath));
+    EXPECT_EQ(config::UpdateConfigSysReported(config::kConfigSysPath),
+              config::ConfigSysOutcome::kUnreadable);
     seen = harness.Messages();
   }
   UnlockFile(holder, 100, 0, 100, 0);

@@ -79,7 +79,7 @@ TEST_F(MediaStart, MissingMediaFileIsNamedAndNothingIsStarted) {
   {
     Process install("\"" + media.File("INSTALL.EXE") + "\" -log x");
     DialogWatcher watcher(IDOK, install.id());
-    ASSERT_EQ(install.Wait(), 0);
+    ASSERT_EQ(install.Wait(), 1603) << "a deployment tool is told that it failed";
     seen = watcher.Seen();
   }
   ASSERT_EQ(seen.size(), 1u);
@@ -88,4 +88,13 @@ TEST_F(MediaStart, MissingMediaFileIsNamedAndNothingIsStarted) {
   EXPECT_EQ(GetFileAttributesA((work + "INSTVORT.DAT").c_str()), INVALID_FILE_ATTRIBUTES);
   Sleep(500);
   EXPECT_EQ(CountOf(ReadWholeFile(kLog), "Begin debug session: "), 1) << "no copy was started";
+}
+
+TEST_F(MediaStart, ASecondSetupOfTheProductEndsWith1618AndCopiesNothing) {
+  media.Write("UPGRADE.1", "PK\x05\x06 upgrade");
+  HANDLE running = CreateMutexA(nullptr, TRUE, "Global\\RidOZIZUZ.Setup");
+  ASSERT_NE(running, nullptr);
+  EXPECT_EQ(RunProcess("\"" + media.File("INSTALL.EXE") + "\" /VERYSILENT"), 1618);
+  CloseHandle(running);
+  EXPECT_EQ(GetFileAttributesA((work + "INSTVORT.EXE").c_str()), INVALID_FILE_ATTRIBUTES);
 }

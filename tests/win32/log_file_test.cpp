@@ -25,7 +25,7 @@ class InstallProgram : public ::testing::Test {
         CopyFileA((BinDir() + "INSTALL.EXE").c_str(), dir.File("INSTALL.EXE").c_str(), FALSE));
   }
   void TearDown() override { DeleteFileA(kLog); }
-  // Runs the working start and leaves the wizard on its first page.
+  // Runs the working start and abandons the wizard on its first page (exit code 1602).
   int Run(const std::string& arguments) {
     Process install("\"" + dir.File("INSTALL.EXE") + "\"" + arguments);
     EXPECT_TRUE(ClickWhenShown("Alegeti tipul instalarii!", "&Abandon"));
@@ -37,11 +37,11 @@ class InstallProgram : public ::testing::Test {
 }  // namespace
 
 TEST_F(InstallProgram, LogIsAppendedAcrossRunsNeverReplaced) {
-  ASSERT_EQ(Run(" -log x"), 0);
+  ASSERT_EQ(Run(" -log x"), 1602);
   const std::string first = ReadWholeFile(kLog);
   ASSERT_EQ(CountOf(first, "Begin debug session: INSTALL - "), 1) << first;
   EXPECT_EQ(first.rfind(" <TIMP ", 0), 0u) << "first line holds only the time tag";
-  ASSERT_EQ(Run(" -log -log -log -log"), 0);
+  ASSERT_EQ(Run(" -log -log -log -log"), 1602);
   const std::string both = ReadWholeFile(kLog);
   EXPECT_EQ(both.rfind(first, 0), 0u) << "the first session stays in front";
   EXPECT_EQ(CountOf(both, "Begin debug session: INSTALL - "), 2);
@@ -49,14 +49,14 @@ TEST_F(InstallProgram, LogIsAppendedAcrossRunsNeverReplaced) {
 }
 
 TEST_F(InstallProgram, LogStaysOffWithoutSwitchOrMarker) {
-  ASSERT_EQ(Run(" -log"), 0);
-  ASSERT_EQ(Run(" -LOG -LOG"), 0);
+  ASSERT_EQ(Run(" -log"), 1602);
+  ASSERT_EQ(Run(" -LOG -LOG"), 1602);
   EXPECT_EQ(GetFileAttributesA(kLog), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(InstallProgram, MarkerFileBesideTheProgramSwitchesTheLogOn) {
   dir.Write("debug.pas", "");
-  ASSERT_EQ(Run(""), 0);
+  ASSERT_EQ(Run(""), 1602);
   EXPECT_EQ(CountOf(ReadWholeFile(kLog), "End debug session: INSTALL - "), 1);
 }
 

@@ -41,6 +41,11 @@ constexpr TMsgDlgButtons kButtonsYesNo = Btn(mbYes) | Btn(mbNo);
 // Appended to every message while not empty.
 extern std::string MessageSuffix;
 
+// In the unattended modes no message waits for a person: each one goes to the diagnostic log with
+// the answer of its default button, which is returned as if it had been pressed.
+void SetMessagesUnattended(bool unattended);
+bool MessagesUnattended();
+
 // Shows the dialog and returns the modal result of the button that closed it (0 on failure).
 uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgType dlg_type,
                   TAlignment alignment, TMsgDlgButtons buttons, uint8_t default_button,

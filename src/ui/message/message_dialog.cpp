@@ -1,7 +1,10 @@
 // The message window, built for each message from the toolkit's own controls, shown modally and
 // freed again.
+#include <algorithm>
 #include <memory>
+#include <vector>
 
+#include "log/debug_log.h"
 #include "ui/controls/fmt_label.h"
 #include "ui/controls/nice_button.h"
 #include "ui/controls/title_bar.h"
@@ -9,6 +12,7 @@
 #include "ui/core/fmt_caption.h"
 #include "ui/glyphs/glyph_images.h"
 #include "ui/message/mesaj_dlg.h"
+#include "ui/message/message_buttons.h"
 #include "ui/message/message_form.h"
 #include "ui/message/message_kind.h"
 #include "ui/message/message_layout.h"
@@ -18,6 +22,25 @@
 std::string MessageSuffix;
 
 namespace {
+
+bool g_unattended = false;
+
+// The default button's answer, written to the log in place of the dialog.
+uint16_t AnswerUnattended(const std::string& text, const std::string& caption,
+                          TMsgDlgButtons buttons, uint8_t default_button) {
+  const std::vector<MessageButton> shown = MessageButtons(buttons, default_button);
+  const auto chosen =
+      std::find_if(shown.begin(), shown.end(), [](const MessageButton& b) { return b.is_default; });
+  const MessageButton* answer = chosen != shown.end() ? &*chosen
+                                : shown.empty()       ? nullptr
+                                                      : &shown.front();
+  std::string flat = text;
+  for (char& c : flat)
+    if (c == '\r' || c == '\n') c = ' ';
+  DebugNote("Mesaj " + caption + ": " + flat + " -> " +
+            (answer ? StripAccel(answer->caption) : std::string("-")));
+  return static_cast<uint16_t>(answer ? answer->modal_result : 0);
+}
 
 constexpr TColor kMessageTitleStart = 0x825106;
 constexpr UINT_PTR kDismissTimer = 1;
@@ -239,10 +262,19 @@ bool ArmDismissal(TMessageForm* form, int button_count) {
 
 }  // namespace
 
+void SetMessagesUnattended(bool unattended) {
+  g_unattended = unattended;
+}
+
+bool MessagesUnattended() {
+  return g_unattended;
+}
+
 uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgType dlg_type,
                   TAlignment alignment, TMsgDlgButtons buttons, uint8_t default_button,
                   int32_t /*help_ctx: no help file here*/) {
   const std::string text = MessageText(msg, MessageSuffix);
+  if (g_unattended) return AnswerUnattended(text, caption, buttons, default_button);
   const TCursor saved_cursor = Screen.Cursor();
   Screen.SetCursor(crArrow);
   TMessageForm* form = nullptr;

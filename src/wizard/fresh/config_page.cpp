@@ -1,5 +1,7 @@
 #include "wizard/fresh/config_page.h"
 
+#include <exception>
+
 #include "bde/configure_engine.h"
 #include "config/config_sys_task.h"
 #include "config/program_group.h"
@@ -44,7 +46,13 @@ void TConfig::BNextClick(TObject*) {
 }
 
 void TConfig::DoConfigBDE() {
-  ::DoConfigBDE(state_);
+  try {
+    ::DoConfigBDE(state_);
+  } catch (const std::exception& failure) {
+    // The framework shows it; the run remembers that the product is not configured.
+    state_.Failures.push_back(failure.what());
+    throw;
+  }
 }
 
 void TConfig::DoConfigConfigSys() {

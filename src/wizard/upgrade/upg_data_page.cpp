@@ -33,8 +33,6 @@ TUpgData::TUpgData(TComponent* owner, TInstallState& state, upgrade::UpgradeLibr
   static const char* const kMarkNames[] = {"Lk1", "Lk2", "Lk3"};
   static const char* const kBoxNames[] = {"Ck1", "Ck2", "Ck3"};
   static const char* const kPanelNames[] = {"BStruct", "BLists", "BConst"};
-  static const char* const kCaptions[] = {"Verificare structuri", "Actualizare liste",
-                                          "Actualizare constante"};
   for (int task = 0; task < upgrade::kTaskCount; ++task) {
     const int top = 51 + 18 * task;
     TFmtLabel* mark = PlaceControl<TFmtLabel>(this, this, kMarkNames[task], 165, top, 29, 17);
@@ -47,7 +45,7 @@ TUpgData::TUpgData(TComponent* owner, TInstallState& state, upgrade::UpgradeLibr
     mark->SetVisible(false);
     Lk[task] = mark;
 
-    panels_[task] = MakeTaskLine(this, this, 185, top, 253, 17, kCaptions[task]);
+    panels_[task] = MakeTaskLine(this, this, 185, top, 253, 17, upgrade::kTaskNames[task]);
     panels_[task]->SetName(kPanelNames[task]);
 
     TActiveCheckBox* box =

@@ -1,0 +1,23 @@
+// What an administrator decides for an installation ahead of time, from the switches and the
+// answer file; what a person chose, to be written as an answer file.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "state/install_state.h"
+
+struct TAnswers {
+  std::optional<TInstallType> type;
+  std::optional<std::string> program_dir;
+  std::optional<std::string> data_dir;
+  // A CLIENT's server database directory.
+  std::optional<std::string> database;
+  // The upgrade of a CLIENT also upgrades the server's database.
+  std::optional<bool> server_database;
+  // Restart Windows at the end when the installation needs it.
+  std::optional<bool> restart_if_needed;
+};
+
+// What is set in `over` replaces what `base` says.
+TAnswers MergeAnswers(const TAnswers& base, const TAnswers& over);

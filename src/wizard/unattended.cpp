@@ -1,0 +1,198 @@
+#include "wizard/unattended.h"
+
+#include <exception>
+
+#include "bde/configure_engine.h"
+#include "config/config_sys_task.h"
+#include "config/program_group.h"
+#include "copy/brask_extraction.h"
+#include "copy/fresh_copy.h"
+#include "copy/upgrade_copy.h"
+#include "forms/forms.h"
+#include "log/debug_log.h"
+#include "os/os.h"
+#include "state/exit_codes.h"
+#include "ui/message/mesaj_dlg.h"
+#include "unzip/brask_unzip.h"
+#include "upgrade/find_app.h"
+#include "upgrade/server_question.h"
+#include "upgrade/upgrade_tasks.h"
+#include "wizard/fresh/directories.h"
+#include "wizard/wizard_driver.h"
+
+namespace {
+
+constexpr const char* kClientDatabaseMissing =
+    "La instalarea client baza de date trebuie sa existe!";
+
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text;
+}
+
+// A failure that stops the run: written to the log and remembered.
+void Fail(TInstallState& state, const std::string& text) {
+  DebugNote("Eroare: " + OneLine(text));
+  state.Failures.push_back(text);
+}
+
+// The copy's questions answered without a person: a missing disk is a failure, never a prompt.
+class UnattendedCopyHost : public copy::CopyHost {
+ public:
+  UnattendedCopyHost(TInstallState& state, TProgressHost& progress)
+      : state_(state), progress_(progress) {}
+
+  void SetStatus(const std::string& text) override { progress_.ShowStep(text); }
+  void SetGaugeMax(int max) override { max_ = max; }
+  void SetGaugePosition(int position) override { progress_.ShowGauge(max_, position); }
+  int AskForDisk(int disk, const std::string&) override {
+    Fail(state_, "Discul de instalare " + std::to_string(disk) + " nu este in unitate.");
+    return mrCancel;
+  }
+  void SetMessageSuffix(const std::string&) override {}
+  void ShowError(const std::string& text) override {
+    DebugNote("Eroare: " + OneLine(text));
+    failed_ = true;
+  }
+  void ShowWarning(const std::string& text) override { DebugNote("Atentie: " + OneLine(text)); }
+  void ShowPlainMessage(const std::string& text) override { DebugNote(OneLine(text)); }
+  bool IsRemovableDrive(const std::string& root) override { return os::IsRemovableDrive(root); }
+  void SetUnzipPosition(int percent) override { progress_.ShowGauge(100, percent); }
+
+  bool Failed() const { return failed_; }
+
+ private:
+  TInstallState& state_;
+  TProgressHost& progress_;
+  int max_ = 0;
+  bool failed_ = false;
+};
+
+// Whether a client upgrades the server's database: the answer file says, No when it does not.
+class AnsweredQuestion : public upgrade::QuestionHost {
+ public:
+  explicit AnsweredQuestion(bool yes) : yes_(yes) {}
+  void SetMessageSuffix(const std::string&) override {}
+  int AskYesNo(const std::string&, const std::string& caption) override {
+    DebugNote(caption + " -> " + (yes_ ? "Da" : "Nu"));
+    return yes_ ? mrYes : mrNo;
+  }
+
+ private:
+  bool yes_;
+};
+
+// The database tasks report through the log alone.
+class UnattendedTasksHost : public upgrade::UpgradeDataHost {
+ public:
+  void ShowReportLabel(bool) override {}
+  void SetReportText(const std::string&) override {}
+  void SetReportColour(uint32_t) override {}
+  void EnableButtons(bool) override {}
+  void ShowMark(int, bool) override {}
+  void SetPanelDone(int, bool) override {}
+  void ProcessMessages() override { Application.ProcessMessages(); }
+};
+
+bool Copy(copy::CopyController& controller, UnattendedCopyHost& host, TInstallState& state) {
+  const int result = controller.Run();
+  if (result != copy::kCopyDone && state.Failures.empty()) Fail(state, "Copierea nu s-a terminat.");
+  return result == copy::kCopyDone && !host.Failed() && state.Failures.empty();
+}
+
+bool FreshRoad(TWizardContext& context, const TAnswers& answers, TProgressHost& progress) {
+  TInstallState& state = context.state;
+  state.InstallType = answers.type.value_or(itLocal);
+  progress.ShowStep("Alegeti directoarele destinatie!");
+  const std::string program = answers.program_dir.value_or(state.ProgramDirOffered);
+  const std::string data = state.InstallType == itClient
+                               ? answers.database.value_or(std::string())
+                               : answers.data_dir.value_or(state.DataDirOffered);
+  const DirectoryOutcome directories = StoreDirectories(state, program, data);
+  if (directories.client_database_missing) Fail(state, kClientDatabaseMissing);
+  for (const std::string& dir : directories.not_created)
+    Fail(state, "Directorul " + dir + " nu poate fi creat.");
+  if (!directories.ok) return false;
+
+  progress.ShowStep("Copiere fisiere Vortel");
+  UnattendedCopyHost host(state, progress);
+  copy::BraskExtraction<unzip::TBraskUnzip> port;
+  copy::FreshCopy copy(state, host, port, context.engine_registry);
+  if (!Copy(copy, host, state)) return false;
+
+  progress.ShowStep("Configurare sistem");
+  DoConfigBDE(state);
+  DoConfigConfigSys(state);
+  // A group that cannot be made is in the log; the product works without it.
+  DoConfigGroup(state);
+  return state.Failures.empty();
+}
+
+bool UpgradeRoad(TWizardContext& context, const TWizardServices& services, const TAnswers& answers,
+                 TProgressHost& progress) {
+  TInstallState& state = context.state;
+  if (!services.load_upgrade_library()) {
+    Fail(state, "Nu am putut incarca UPGRADE.DLL");
+    return false;
+  }
+  progress.ShowStep(upgrade::kSearchTitle);
+  upgrade::TFindAppLogic locate(state, context.library, context.probe);
+  locate.FormCreate();
+  if (answers.program_dir) {
+    locate.GivenDirectory(*answers.program_dir);
+  } else {
+    locate.NextClick(std::string());
+  }
+  if (!locate.NextEnabled() || locate.NextClick(locate.ProgramText()) != 1) {
+    Fail(state, std::string(upgrade::kNotFoundText) + " " + locate.ProgramText());
+    return false;
+  }
+  DebugNote("Directorul program: " + state.ProgramDir + ", date: " + state.DataDir);
+
+  AnsweredQuestion question(answers.server_database.value_or(false));
+  if (upgrade::ServerUpgradeQuestion(state, question)) state.InstallType = itServer;
+
+  progress.ShowStep("Copiere fisiere Vortel");
+  UnattendedCopyHost host(state, progress);
+  copy::BraskExtraction<unzip::TBraskUnzip> port;
+  copy::UpgradeCopy copy(state, host, port);
+  if (!Copy(copy, host, state)) return false;
+
+  if (state.InstallType == itClient) return true;
+  progress.ShowStep("Actualizare baza de date");
+  UnattendedTasksHost tasks_host;
+  upgrade::TUpgDataLogic tasks(context.library, tasks_host);
+  tasks.FormCreate();
+  tasks.RunTasks({true, true, true});
+  for (int task = 0; task < upgrade::kTaskCount; ++task) {
+    if (tasks.FailedTasks()[task])
+      Fail(state, std::string(upgrade::kTaskNames[task]) + ": eroare in baza de date");
+  }
+  return state.Failures.empty();
+}
+
+}  // namespace
+
+std::string CheckAnswers(const TAnswers& answers) {
+  if (answers.type == itClient && (!answers.database || !os::DirectoryExists(*answers.database)))
+    return kClientDatabaseMissing;
+  return {};
+}
+
+int RunUnattended(TWizardContext& context, const TWizardServices& services, const TAnswers& answers,
+                  TProgressHost& progress) {
+  TInstallState& state = context.state;
+  bool done = false;
+  try {
+    state.UpgradeMode = services.installation_found();
+    PrepareUpgradeArchive(state);
+    state.DiskCount = ReadDiskCount(os::DirectoryOf(os::ProgramPath()));
+    done = state.UpgradeMode ? UpgradeRoad(context, services, answers, progress)
+                             : FreshRoad(context, answers, progress);
+  } catch (const std::exception& failure) {
+    Fail(state, failure.what());
+  }
+  if (!done || !state.Failures.empty()) return kExitFailed;
+  return state.RestartNeeded ? kExitRestartNeeded : kExitDone;
+}
