@@ -57,11 +57,16 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
       options.save_answers_file = value;
     } else if (name == "LOG" && text) {
       options.log_file = value;
+    } else if (name == "PLAN" && text) {
+      options.plan_file = value;
     } else {
       known = false;
     }
     (known ? options.switches : options.errors).push_back(parameter);
   }
+  // A dry run asks nothing.
+  if (options.plan_file && options.mode == TRunMode::kInteractive)
+    options.mode = TRunMode::kVerySilent;
   return options;
 }
 

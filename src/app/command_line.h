@@ -21,13 +21,15 @@ struct TSetupOptions {
   std::optional<std::string> answers_file;
   std::optional<std::string> save_answers_file;
   std::optional<std::string> log_file;
+  // A dry run: the changes the run would make go to this file and none is made.
+  std::optional<std::string> plan_file;
   bool no_restart = false;
   // The switches as given, to be handed on to the working start.
   std::vector<std::string> switches;
   // Each switch that is not known or whose value is not valid, as given.
   std::vector<std::string> errors;
 
-  bool Unattended() const { return mode != TRunMode::kInteractive; }
+  bool Unattended() const { return mode != TRunMode::kInteractive || plan_file.has_value(); }
 };
 
 // True when there are at least two parameters and the first is exactly "-log".

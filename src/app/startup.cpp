@@ -9,8 +9,11 @@
 #include "app/background_window.h"
 #include "app/command_line.h"
 #include "app/hand_off.h"
+#include "app/run_journal.h"
 #include "bde/engine.h"
 #include "bde/engine_registry_win32.h"
+#include "changes/system_win32.h"
+#include "config/program_group.h"
 #include "forms/forms.h"
 #include "log/debug_log.h"
 #include "os/os.h"
@@ -189,6 +192,12 @@ int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
   TInstallState state;
   state.SourceDir = source_dir;
   Offer(state, answers);
+  const std::string work_dir = os::DirectoryOf(os::ProgramPath());
+  if (!BeginRunJournal(work_dir, options.plan_file.value_or(std::string()))) {
+    Refuse(options, "Nu pot scrie jurnalul instalarii in " + work_dir);
+    if (mutex) CloseHandle(mutex);
+    return kExitFailed;
+  }
   int exit_code = kExitFailed;
   try {
     exit_code = options.Unattended() ? UnattendedStart(state, options, answers)
@@ -197,6 +206,7 @@ int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
     // Nothing may leave the program unreported; the end stays orderly.
     Application.HandleException(std::current_exception());
   }
+  FinishRunJournal(state, work_dir);
   if (options.save_answers_file &&
       !WriteAnswerFile(*options.save_answers_file, ChosenAnswers(state)))
     DebugNote("Nu pot scrie " + *options.save_answers_file);
@@ -207,9 +217,17 @@ int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
 
 }  // namespace
 
+// How each kind of change is undone: the system's own places, the engine's aliases, the group.
+void RegisterUndoHandlers() {
+  changes::RegisterSystemUndo();
+  bde::RegisterEngineUndo();
+  config::RegisterGroupUndo();
+}
+
 int RunStartup(const std::vector<std::string>& arguments) {
   // Every number the program formats uses "." as its decimal separator.
   std::setlocale(LC_NUMERIC, "C");
+  RegisterUndoHandlers();
   const std::vector<std::string> parameters(arguments.begin() + (arguments.empty() ? 0 : 1),
                                             arguments.end());
   const TSetupOptions options = ParseCommandLine(parameters);

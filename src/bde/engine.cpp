@@ -7,12 +7,26 @@
 
 #include "bde/alias_list.h"
 #include "bde/engine_loader.h"
+#include "changes/journal.h"
+#include "changes/rollback.h"
 
 namespace bde {
 
 namespace {
 
 bool engine_open = false;
+
+constexpr char kAliasHandler[] = "alias";
+
+changes::Change AliasChange(const std::string& name, const std::string& path) {
+  changes::Change change;
+  change.kind = changes::Kind::kDomain;
+  change.handler = kAliasHandler;
+  change.description = "add alias " + name + " PARADOX " + path;
+  change.target = name;
+  change.value = path;
+  return change;
+}
 
 constexpr uint32_t kOpenReadOnly = 1;
 constexpr uint32_t kShareShared = 0;
@@ -27,6 +41,7 @@ using CloseDatabaseFn = DBIResult(WINAPI*)(void** database);
 using AddAliasFn = DBIResult(WINAPI*)(void* config, const char* name, const char* type,
                                       const char* parameters, int32_t persistent);
 using CfgSaveFn = DBIResult(WINAPI*)(void* config, const char* file, int32_t registered);
+using DeleteAliasFn = DBIResult(WINAPI*)(void* config, const char* name);
 
 // Calls an entry point bound by ordinal; a missing one answers with its failure code.
 template <typename Fn, typename... Args>
@@ -74,11 +89,17 @@ bool ProductAliasExists() {
 }
 
 bool CreateAliases(const std::vector<std::string>& names, const std::vector<std::string>& paths) {
-  if (names.size() != paths.size() || !OpenEngine()) return false;
+  if (names.size() != paths.size()) return false;
+  if (changes::Planning()) {
+    for (size_t i = 0; i < names.size(); ++i) changes::Record(AliasChange(names[i], paths[i]));
+    return true;
+  }
+  if (!OpenEngine()) return false;
   bool all = true;
   for (size_t i = 0; i < names.size(); ++i) {
     TextBuffer name, parameters;
-    if (!FillBuffer(name, names[i]) || !FillBuffer(parameters, AliasParameter(paths[i]))) {
+    if (!FillBuffer(name, names[i]) || !FillBuffer(parameters, AliasParameter(paths[i])) ||
+        !changes::Record(AliasChange(names[i], paths[i]))) {
       all = false;
       continue;
     }
@@ -87,6 +108,25 @@ bool CreateAliases(const std::vector<std::string>& names, const std::vector<std:
           all;
   }
   return CallEngine<CfgSaveFn>(kCfgSave, nullptr, nullptr, kFalse) == 0 && all;
+}
+
+bool DeleteAlias(const std::string& name) {
+  TextBuffer text;
+  if (!OpenEngine() || !FillBuffer(text, name)) return false;
+  DBIResult failure = 0;
+  void* address = EngineEntryByName("DbiDeleteAlias", &failure);
+  if (!address || reinterpret_cast<DeleteAliasFn>(address)(nullptr, text.data()) != 0) {
+    return false;
+  }
+  return CallEngine<CfgSaveFn>(kCfgSave, nullptr, nullptr, kFalse) == 0;
+}
+
+void RegisterEngineUndo() {
+  changes::RegisterUndo(changes::Kind::kDomain, kAliasHandler,
+                        [](const changes::Change& change) -> std::string {
+                          if (DeleteAlias(change.target)) return {};
+                          return "nu pot sterge aliasul " + change.target;
+                        });
 }
 
 }  // namespace bde

@@ -16,7 +16,13 @@ void CloseEngine();
 bool ProductAliasExists();
 
 // Adds each alias (Paradox, "PATH:" and its directory, persistent) and saves the engine's
-// configuration. A failing alias does not stop the others. True when every step succeeded.
+// configuration, each alias journaled first. A failing alias does not stop the others. True
+// when every step succeeded.
 bool CreateAliases(const std::vector<std::string>& names, const std::vector<std::string>& paths);
+// Removes an alias from the engine's saved configuration.
+bool DeleteAlias(const std::string& name);
+
+// Makes the aliases a run added undoable; called once at start-up.
+void RegisterEngineUndo();
 
 }  // namespace bde

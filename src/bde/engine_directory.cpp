@@ -1,6 +1,7 @@
 #include "bde/engine_directory.h"
 
 #include "bde/engine_version.h"
+#include "changes/files.h"
 #include "os/os.h"
 
 namespace bde {
@@ -10,7 +11,8 @@ namespace {
 constexpr const char* kNotInstalled = "\rMotorul baza de date (BDE) nu a fost instalat.";
 
 bool EnsureDirectory(const std::string& path) {
-  return os::DirectoryExists(path) || os::MakeDirectory(path) || os::DirectoryExists(path);
+  return changes::DirectoryExists(path) || changes::MakeDirectory(path) ||
+         changes::DirectoryExists(path);
 }
 
 // DLLPATH may list several directories; the engine lives in the first.

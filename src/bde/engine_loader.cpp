@@ -185,10 +185,10 @@ DBIResult EngineExit() {
   return 0;
 }
 
-void* BoundEngineEntry(EngineEntry entry, DBIResult* failure) {
-  std::atomic<void*>& slot = binding.slots[entry.slot];
-  if (void* bound = slot.load(std::memory_order_acquire)) return bound;
-  LoaderLock lock;
+namespace {
+
+// The bound library, loaded and initialised for binding on first use; call under the lock.
+HMODULE BindingModule(DBIResult* failure) {
   if (!binding.module) {
     HMODULE module = GetModuleHandleA(binding.library);
     if (!module) module = static_cast<HMODULE>(SearchEngineLibrary(binding.library));
@@ -202,12 +202,30 @@ void* BoundEngineEntry(EngineEntry entry, DBIResult* failure) {
       init(&record);
     }
   }
+  return binding.module;
+}
+
+}  // namespace
+
+void* BoundEngineEntry(EngineEntry entry, DBIResult* failure) {
+  std::atomic<void*>& slot = binding.slots[entry.slot];
+  if (void* bound = slot.load(std::memory_order_acquire)) return bound;
+  LoaderLock lock;
+  if (!BindingModule(failure)) return nullptr;
   void* address = Export<void*>(binding.module, MAKEINTRESOURCEA(entry.ordinal));
   if (!address) {
     *failure = kErrEntryMissing;
     return nullptr;
   }
   slot.store(address, std::memory_order_release);
+  return address;
+}
+
+void* EngineEntryByName(const char* name, DBIResult* failure) {
+  LoaderLock lock;
+  if (!BindingModule(failure)) return nullptr;
+  void* address = Export<void*>(binding.module, name);
+  if (!address) *failure = kErrEntryMissing;
   return address;
 }
 

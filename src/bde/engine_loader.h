@@ -34,5 +34,7 @@ constexpr EngineEntry kAddAlias{3, 1207};
 // The entry's address, binding it first if need be; null with `failure` set when the library
 // or the ordinal is missing.
 void* BoundEngineEntry(EngineEntry entry, DBIResult* failure);
+// An entry point the library exports by name alone.
+void* EngineEntryByName(const char* name, DBIResult* failure);
 
 }  // namespace bde

@@ -7,6 +7,8 @@
 
 #include "bde/registration_template.h"
 #include "bde/use_count.h"
+#include "changes/journal.h"
+#include "changes/system_win32.h"
 #include "os/file_replace.h"
 #include "os/run_and_wait.h"
 
@@ -49,20 +51,15 @@ class RegKey {
     return data.substr(0, data.find('\0'));
   }
 
-  bool Write(const char* name, const std::string& value) {
-    return RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
-  }
-
  private:
   HKEY key_ = nullptr;
 };
 
 void CountOneMoreUser(const EngineRegistryKeys& keys) {
   // Never created here: without the engine's key the count has nowhere sound to go.
-  RegKey engine(keys.engine, KEY_QUERY_VALUE | KEY_SET_VALUE);
+  RegKey engine(keys.engine, KEY_QUERY_VALUE);
   if (!engine) throw std::runtime_error("Nu pot deschide cheia " + keys.engine);
-  if (!engine.Write("UseCount", NextUseCount(engine.Read("UseCount")))) {
+  if (!changes::SetRegistryString(keys.engine, "UseCount", NextUseCount(engine.Read("UseCount")))) {
     throw std::runtime_error("Nu pot scrie UseCount in " + keys.engine);
   }
 }
@@ -76,12 +73,19 @@ void ImportTemplate(const EngineRegistryKeys& keys) {
     throw std::runtime_error("Nu gasesc ProgramFilesDir in " + keys.windows);
   }
   const std::string path = TemplatePath(*program_files);
+  const std::string command = RegeditCommandLine(*program_files);
+  const std::string description = "register the database engine from " + path;
+  // A dry run has not unpacked the template: its line is all there is to say.
+  if (changes::Planning()) {
+    changes::ImportRegistryFile(path, {}, command, description);
+    return;
+  }
   const std::optional<std::string> text = os::ReadWholeFile(path);
   if (!text) throw std::runtime_error("Nu pot citi " + path);
-  if (!os::ReplaceFileContents(path, RewriteTemplate(*text, *program_files))) {
-    throw std::runtime_error("Nu pot scrie " + path);
+  if (!changes::ImportRegistryFile(path, RewriteTemplate(*text, *program_files), command,
+                                   description)) {
+    throw std::runtime_error("Nu pot inregistra motorul din " + path);
   }
-  os::RunAndWait(RegeditCommandLine(*program_files), os::kShowMinimized);
 }
 
 }  // namespace

@@ -44,4 +44,26 @@ std::vector<std::string> RewriteConfigSys(const std::vector<std::string>& lines)
   return out;
 }
 
+std::string DescribeConfigSysRewrite(const std::vector<std::string>& lines, bool existed) {
+  if (!existed) return "create CONFIG.SYS FILES=255";
+  std::string settings;
+  bool found = false;
+  for (const std::string& line : lines) {
+    const char* keyword = IsSettingLine(line, "FILESHIGH") ? "FILESHIGH"
+                          : IsSettingLine(line, "FILES")   ? "FILES"
+                                                           : nullptr;
+    if (!keyword) continue;
+    found = true;
+    size_t from = line.find('=') + 1;
+    while (from < line.size() && IsBlank(line[from])) ++from;
+    size_t to = line.size();
+    while (to > from && IsBlank(line[to - 1])) --to;
+    const std::string value = line.substr(from, to - from);
+    if (value == "255") continue;
+    settings += (settings.empty() ? "" : ", ") + std::string(keyword) + "=255 (was " + value + ")";
+  }
+  if (!found) settings = "FILES=255 (was not set)";
+  return "set CONFIG.SYS " + settings;
+}
+
 }  // namespace config

@@ -14,4 +14,8 @@ bool IsSettingLine(const std::string& line, const std::string& keyword);
 // "FILES=255" at the end when the file has neither.
 std::vector<std::string> RewriteConfigSys(const std::vector<std::string>& lines);
 
+// The line a person reads of that rewrite: "set CONFIG.SYS FILES=255 (was 30)", or "create
+// CONFIG.SYS FILES=255" when there was no file.
+std::string DescribeConfigSysRewrite(const std::vector<std::string>& lines, bool existed);
+
 }  // namespace config

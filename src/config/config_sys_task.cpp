@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "changes/system_win32.h"
 #include "config/config_sys_update.h"
 #include "config/registration_commands.h"
 #include "log/debug_log.h"
@@ -30,7 +31,7 @@ ConfigSysOutcome UpdateConfigSysReported(const std::string& path) {
 
 void DoConfigConfigSys(TInstallState& state) {
   DebugBegin("DoConfigConfigSys");
-  WriteProfileStringA("Vortel", "LastUser", "Master");
+  changes::SetProfileString("Vortel", "LastUser", "Master");
   switch (config::UpdateConfigSysReported(config::kConfigSysPath)) {
     case config::ConfigSysOutcome::kUpdated:
       state.RestartNeeded = true;
@@ -41,7 +42,7 @@ void DoConfigConfigSys(TInstallState& state) {
       state.Failures.push_back(config::kConfigSysFailure);
       break;
   }
-  os::RunAndWait(config::HhupdCommandLine(state.ProgramDir), os::kShowMinimized);
-  os::RunAndWait(config::TregsvrCommandLine(state.ProgramDir), os::kShowMinimized);
+  changes::RunProgram(config::HhupdCommandLine(state.ProgramDir), os::kShowMinimized);
+  changes::RunProgram(config::TregsvrCommandLine(state.ProgramDir), os::kShowMinimized);
   DebugEnd("DoConfigConfigSys");
 }

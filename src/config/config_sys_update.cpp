@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "changes/files.h"
 #include "config/config_sys_rewrite.h"
 #include "os/file_replace.h"
 #include "os/os.h"
@@ -21,10 +22,8 @@ ConfigSysOutcome UpdateConfigSys(const std::string& path) {
   const std::string content = os::JoinLines(RewriteConfigSys(lines));
   if (text == content) return ConfigSysOutcome::kUnchanged;
 
-  // A read-only target cannot be replaced; its attributes go back on whichever file stands there.
-  if (attributes) os::SetAttributes(path, os::kAttrNormal);
-  const bool replaced = os::ReplaceFileContents(path, content);
-  if (attributes) os::SetAttributes(path, *attributes);
+  const bool replaced =
+      changes::ReplaceTextFile(path, content, DescribeConfigSysRewrite(lines, text.has_value()));
   return replaced ? ConfigSysOutcome::kUpdated : ConfigSysOutcome::kUnwritable;
 }
 

@@ -4,6 +4,9 @@
 // after windows.h, which it needs
 #include <ddeml.h>
 
+#include "changes/files.h"
+#include "changes/journal.h"
+#include "changes/rollback.h"
 #include "config/group_commands.h"
 #include "log/debug_log.h"
 #include "os/os.h"
@@ -55,9 +58,38 @@ HCONV Connect(DWORD instance, const std::string& service) {
   return conversation;
 }
 
+constexpr char kGroupHandler[] = "group";
+
+// The group and its items, journaled before the commands go out.
+bool RecordGroup(const std::string& program_dir) {
+  changes::Change group;
+  group.kind = changes::Kind::kDomain;
+  group.handler = kGroupHandler;
+  group.description = "create program group " + std::string(kGroupName);
+  group.target = kGroupName;
+  if (!changes::Record(group)) return false;
+  for (const GroupItem& item : GroupItems(program_dir, &changes::FileExists)) {
+    changes::Change line;
+    line.kind = changes::Kind::kNote;
+    line.description = "add program item " + item.title + " " + item.path;
+    if (!changes::Record(line)) return false;
+  }
+  return true;
+}
+
+bool Transact(DWORD instance, HCONV conversation, const std::string& text) {
+  HDDEDATA data =
+      DdeCreateDataHandle(instance, reinterpret_cast<BYTE*>(const_cast<char*>(text.c_str())),
+                          static_cast<DWORD>(text.size() + 1), 0, nullptr, CF_TEXT, 0);
+  DWORD transaction = 0;
+  return data && DdeClientTransaction(reinterpret_cast<BYTE*>(data), 0xFFFFFFFF, conversation,
+                                      nullptr, 0, XTYP_EXECUTE, TIMEOUT_ASYNC, &transaction);
+}
+
 }  // namespace
 
 bool SendGroupCommands(const std::string& service, const std::string& program_dir) {
+  if (changes::Planning()) return RecordGroup(program_dir);
   const DWORD instance = ClientInstance();
   HCONV conversation = instance ? Connect(instance, service) : nullptr;
   if (!conversation) {
@@ -65,17 +97,24 @@ bool SendGroupCommands(const std::string& service, const std::string& program_di
     MesajDlg("Eroare DDE!", "Eroare...", mtError, taCenter, kButtonsCancel, mbCancel, 0);
     return false;
   }
-  const std::string text = GroupCommandText(
-      GroupCommands(program_dir, [](const std::string& path) { return os::FileExists(path); }));
-  HDDEDATA data =
-      DdeCreateDataHandle(instance, reinterpret_cast<BYTE*>(const_cast<char*>(text.c_str())),
-                          static_cast<DWORD>(text.size() + 1), 0, nullptr, CF_TEXT, 0);
-  DWORD transaction = 0;
+  // Journaled once a server answers, so that the journal names no group that was never made.
   const bool handed_over =
-      data && DdeClientTransaction(reinterpret_cast<BYTE*>(data), 0xFFFFFFFF, conversation, nullptr,
-                                   0, XTYP_EXECUTE, TIMEOUT_ASYNC, &transaction);
+      RecordGroup(program_dir) &&
+      Transact(instance, conversation,
+               GroupCommandText(GroupCommands(program_dir, &changes::FileExists)));
   DdeDisconnect(conversation);
   return handed_over;
+}
+
+void RegisterGroupUndo() {
+  changes::RegisterUndo(
+      changes::Kind::kDomain, kGroupHandler, [](const changes::Change& change) -> std::string {
+        const DWORD instance = ClientInstance();
+        HCONV conversation = instance ? Connect(instance, "ProgMan") : nullptr;
+        const bool done = conversation && Transact(instance, conversation, DeleteGroupCommand());
+        if (conversation) DdeDisconnect(conversation);
+        return done ? std::string() : "nu pot sterge grupul " + change.target;
+      });
 }
 
 }  // namespace config

@@ -12,6 +12,9 @@ void DoConfigGroup(const TInstallState& state);
 namespace config {
 
 // The conversation of the task with a given server; true when the commands were handed over.
+// The group and its items are journaled once the server answers.
 bool SendGroupCommands(const std::string& service, const std::string& program_dir);
+// Makes the program group a run created undoable (Program Manager's DeleteGroup).
+void RegisterGroupUndo();
 
 }  // namespace config

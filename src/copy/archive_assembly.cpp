@@ -5,6 +5,8 @@
 #include <memory>
 #include <tuple>
 
+#include "changes/files.h"
+#include "changes/journal.h"
 #include "os/os.h"
 
 namespace copy {
@@ -39,6 +41,10 @@ auto PieceKey(const std::string& name) {
 }
 
 }  // namespace
+
+std::string AssemblyDirectory(const TInstallState& state) {
+  return changes::Planning() ? changes::ScratchDirectory() : state.ProgramDirOffered;
+}
 
 std::vector<std::string> OrderPieces(std::vector<std::string> names) {
   std::sort(names.begin(), names.end(),
@@ -75,7 +81,7 @@ bool TArchiveAssembler::IsArchivePiece(const std::string& name) const {
 bool TArchiveAssembler::CopyPiece(const std::string& name) {
   host_.SetStatus(name);
   const std::string source = state_.SourceDir + "\\" + name;
-  const std::string target = state_.ProgramDirOffered + "\\" + BaseName(name) + ".ZIP";
+  const std::string target = AssemblyDirectory(state_) + "\\" + BaseName(name) + ".ZIP";
   ++pieces_;
   os::File in = os::File::Open(source, os::OpenMode::kRead);
   if (!in) {
@@ -84,6 +90,10 @@ bool TArchiveAssembler::CopyPiece(const std::string& name) {
   }
   os::File out;
   if (Extension(name) == ".1") {
+    if (!changes::NoteTemporaryFile(target)) {
+      host_.ShowError("Nu pot scrie " + target);
+      return false;
+    }
     out = os::File::Open(target, os::OpenMode::kCreate);
   } else {
     out = os::File::Open(target, os::OpenMode::kAppend);
@@ -137,7 +147,7 @@ AssemblyResult TArchiveAssembler::AssembleArchives() {
 }
 
 void TArchiveAssembler::RemoveAssembledArchives() {
-  const std::string dir = state_.ProgramDir;
+  const std::string dir = changes::Planning() ? changes::ScratchDirectory() : state_.ProgramDir;
   for (const os::DirEntry& entry : os::ListDirectory(dir)) {
     if (entry.is_directory || Upper(Extension(entry.name)) != ".ZIP") continue;
     const std::string path = dir + "\\" + entry.name;

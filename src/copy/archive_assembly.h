@@ -56,6 +56,10 @@ class TArchiveAssembler {
   int pieces_ = 0;
 };
 
+// Where the archives are joined: the program directory, or a dry run's own scratch folder, since
+// a dry run changes nothing.
+std::string AssemblyDirectory(const TInstallState& state);
+
 // Disk order of pieces: by archive name, then by piece number, so that ".10" follows ".9".
 std::vector<std::string> OrderPieces(std::vector<std::string> names);
 

@@ -38,8 +38,8 @@ const char* CodeText(int32_t code) {
 }
 
 // The assembly directory as a current directory; a drive root keeps its backslash.
-std::string AssemblyDirectory(const TInstallState& state) {
-  const std::string& dir = state.ProgramDirOffered;
+std::string AssemblyCurrentDirectory(const TInstallState& state) {
+  const std::string dir = AssemblyDirectory(state);
   if (dir.size() == 3 && dir[1] == ':' && dir[2] == '\\') return dir;
   return os::WithoutTrailingBackslash(dir);
 }
@@ -90,7 +90,7 @@ bool CopyController::Selected(int index) const {
 bool CopyController::ExtractArchives() {
   port_.Attach(this, ConfirmsOverwrite());
   failed_archives_ = 0;
-  const std::string assembly_dir = AssemblyDirectory(state_);
+  const std::string assembly_dir = AssemblyCurrentDirectory(state_);
   if (!os::ChangeDirectory(assembly_dir)) {
     // Relative archive names would find other files, or none.
     host_.ShowError("Nu pot deschide directorul " + assembly_dir);

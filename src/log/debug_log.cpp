@@ -50,6 +50,10 @@ void DebugWrite(const std::string& content) {
   file.Close();
 }
 
+std::string DebugLogPath() {
+  return DebugSessionOpen() ? log_file : std::string();
+}
+
 void DebugOpen(const std::string& file_name, const std::string& tag) {
   if (!DebugEnabled) return;
   log_file = file_name;

@@ -19,6 +19,8 @@ void DebugError(const std::string& message, int32_t code);
 void DebugWrite(const std::string& content);
 // The log is on and a session has named its file, so that lines have somewhere to go.
 bool DebugSessionOpen();
+// The file the session writes to; empty while no session is open.
+std::string DebugLogPath();
 
 // The dialog of DebugError; the start-up installs the message dialog, which lives above this
 // module. The text is the message, CR and the code.

@@ -68,6 +68,12 @@ bool RemoveFile(const std::string& path);
 bool MoveReplace(const std::string& source, const std::string& target);
 // Creates one directory level; false when it cannot (also when it exists).
 bool MakeDirectory(const std::string& path);
+// Removes an empty directory.
+bool RemoveEmptyDirectory(const std::string& path);
+// Copies a file, replacing `target`; false when the copy is not whole.
+bool CopyWholeFile(const std::string& source, const std::string& target);
+// The last-write time of a file (100 ns units on Windows, ns elsewhere); nothing when missing.
+std::optional<uint64_t> FileWriteTime(const std::string& path);
 std::string CurrentDirectory();
 bool ChangeDirectory(const std::string& path);
 

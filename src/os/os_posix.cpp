@@ -164,6 +164,31 @@ bool MakeDirectory(const std::string& path) {
   return ::mkdir(Native(path).c_str(), 0755) == 0;
 }
 
+bool RemoveEmptyDirectory(const std::string& path) {
+  return ::rmdir(Native(path).c_str()) == 0;
+}
+
+bool CopyWholeFile(const std::string& source, const std::string& target) {
+  File in = File::Open(source, OpenMode::kRead);
+  File out = File::Open(target, OpenMode::kCreate);
+  if (!in || !out) return false;
+  char buffer[65536];
+  for (;;) {
+    const int32_t n = in.Read(buffer, sizeof buffer);
+    if (n < 0) return false;
+    if (n == 0) break;
+    if (out.Write(buffer, static_cast<uint32_t>(n)) != n) return false;
+  }
+  return out.Close();
+}
+
+std::optional<uint64_t> FileWriteTime(const std::string& path) {
+  struct stat st;
+  if (::stat(Native(path).c_str(), &st) != 0) return std::nullopt;
+  return static_cast<uint64_t>(st.st_mtim.tv_sec) * 1000000000u +
+         static_cast<uint64_t>(st.st_mtim.tv_nsec);
+}
+
 std::string CurrentDirectory() {
   char buffer[4096];
   return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string();

@@ -137,6 +137,21 @@ bool MakeDirectory(const std::string& path) {
   return CreateDirectoryA(path.c_str(), nullptr) != 0;
 }
 
+bool RemoveEmptyDirectory(const std::string& path) {
+  return RemoveDirectoryA(path.c_str()) != 0;
+}
+
+bool CopyWholeFile(const std::string& source, const std::string& target) {
+  return CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
+}
+
+std::optional<uint64_t> FileWriteTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+         data.ftLastWriteTime.dwLowDateTime;
+}
+
 std::string CurrentDirectory() {
   char buffer[MAX_PATH + 1];
   const DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);

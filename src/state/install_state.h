@@ -32,6 +32,8 @@ struct TInstallState {
   std::vector<std::string> Failures;
   // Windows must restart before the product works (CONFIG.SYS changed).
   bool RestartNeeded = false;
+  // The run's changes were undone after a failure.
+  bool RolledBack = false;
   static constexpr std::array<const char*, 4> AliasNames = {"VORTELALIAS", "FIRMAALIAS",
                                                             "LUNAALIAS", "VORTEL"};
   static constexpr std::array<const char*, 4> AliasPaths = {"NEW\\DATA", "NEW\\FIRMA", "NEW\\LUNA",

@@ -1,5 +1,6 @@
 #include "upgrade/upgrade_tasks.h"
 
+#include "changes/journal.h"
 #include "log/debug_log.h"
 #include "state/install_state.h"
 
@@ -24,6 +25,18 @@ int TUpgDataLogic::RunTasks(const std::array<bool, kTaskCount>& selected) {
     if (!selected[task]) continue;
     host_.ShowMark(task, true);
     if (task > 0) host_.SetReportColour(kRed);
+    // The library changes the user's data in place: nothing can take it back.
+    changes::Change change;
+    change.kind = changes::Kind::kDomain;
+    change.description =
+        std::string("run database task ") + kTaskNames[task] + " (cannot be undone)";
+    change.target = kTaskNames[task];
+    if (!changes::Record(change)) {
+      failed_[task] = true;
+      host_.ShowMark(task, false);
+      continue;
+    }
+    if (changes::Planning()) continue;
     switch (task) {
       case 0:
         library_.DoStructureUpgrade();

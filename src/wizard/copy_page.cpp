@@ -4,9 +4,11 @@
 
 #include "copy/brask_extraction.h"
 #include "os/os.h"
+#include "state/steps.h"
 #include "ui/message/mesaj_dlg.h"
 #include "unzip/brask_unzip.h"
 #include "unzip/unzip_hooks.h"
+#include "wizard/rollback_offer.h"
 
 namespace {
 
@@ -81,12 +83,15 @@ void TCopyPage::BNextClick(TObject*) {
   BBack->SetEnabled(false);
   BNext->SetEnabled(false);
   BCancel->SetEnabled(false);
+  const size_t failures_before = state_.Failures.size();
   int result;
   {
     PumpScope pump;
     copy::BraskExtraction<unzip::TBraskUnzip> port;
     result = RunCopy(port);
   }
+  // What could not be copied leaves the product unusable: the person may undo it all.
+  if (state_.Failures.size() > failures_before && OfferRollback(state_)) result = kPageAbandon;
   SetModalResult(static_cast<TModalResult>(result));
 }
 

@@ -1,5 +1,7 @@
 #include "wizard/end_page.h"
 
+#include <vector>
+
 #include "log/debug_log.h"
 #include "wizard/wizard_page.h"
 
@@ -16,6 +18,34 @@ constexpr PageFrameLayout kLayout = {
     true,
     {"NiceButton1", "Nu &acum", mkCancel, mrOk, 57, 45, 65, 109, true},
 };
+
+std::vector<std::string> SuccessLines() {
+  return {"Instalarea s-a terminat cu succes!",
+          "",
+          "Inainte de a putea folosi programul Vortel,",
+          "trebuie sa reporniti Windows-ul.",
+          "",
+          "Utilizator implicit:  \"" + std::string(kDefaultUser) + "\", cu parola de acces " +
+              kDefaultPassword};
+}
+
+// What failed, a line each, and where to read more: the end never claims a success it was not.
+std::vector<std::string> FailureLines(const TInstallState& state) {
+  constexpr size_t kShown = 3, kWidth = 60;
+  std::vector<std::string> lines{"Instalarea s-a terminat cu erori:"};
+  for (size_t i = 0; i < state.Failures.size() && i < kShown; ++i) {
+    std::string line = state.Failures[i];
+    for (char& c : line)
+      if (c == '\r' || c == '\n') c = ' ';
+    if (line.size() > kWidth) line = line.substr(0, kWidth - 3) + "...";
+    lines.push_back(line);
+  }
+  if (state.Failures.size() > kShown) lines.push_back("...");
+  lines.emplace_back();
+  const std::string log = DebugLogPath();
+  lines.push_back(log.empty() ? "Detalii: porniti instalarea cu /LOG=fisier" : "Detalii in " + log);
+  return lines;
+}
 
 class TEndScreen : public TWizardPage {
  public:
@@ -34,12 +64,7 @@ class TEndScreen : public TWizardPage {
     Memo1->Font().SetStyle(fsBold);
     Memo1->Font().SetColor(clBlack);
     Memo1->SetReadOnly(true);
-    for (const std::string& line :
-         {std::string("Instalarea s-a terminat cu succes!"), std::string(),
-          std::string("Inainte de a putea folosi programul Vortel,"),
-          std::string("trebuie sa reporniti Windows-ul."), std::string(),
-          "Utilizator implicit:  \"" + std::string(kDefaultUser) + "\", cu parola de acces " +
-              kDefaultPassword})
+    for (const std::string& line : state.Failures.empty() ? SuccessLines() : FailureLines(state))
       Memo1->Lines().Add(line);
   }
 

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "bde/configure_engine.h"
+#include "changes/journal.h"
 #include "config/config_sys_task.h"
 #include "config/program_group.h"
 #include "copy/brask_extraction.h"
@@ -18,6 +19,7 @@
 #include "upgrade/server_question.h"
 #include "upgrade/upgrade_tasks.h"
 #include "wizard/fresh/directories.h"
+#include "wizard/rollback_offer.h"
 #include "wizard/wizard_driver.h"
 
 namespace {
@@ -186,13 +188,22 @@ int RunUnattended(TWizardContext& context, const TWizardServices& services, cons
   bool done = false;
   try {
     state.UpgradeMode = services.installation_found();
-    PrepareUpgradeArchive(state);
+    {
+      // The upgrade library is unpacked into the program's own folder: no change to the machine.
+      changes::Unjournaled own_work;
+      PrepareUpgradeArchive(state);
+    }
     state.DiskCount = ReadDiskCount(os::DirectoryOf(os::ProgramPath()));
     done = state.UpgradeMode ? UpgradeRoad(context, services, answers, progress)
                              : FreshRoad(context, answers, progress);
   } catch (const std::exception& failure) {
     Fail(state, failure.what());
   }
-  if (!done || !state.Failures.empty()) return kExitFailed;
+  if (!done || !state.Failures.empty()) {
+    // A failed run leaves the machine as it found it, as far as it can be put back.
+    if (!changes::Planning()) RollBackRun(state, true);
+    return kExitFailed;
+  }
+  if (changes::Planning()) return kExitDone;
   return state.RestartNeeded ? kExitRestartNeeded : kExitDone;
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "changes/journal.h"
 #include "forms/application.h"
 #include "forms/form.h"
 #include "forms/screen.h"
@@ -32,7 +33,11 @@ int RunWizard(TWizardContext& context, const TWizardServices& services, const TP
   TInstallState& state = context.state;
   state.UpgradeMode = services.installation_found();
   Application.ProcessMessages();
-  PrepareUpgradeArchive(state);
+  {
+    // The upgrade library is unpacked into the program's own folder: no change to the machine.
+    changes::Unjournaled own_work;
+    PrepareUpgradeArchive(state);
+  }
   state.DiskCount = ReadDiskCount(os::DirectoryOf(os::ProgramPath()));
   if (state.UpgradeMode) {
     state.CurrentStep = kStepFindApp;

@@ -151,4 +151,22 @@ DbiResult WINAPI DbiAddAlias(void* config, const char* name, const char* driver_
   return kOk;
 }
 
+// Removes the alias from the session and from the saved configuration.
+DbiResult WINAPI DbiDeleteAlias(void* config, const char* name) {
+  Engine& engine = TheEngine();
+  std::lock_guard guard(engine.lock);
+  if (engine.init_count == 0) return kErrNotInitialized;
+  if (config != nullptr) return kErrInvalidHandle;
+  if (name == nullptr || *name == '\0') return kErrInvalidParam;
+  const auto matches = [name](const standin::Alias& a) {
+    return standin::SameAliasName(a.name, name);
+  };
+  const bool in_session =
+      std::erase_if(engine.session, [&](const SessionAlias& s) { return matches(s.alias); }) > 0;
+  std::vector<standin::Alias> saved = standin::LoadAliases(ConfigPath());
+  const bool in_file = std::erase_if(saved, matches) > 0;
+  if (in_file && !standin::SaveAliases(ConfigPath(), saved)) return kErrCannotWrite;
+  return in_session || in_file ? kOk : kErrUnknownDatabase;
+}
+
 }  // extern "C"

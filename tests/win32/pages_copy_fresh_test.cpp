@@ -213,7 +213,8 @@ TEST_F(FreshCopyPage, DamagedMediaAreNamedAndNothingHalfAssembledIsKept) {
   EXPECT_EQ(ZipFilesIn(Program()), 0);
   EXPECT_FALSE(fs::exists(Program() / "VORTEL.EXE"));
 
-  // A damaged archive is named; the others are still extracted.
+  // A damaged archive is named; asked whether to undo it all and told No, the page goes on and
+  // the others are still extracted.
   {
     std::fstream help(piece, std::ios::in | std::ios::out | std::ios::binary);
     help.seekp(200);
@@ -221,8 +222,10 @@ TEST_F(FreshCopyPage, DamagedMediaAreNamedAndNothingHalfAssembledIsKept) {
   }
   outcome = RunPage(NewPage(), "&Continua", [](const std::string&) { return mrOk; });
   EXPECT_EQ(outcome.result, mrOk);
-  ASSERT_EQ(outcome.messages.size(), 1u);
+  ASSERT_EQ(outcome.messages.size(), 2u);
   EXPECT_NE(outcome.messages[0].find("HELP.ZIP"), std::string::npos) << outcome.messages[0];
+  EXPECT_NE(outcome.messages[1].find("Anulez instalarea"), std::string::npos)
+      << outcome.messages[1];
   for (const char* folder : {"EXE", "ROVANEL", "TESKARD"}) ExpectCopied(folder, Program());
   EXPECT_EQ(ZipFilesIn(Program()), 0);
 }

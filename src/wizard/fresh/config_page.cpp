@@ -5,6 +5,8 @@
 #include "bde/configure_engine.h"
 #include "config/config_sys_task.h"
 #include "config/program_group.h"
+#include "state/steps.h"
+#include "wizard/rollback_offer.h"
 #include "wizard/task_line.h"
 
 TConfig::TConfig(TComponent* owner, TInstallState& state)
@@ -32,9 +34,15 @@ void TConfig::DoCreate() {
 
 void TConfig::BNextClick(TObject*) {
   BNext->SetEnabled(false);
-  // A failure that escapes the engine task ends the list here: the framework reports it, the
-  // other lines stay pending and the page stays open for going back or abandoning.
-  DoConfigBDE();
+  // A failure of the engine task ends the list here: the framework reports it, the other lines
+  // stay pending, and the person may undo the installation or go back or abandon.
+  try {
+    DoConfigBDE();
+  } catch (...) {
+    Application.HandleException(std::current_exception());
+    if (OfferRollback(state_)) SetModalResult(kPageAbandon);
+    return;
+  }
   MarkDone(*BBDE);
   DoConfigConfigSys();
   MarkDone(*BCFGSYS);

@@ -1,12 +1,12 @@
 #include "wizard/fresh/directories.h"
 
-#include "os/os.h"
+#include "changes/files.h"
 
 namespace {
 
 // One level only: a missing parent is the user's to fix.
 bool EnsureDirectory(const std::string& path, DirectoryOutcome& outcome) {
-  if (os::DirectoryExists(path) || os::MakeDirectory(path)) return true;
+  if (changes::DirectoryExists(path) || changes::MakeDirectory(path)) return true;
   outcome.ok = false;
   outcome.not_created.push_back(path);
   return false;
@@ -28,7 +28,7 @@ DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& progr
       if (EnsureDirectory(data_text, outcome)) state.DataDir = data_text;
       break;
     case itClient:
-      if (os::DirectoryExists(data_text)) {
+      if (changes::DirectoryExists(data_text)) {
         state.DataDir = data_text;
       } else {
         outcome.ok = false;

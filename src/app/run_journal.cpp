@@ -1,0 +1,53 @@
+#include "app/run_journal.h"
+
+#include "changes/journal.h"
+#include "log/debug_log.h"
+#include "os/os.h"
+
+namespace {
+
+std::string RunJournal(const std::string& work_dir) {
+  return os::WithTrailingBackslash(work_dir) + "INSTVORT.JRN";
+}
+
+std::string Backups(const std::string& work_dir) {
+  return os::WithTrailingBackslash(work_dir) + "INSTVORT.BAK";
+}
+
+std::string Scratch(const std::string& work_dir) {
+  return os::WithTrailingBackslash(work_dir) + "INSTVORT.PLN";
+}
+
+void RemoveFolder(const std::string& dir) {
+  for (const os::DirEntry& entry : os::ListDirectory(dir)) {
+    if (!entry.is_directory) os::RemoveFile(os::WithTrailingBackslash(dir) + entry.name);
+  }
+  os::RemoveEmptyDirectory(dir);
+}
+
+}  // namespace
+
+bool BeginRunJournal(const std::string& work_dir, const std::string& plan_file) {
+  if (!plan_file.empty()) {
+    RemoveFolder(Scratch(work_dir));
+    return os::MakeDirectory(Scratch(work_dir)) && changes::BeginPlan(plan_file, Scratch(work_dir));
+  }
+  // What an earlier run left here is not this run's.
+  os::RemoveFile(RunJournal(work_dir));
+  RemoveFolder(Backups(work_dir));
+  return changes::BeginJournal(RunJournal(work_dir), Backups(work_dir));
+}
+
+void FinishRunJournal(const TInstallState& state, const std::string& work_dir) {
+  if (changes::Planning()) {
+    changes::EndRun(false);
+    RemoveFolder(Scratch(work_dir));
+    return;
+  }
+  if (!state.RolledBack && !changes::RunChanges().empty()) {
+    const std::string kept = os::WithTrailingBackslash(state.ProgramDir) + kInstallationJournal;
+    if (!changes::AppendJournal(RunJournal(work_dir), kept)) DebugNote("Nu pot scrie " + kept);
+  }
+  changes::EndRun(false);
+  os::RemoveFile(RunJournal(work_dir));
+}

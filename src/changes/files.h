@@ -1,0 +1,31 @@
+// Files and directories as the run changes them: each change journaled first, a replaced file
+// copied to the backups, and in a dry run only planned.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace changes {
+
+// Real, or made earlier in this dry run.
+bool DirectoryExists(const std::string& path);
+bool FileExists(const std::string& path);
+
+// Makes one directory level. False when it cannot (also when it exists).
+bool MakeDirectory(const std::string& path);
+// Puts a finished scratch file in the place of `target` in one step. A file standing there is
+// copied to the backups first; the journal keeps the new file's size and time, so that a change
+// made to it later by someone else is never undone.
+bool CommitFile(const std::string& scratch, const std::string& target);
+// The file a dry run would write in the place of `target`.
+void PlanFile(const std::string& target, int64_t size);
+// A file the run makes and removes again itself (an assembled archive): undone with the run if
+// it is still there, never listed.
+bool NoteTemporaryFile(const std::string& path);
+// Replaces a system file's whole text (or makes the file), a copy of the old one kept; the file
+// keeps its attributes (read-only, hidden, system) whatever the outcome. `description` is the
+// line a person reads.
+bool ReplaceTextFile(const std::string& path, const std::string& content,
+                     const std::string& description);
+
+}  // namespace changes

@@ -1,0 +1,169 @@
+#include "changes/journal.h"
+
+#include <cctype>
+#include <set>
+
+#include "changes/change_text.h"
+#include "os/file_replace.h"
+#include "os/os.h"
+#include "os/text_lines.h"
+
+namespace changes {
+
+namespace {
+
+struct Run {
+  Mode mode = Mode::kDirect;
+  std::string journal;  // the journal, or the plan
+  std::string backups;
+  std::string scratch;
+  std::vector<Change> changes;
+  std::set<std::string> planned;
+  int next_backup = 0;
+};
+
+Run& CurrentRun() {
+  static Run run;
+  return run;
+}
+
+bool AppendLine(const std::string& path, const std::string& line) {
+  os::File file = os::File::Open(path, os::OpenMode::kAppend);
+  if (!file) file = os::File::Open(path, os::OpenMode::kCreate);
+  if (!file) return false;
+  const std::string text = line + "\r\n";
+  const auto size = static_cast<uint32_t>(text.size());
+  return file.Write(text.data(), size) == static_cast<int32_t>(size) && file.Close();
+}
+
+// Windows paths compare without case and without a trailing backslash.
+std::string PathKey(const std::string& path) {
+  std::string key = os::WithoutTrailingBackslash(path);
+  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return key;
+}
+
+void RemoveBackups(const std::string& dir) {
+  if (dir.empty()) return;
+  for (const os::DirEntry& entry : os::ListDirectory(dir)) {
+    if (entry.is_directory) continue;
+    // A copy keeps the attributes of what it copied; a read-only one would stay.
+    const std::string path = os::WithTrailingBackslash(dir) + entry.name;
+    os::SetAttributes(path, os::kAttrNormal);
+    os::RemoveFile(path);
+  }
+  os::RemoveEmptyDirectory(dir);
+}
+
+}  // namespace
+
+bool BeginJournal(const std::string& journal_path, const std::string& backup_dir) {
+  Run& run = CurrentRun();
+  run = Run{};
+  run.journal = journal_path;
+  run.backups = backup_dir;
+  if (!os::FileExists(journal_path)) {
+    os::File file = os::File::Open(journal_path, os::OpenMode::kCreate);
+    if (!file || !file.Close()) return false;
+  }
+  run.mode = Mode::kApply;
+  return true;
+}
+
+bool BeginPlan(const std::string& plan_path, const std::string& scratch_dir) {
+  Run& run = CurrentRun();
+  run = Run{};
+  run.journal = plan_path;
+  run.scratch = scratch_dir;
+  os::File file = os::File::Open(plan_path, os::OpenMode::kCreate);
+  if (!file || !file.Close()) return false;
+  run.mode = Mode::kPlan;
+  return true;
+}
+
+void EndRun(bool keep_backups) {
+  Run& run = CurrentRun();
+  if (!keep_backups) RemoveBackups(run.backups);
+  run.mode = Mode::kDirect;
+}
+
+Mode CurrentMode() {
+  return CurrentRun().mode;
+}
+
+bool Planning() {
+  return CurrentRun().mode == Mode::kPlan;
+}
+
+const std::vector<Change>& RunChanges() {
+  return CurrentRun().changes;
+}
+
+const std::string& JournalPath() {
+  return CurrentRun().journal;
+}
+
+const std::string& ScratchDirectory() {
+  return CurrentRun().scratch;
+}
+
+bool Record(const Change& change) {
+  Run& run = CurrentRun();
+  switch (run.mode) {
+    case Mode::kDirect:
+      return true;
+    case Mode::kPlan:
+      if (change.description.empty()) return true;
+      if (!AppendLine(run.journal, change.description)) return false;
+      break;
+    case Mode::kApply:
+      if (!AppendLine(run.journal, EncodeChange(change))) return false;
+      break;
+  }
+  run.changes.push_back(change);
+  return true;
+}
+
+std::string NewBackupPath() {
+  Run& run = CurrentRun();
+  if (!os::DirectoryExists(run.backups)) os::MakeDirectory(run.backups);
+  return os::WithTrailingBackslash(run.backups) + std::to_string(++run.next_backup) + ".BAK";
+}
+
+Unjournaled::Unjournaled() : saved_(CurrentRun().mode) {
+  CurrentRun().mode = Mode::kDirect;
+}
+
+Unjournaled::~Unjournaled() {
+  CurrentRun().mode = saved_;
+}
+
+std::vector<Change> LoadJournal(const std::string& path) {
+  std::vector<Change> changes;
+  const std::optional<std::string> text = os::ReadWholeFile(path);
+  if (!text) return changes;
+  for (const std::string& line : os::SplitLines(*text)) {
+    if (std::optional<Change> change = DecodeChange(line)) changes.push_back(std::move(*change));
+  }
+  return changes;
+}
+
+bool AppendJournal(const std::string& from, const std::string& to) {
+  const std::optional<std::string> text = os::ReadWholeFile(from);
+  if (!text) return false;
+  os::File file = os::File::Open(to, os::OpenMode::kAppend);
+  if (!file) file = os::File::Open(to, os::OpenMode::kCreate);
+  if (!file) return false;
+  const auto size = static_cast<uint32_t>(text->size());
+  return file.Write(text->data(), size) == static_cast<int32_t>(size) && file.Close();
+}
+
+void MarkPlanned(const std::string& path) {
+  CurrentRun().planned.insert(PathKey(path));
+}
+
+bool IsPlanned(const std::string& path) {
+  return CurrentRun().planned.count(PathKey(path)) != 0;
+}
+
+}  // namespace changes

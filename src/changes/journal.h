@@ -1,0 +1,62 @@
+// The journal of a run: every change to the machine is written here before it is made, so that a
+// failed run can be undone and an installation removed. A dry run writes the same lines to a plan
+// and changes nothing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "changes/change.h"
+
+namespace changes {
+
+enum class Mode {
+  kDirect,  // no run is journaled: changes are made as they come (tools, tests)
+  kApply,   // changes are journaled, then made
+  kPlan,    // changes are written to the plan and not made
+};
+
+// Journals the run's changes into `journal_path` (appended to what it holds), with copies of the
+// files they replace in `backup_dir`. False when the journal cannot be written.
+bool BeginJournal(const std::string& journal_path, const std::string& backup_dir);
+// A dry run: the line of each change goes to `plan_path`; the run's own work files (assembled
+// archives) go to `scratch_dir`. False when the plan cannot be written.
+bool BeginPlan(const std::string& plan_path, const std::string& scratch_dir);
+// Ends the run; the copies of replaced files go too, unless a rollback still needs them.
+void EndRun(bool keep_backups);
+
+Mode CurrentMode();
+bool Planning();
+// The changes of this run, in order.
+const std::vector<Change>& RunChanges();
+const std::string& JournalPath();
+const std::string& ScratchDirectory();
+
+// Writes the change to the journal (or its line to the plan) before the caller makes it. False
+// when it cannot be written: the caller must not make the change then.
+bool Record(const Change& change);
+// A new name in the backup folder for a copy of a file about to be replaced.
+std::string NewBackupPath();
+
+// While one lives, changes are made without a journal: the run's own work in its own folders.
+class Unjournaled {
+ public:
+  Unjournaled();
+  ~Unjournaled();
+  Unjournaled(const Unjournaled&) = delete;
+  Unjournaled& operator=(const Unjournaled&) = delete;
+
+ private:
+  Mode saved_;
+};
+
+// The changes a journal file holds, in order; lines that are no change are passed over.
+std::vector<Change> LoadJournal(const std::string& path);
+// Adds the run's journal to the end of `path` (the installation's own journal).
+bool AppendJournal(const std::string& from, const std::string& to);
+
+// A dry run's memory of what it would have made, so that later steps see it.
+void MarkPlanned(const std::string& path);
+bool IsPlanned(const std::string& path);
+
+}  // namespace changes

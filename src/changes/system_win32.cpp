@@ -1,0 +1,285 @@
+#include "changes/system_win32.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "changes/files.h"
+#include "changes/journal.h"
+#include "changes/rollback.h"
+#include "os/run_and_wait.h"
+#include "os/text_lines.h"
+
+namespace changes {
+
+namespace {
+
+constexpr char kMachineRoot[] = "HKEY_LOCAL_MACHINE\\";
+constexpr char kAbsent[] =
+    "\x01"
+    "absent";
+
+// "FILE|SECTION|KEY": where a profile value lives.
+std::string ProfileTarget(const std::string& file, const std::string& section,
+                          const std::string& key) {
+  return file + "|" + section + "|" + key;
+}
+
+std::optional<std::string> ReadProfile(const std::string& file, const std::string& section,
+                                       const std::string& key) {
+  char buffer[2048] = "";
+  if (file.empty()) {
+    GetProfileStringA(section.c_str(), key.c_str(), kAbsent, buffer, sizeof buffer);
+  } else {
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), kAbsent, buffer, sizeof buffer,
+                             file.c_str());
+  }
+  if (std::string(buffer) == kAbsent) return std::nullopt;
+  return std::string(buffer);
+}
+
+bool WriteProfile(const std::string& file, const std::string& section, const std::string& key,
+                  const std::optional<std::string>& value) {
+  const char* text = value ? value->c_str() : nullptr;
+  return file.empty()
+             ? WriteProfileStringA(section.c_str(), key.c_str(), text) != 0
+             : WritePrivateProfileStringA(section.c_str(), key.c_str(), text, file.c_str()) != 0;
+}
+
+std::string SplitLast(const std::string& text, std::string& rest) {
+  const size_t bar = text.rfind('|');
+  rest = text.substr(0, bar == std::string::npos ? 0 : bar);
+  return bar == std::string::npos ? text : text.substr(bar + 1);
+}
+
+// A registry value as type and bytes, written "TYPE:HEX" so that any value comes back whole.
+std::string EncodeRaw(DWORD type, const std::string& bytes) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string text = std::to_string(type) + ":";
+  for (const unsigned char b : bytes) {
+    text += kHex[b >> 4];
+    text += kHex[b & 15];
+  }
+  return text;
+}
+
+bool DecodeRaw(const std::string& text, DWORD& type, std::string& bytes) {
+  const size_t colon = text.find(':');
+  if (colon == std::string::npos || (text.size() - colon - 1) % 2) return false;
+  type = static_cast<DWORD>(std::stoul(text.substr(0, colon)));
+  bytes.clear();
+  for (size_t i = colon + 1; i + 1 < text.size(); i += 2)
+    bytes += static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16));
+  return true;
+}
+
+std::optional<std::string> ReadRaw(const std::string& key, const std::string& name) {
+  HKEY handle = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
+    return std::nullopt;
+  DWORD type = 0, size = 0;
+  std::optional<std::string> raw;
+  if (RegQueryValueExA(handle, name.empty() ? nullptr : name.c_str(), nullptr, &type, nullptr,
+                       &size) == ERROR_SUCCESS) {
+    std::string bytes(size, '\0');
+    if (RegQueryValueExA(handle, name.empty() ? nullptr : name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(bytes.data()), &size) == ERROR_SUCCESS) {
+      bytes.resize(size);
+      raw = EncodeRaw(type, bytes);
+    }
+  }
+  RegCloseKey(handle);
+  return raw;
+}
+
+bool KeyExists(const std::string& key) {
+  HKEY handle = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(handle);
+  return true;
+}
+
+// Journals each key of `key`'s path that does not exist yet, from the top down.
+bool RecordMissingKeys(const std::string& key) {
+  for (size_t cut = key.find('\\');; cut = key.find('\\', cut + 1)) {
+    const std::string part = cut == std::string::npos ? key : key.substr(0, cut);
+    if (!KeyExists(part)) {
+      Change change;
+      change.kind = Kind::kRegistryKey;
+      change.target = part;
+      if (!Record(change)) return false;
+    }
+    if (cut == std::string::npos) return true;
+  }
+}
+
+bool RecordValue(const std::string& key, const std::string& name, const std::string& raw,
+                 const std::string& description) {
+  Change change;
+  change.kind = Kind::kRegistry;
+  change.description = description;
+  change.target = key + "|" + name;
+  change.value = raw;
+  change.previous = ReadRaw(key, name);
+  return Record(change);
+}
+
+bool WriteRaw(const std::string& key, const std::string& name, DWORD type,
+              const std::string& bytes) {
+  HKEY handle = nullptr;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                      &handle, nullptr) != ERROR_SUCCESS)
+    return false;
+  const bool ok = RegSetValueExA(handle, name.empty() ? nullptr : name.c_str(), 0, type,
+                                 reinterpret_cast<const BYTE*>(bytes.data()),
+                                 static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+  RegCloseKey(handle);
+  return ok;
+}
+
+// What a registration file names: its keys under HKEY_LOCAL_MACHINE and their value names.
+struct RegistryFileKey {
+  std::string key;
+  std::vector<std::string> names;
+};
+
+std::string ValueName(const std::string& line) {
+  if (line.rfind("@=", 0) == 0) return {};
+  std::string name;
+  for (size_t i = 1; i < line.size() && line[i] != '"'; ++i) {
+    if (line[i] == '\\' && i + 1 < line.size()) ++i;
+    name += line[i];
+  }
+  return name;
+}
+
+std::vector<RegistryFileKey> ParseRegistryFile(const std::string& text) {
+  std::vector<RegistryFileKey> keys;
+  for (const std::string& raw : os::SplitLines(text)) {
+    const std::string line = raw.substr(0, raw.find_last_not_of(" \t") + 1);
+    if (line.size() > 2 && line.front() == '[' && line.back() == ']') {
+      const std::string path = line.substr(1, line.size() - 2);
+      // Keys of other roots, or "[-KEY]" removals, are not the setup's.
+      if (path.rfind(kMachineRoot, 0) != 0) {
+        keys.push_back({});
+        continue;
+      }
+      keys.push_back({path.substr(sizeof kMachineRoot - 1), {}});
+    } else if (!keys.empty() && !keys.back().key.empty() &&
+               (line.rfind("\"", 0) == 0 || line.rfind("@=", 0) == 0)) {
+      keys.back().names.push_back(ValueName(line));
+    }
+  }
+  return keys;
+}
+
+std::string UndoProfile(const Change& c) {
+  std::string rest, section_path;
+  const std::string key = SplitLast(c.target, rest);
+  const std::string section = SplitLast(rest, section_path);
+  const std::string& file = section_path;
+  if (ReadProfile(file, section, key) != std::optional<std::string>(c.value))
+    return "[" + section + "] " + key + " a fost schimbat dupa instalare";
+  return WriteProfile(file, section, key, c.previous) ? std::string()
+                                                      : "nu pot scrie [" + section + "] " + key;
+}
+
+std::string UndoRegistry(const Change& c) {
+  std::string key;
+  const std::string name = SplitLast(c.target, key);
+  // A value the run set itself is put back only while it holds what the run wrote; the values
+  // of an imported file are put back as they were.
+  if (!c.value.empty() && ReadRaw(key, name) != std::optional<std::string>(c.value))
+    return key + " " + name + " a fost schimbat dupa instalare";
+  if (!c.previous) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_SET_VALUE, &handle) != ERROR_SUCCESS)
+      return {};
+    const LONG r = RegDeleteValueA(handle, name.empty() ? nullptr : name.c_str());
+    RegCloseKey(handle);
+    return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND ? std::string()
+                                                           : "nu pot sterge " + key + " " + name;
+  }
+  DWORD type = 0;
+  std::string bytes;
+  if (!DecodeRaw(*c.previous, type, bytes) || !WriteRaw(key, name, type, bytes))
+    return "nu pot scrie " + key + " " + name;
+  return {};
+}
+
+std::string UndoRegistryKey(const Change& c) {
+  const LONG r = RegDeleteKeyA(HKEY_LOCAL_MACHINE, c.target.c_str());
+  if (r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND) return {};
+  return "nu pot sterge cheia " + c.target;
+}
+
+}  // namespace
+
+bool SetProfileString(const std::string& section, const std::string& key, const std::string& value,
+                      const std::string& file) {
+  Change change;
+  change.kind = Kind::kProfile;
+  change.target = ProfileTarget(file, section, key);
+  change.value = value;
+  change.previous = ReadProfile(file, section, key);
+  change.description = "set " + (file.empty() ? std::string("WIN.INI") : file) + " [" + section +
+                       "] " + key + "=" + value +
+                       (change.previous ? " (was " + *change.previous + ")" : " (was not set)");
+  if (!Record(change)) return false;
+  return Planning() || WriteProfile(file, section, key, value);
+}
+
+bool SetRegistryString(const std::string& key, const std::string& name, const std::string& value) {
+  const std::optional<std::string> before = ReadRaw(key, name);
+  std::string shown_before = "not set";
+  DWORD type = 0;
+  std::string bytes;
+  if (before && DecodeRaw(*before, type, bytes)) {
+    shown_before = type == REG_SZ ? bytes.substr(0, bytes.find('\0'))
+                   : type == REG_DWORD && bytes.size() == 4
+                       ? std::to_string(*reinterpret_cast<const uint32_t*>(bytes.data()))
+                       : "?";
+    if (type != REG_DWORD && type != REG_SZ) shown_before = "?";
+  }
+  const std::string description =
+      "set registry HKLM\\" + key + " " + name + "=" + value + " (was " + shown_before + ")";
+  if (!RecordMissingKeys(key)) return false;
+  const std::string text = value + std::string(1, '\0');
+  if (!RecordValue(key, name, EncodeRaw(REG_SZ, text), description)) return false;
+  return Planning() || WriteRaw(key, name, REG_SZ, text);
+}
+
+bool ImportRegistryFile(const std::string& path, const std::string& text,
+                        const std::string& command_line, const std::string& description) {
+  Change note;
+  note.kind = Kind::kNote;
+  note.description = description;
+  if (!Record(note)) return false;
+  if (Planning()) return true;
+  if (!ReplaceTextFile(path, text, {})) return false;
+  for (const RegistryFileKey& key : ParseRegistryFile(text)) {
+    if (key.key.empty()) continue;
+    if (!RecordMissingKeys(key.key)) return false;
+    for (const std::string& name : key.names) {
+      if (!RecordValue(key.key, name, {}, {})) return false;
+    }
+  }
+  return os::RunAndWait(command_line, os::kShowMinimized) != -1;
+}
+
+int32_t RunProgram(const std::string& command_line, uint16_t show_mode) {
+  Change change;
+  change.kind = Kind::kRun;
+  change.description = "run " + command_line;
+  if (!Record(change)) return -1;
+  return Planning() ? 0 : os::RunAndWait(command_line, show_mode);
+}
+
+void RegisterSystemUndo() {
+  RegisterUndo(Kind::kProfile, {}, &UndoProfile);
+  RegisterUndo(Kind::kRegistry, {}, &UndoRegistry);
+  RegisterUndo(Kind::kRegistryKey, {}, &UndoRegistryKey);
+}
+
+}  // namespace changes

@@ -1,0 +1,26 @@
+// The system's own places the run changes on Windows: the profile (WIN.INI), the registry under
+// HKEY_LOCAL_MACHINE, and the programs it runs. Each change journaled first, undone by value.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace changes {
+
+// Sets a value of WIN.INI (`file` empty) or of a private profile file.
+bool SetProfileString(const std::string& section, const std::string& key, const std::string& value,
+                      const std::string& file = {});
+// Sets a text value under HKEY_LOCAL_MACHINE, making the key and its missing parents.
+bool SetRegistryString(const std::string& key, const std::string& name, const std::string& value);
+// Imports a registration file with regedit: every key and value it names is journaled with
+// what it held before, so that the import can be undone. `description` is the person's line.
+bool ImportRegistryFile(const std::string& path, const std::string& text,
+                        const std::string& command_line, const std::string& description);
+// Runs a program and waits; its exit code, or -1. A dry run only lists it.
+int32_t RunProgram(const std::string& command_line, uint16_t show_mode);
+
+// Makes the profile and registry changes undoable; called once at start-up.
+void RegisterSystemUndo();
+
+}  // namespace changes

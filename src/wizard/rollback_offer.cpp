@@ -1,0 +1,34 @@
+#include "wizard/rollback_offer.h"
+
+#include "changes/journal.h"
+#include "changes/rollback.h"
+#include "log/debug_log.h"
+#include "ui/message/mesaj_dlg.h"
+
+bool RollBackRun(TInstallState& state, bool quiet) {
+  DebugBegin("Anulare instalare");
+  const changes::UndoReport report = changes::Undo(changes::RunChanges());
+  state.RolledBack = true;
+  for (const std::string& kept : report.kept) DebugNote("Nu poate fi anulat: " + kept);
+  for (const std::string& failure : report.failures) DebugNote("Nu am putut anula: " + failure);
+  DebugNote(std::to_string(report.undone) + " schimbari anulate");
+  DebugEnd("Anulare instalare");
+  if (report.failures.empty()) return true;
+  if (!quiet) {
+    std::string text = "Nu am putut pune la loc:";
+    for (const std::string& failure : report.failures) text += "\r" + failure;
+    MesajDlg(text, "Eroare!", mtError, taLeftJustify, kButtonsOK, mbOK, 0);
+  }
+  return false;
+}
+
+bool OfferRollback(TInstallState& state) {
+  std::string text = "Instalarea nu s-a putut termina:";
+  for (const std::string& failure : state.Failures) text += "\r" + failure;
+  text += "\r\rAnulez instalarea si pun la loc ce era inainte?";
+  if (MesajDlg(text, "Eroare!", mtConfirmation, taCenter, kButtonsYesNo, mbYes, 0) != 6) {
+    return false;
+  }
+  RollBackRun(state, false);
+  return true;
+}
