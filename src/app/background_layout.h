@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "state/product.h"
+
 struct PanelPlace {
   int left;
   int top;
@@ -11,10 +13,5 @@ struct PanelPlace {
 // Centred in the client area, raised by 15 pixels; negative when the panel is the larger.
 PanelPlace CentredPanel(int client_width, int client_height, int panel_width, int panel_height);
 
-// The "0.#0" pattern: at least one integer digit, "." and always two decimals.
-std::string FormatVersion(double version);
-
 // The version label's caption, formatting code included.
 std::string VersionCaption(double version);
-
-constexpr double kProgramVersion = 3200852.1;

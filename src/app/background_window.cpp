@@ -81,7 +81,7 @@ class TInstaller : public TForm {
     label1->Font().SetColor(clWhite);
     label1->SetColor(kFormColour);
     label1->SetTransparent(true);
-    label1->SetCaption("www.ridozizuz.ro       ");
+    label1->SetCaption(std::string(kWebAddress) + "       ");
 
     OnResize = [this](TObject*) { FormResize(); };
     SetWindowState(wsMaximized);

@@ -59,6 +59,14 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
       options.log_file = value;
     } else if (name == "PLAN" && text) {
       options.plan_file = value;
+    } else if (name == "UNINSTALL" && flag) {
+      options.uninstall = true;
+    } else if (name == "REMOVEDATA" && flag) {
+      options.remove_data = true;
+    } else if (name == "UNINSTALLDIR" && text) {
+      options.uninstall_dir = value;
+    } else if (name == "LAUNCHER" && text) {
+      options.launcher = value;
     } else {
       known = false;
     }

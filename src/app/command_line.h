@@ -23,6 +23,14 @@ struct TSetupOptions {
   std::optional<std::string> log_file;
   // A dry run: the changes the run would make go to this file and none is made.
   std::optional<std::string> plan_file;
+  // Removes the installation whose program directory holds the running uninstaller.
+  bool uninstall = false;
+  // The removal takes the user's data too.
+  bool remove_data = false;
+  // Given by the uninstaller to its copy in the temporary directory: the installation to remove
+  // and the process that waits for the outcome.
+  std::optional<std::string> uninstall_dir;
+  std::optional<std::string> launcher;
   bool no_restart = false;
   // The switches as given, to be handed on to the working start.
   std::vector<std::string> switches;

@@ -10,6 +10,8 @@
 #include "app/command_line.h"
 #include "app/hand_off.h"
 #include "app/run_journal.h"
+#include "app/setup_lock.h"
+#include "app/uninstall.h"
 #include "bde/engine.h"
 #include "bde/engine_registry_win32.h"
 #include "changes/system_win32.h"
@@ -30,33 +32,6 @@
 #include "wizard/wizard_driver.h"
 
 namespace {
-
-// Held by the working start while it runs; a second setup of the product finds it.
-constexpr char kSetupMutex[] = "Global\\RidOZIZUZ.Setup";
-constexpr char kAnotherSetup[] = "O alta instalare RidOZIZUZ este in curs.\rInstalarea se opreste.";
-
-std::string WindowsDirectory() {
-  char buffer[MAX_PATH + 1] = "";
-  const UINT n = GetWindowsDirectoryA(buffer, sizeof buffer);
-  return std::string(buffer, n < sizeof buffer ? n : 0);
-}
-
-// A reason to stop before anything is changed: in the log, and shown unless nothing may show.
-void Refuse(const TSetupOptions& options, const std::string& text) {
-  DebugNote(text);
-  if (options.mode == TRunMode::kVerySilent) return;
-  const bool unattended = MessagesUnattended();
-  SetMessagesUnattended(false);
-  MesajDlg(text, "Eroare!", mtError, taCenter, kButtonsOK, mbOK, 0);
-  SetMessagesUnattended(unattended);
-}
-
-bool AnotherSetupRuns() {
-  HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, kSetupMutex);
-  if (!mutex) return false;
-  CloseHandle(mutex);
-  return true;
-}
 
 // The answers of the answer file with the switches over them; nothing when the file is wrong.
 std::optional<TAnswers> GatherAnswers(const TSetupOptions& options) {
@@ -88,7 +63,7 @@ int MediaStart(const std::string& argument0, const TSetupOptions& options) {
     return kExitAnotherSetup;
   }
   const std::string media_dir = MediaDirFrom(argument0, os::ProgramPath());
-  const std::string work_dir = WorkDirFrom(os::GetEnv("TEMP"), WindowsDirectory());
+  const std::string work_dir = WorkDirFrom(os::GetEnv("TEMP"), os::WindowsDirectory());
   const HandOffOutcome outcome = PrepareWorkingCopy(media_dir, work_dir);
   if (!outcome.ok) {
     MesajDlg("Fisierul\r" + outcome.failed_file + "\rnu poate fi copiat.\rInstalarea se opreste.",
@@ -183,9 +158,8 @@ void ReleaseLibraries() {
 
 int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
                  const TAnswers& answers) {
-  HANDLE mutex = CreateMutexA(nullptr, TRUE, kSetupMutex);
-  if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
-    CloseHandle(mutex);
+  const TSetupLock lock;
+  if (!lock.Acquired()) {
     Refuse(options, kAnotherSetup);
     return kExitAnotherSetup;
   }
@@ -195,7 +169,6 @@ int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
   const std::string work_dir = os::DirectoryOf(os::ProgramPath());
   if (!BeginRunJournal(work_dir, options.plan_file.value_or(std::string()))) {
     Refuse(options, "Nu pot scrie jurnalul instalarii in " + work_dir);
-    if (mutex) CloseHandle(mutex);
     return kExitFailed;
   }
   int exit_code = kExitFailed;
@@ -211,7 +184,6 @@ int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
       !WriteAnswerFile(*options.save_answers_file, ChosenAnswers(state)))
     DebugNote("Nu pot scrie " + *options.save_answers_file);
   ReleaseLibraries();
-  if (mutex) CloseHandle(mutex);
   return exit_code;
 }
 
@@ -241,6 +213,9 @@ int RunStartup(const std::vector<std::string>& arguments) {
     std::string text = "Parametru necunoscut sau gresit:";
     for (const std::string& e : options.errors) text += "\r" + e;
     Refuse(options, text);
+  } else if (options.uninstall) {
+    exit_code = RunUninstall(options);
+    ReleaseLibraries();
   } else if (answers) {
     const auto hand_off = ReadHandOffFile(HandOffPath(os::DirectoryOf(os::ProgramPath())));
     if (!hand_off) {

@@ -8,6 +8,9 @@
 
 namespace changes {
 
+constexpr char kScopeData[] = "data";
+constexpr char kScopeEngine[] = "engine";
+
 enum class Kind : uint8_t {
   kDirectory,      // a directory made: target
   kFile,           // a file made or replaced: target, size and time as written, backup if replaced
@@ -36,8 +39,9 @@ struct Change {
   uint64_t time = 0;
   // kDomain: who undoes it ("alias", "group" ...); empty when it cannot be undone.
   std::string handler;
-  // Kept by the user on removal (the user's data), or taken only on request.
-  bool user_data = false;
+  // What the change belongs to, for removing an installation: kScopeData (the user's data, kept
+  // unless asked), kScopeEngine (the database engine, shared with other products), or nothing.
+  std::string scope;
 };
 
 }  // namespace changes

@@ -83,7 +83,7 @@ std::string EncodeChange(const Change& c) {
       c.size < 0 ? "0" : "1",
       std::to_string(c.time),
       Escape(c.handler),
-      c.user_data ? "1" : "0",
+      Escape(c.scope),
   };
   std::string line;
   for (const std::string& f : fields) line += (line.empty() ? "" : "\t") + f;
@@ -108,7 +108,7 @@ std::optional<Change> DecodeChange(const std::string& line) {
   c.size = f[9] == "1" ? static_cast<int64_t>(size) : -1;
   c.time = time;
   c.handler = Unescape(f[11]);
-  c.user_data = f[12] == "1";
+  c.scope = Unescape(f[12]);
   return c;
 }
 

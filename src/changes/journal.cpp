@@ -22,6 +22,11 @@ struct Run {
   int next_backup = 0;
 };
 
+std::string& CurrentScope() {
+  static std::string scope;
+  return scope;
+}
+
 Run& CurrentRun() {
   static Run run;
   return run;
@@ -107,8 +112,10 @@ const std::string& ScratchDirectory() {
   return CurrentRun().scratch;
 }
 
-bool Record(const Change& change) {
+bool Record(const Change& recorded) {
   Run& run = CurrentRun();
+  Change change = recorded;
+  if (change.scope.empty()) change.scope = CurrentScope();
   switch (run.mode) {
     case Mode::kDirect:
       return true;
@@ -128,6 +135,14 @@ std::string NewBackupPath() {
   Run& run = CurrentRun();
   if (!os::DirectoryExists(run.backups)) os::MakeDirectory(run.backups);
   return os::WithTrailingBackslash(run.backups) + std::to_string(++run.next_backup) + ".BAK";
+}
+
+Scope::Scope(const std::string& scope) : saved_(CurrentScope()) {
+  CurrentScope() = scope;
+}
+
+Scope::~Scope() {
+  CurrentScope() = saved_;
 }
 
 Unjournaled::Unjournaled() : saved_(CurrentRun().mode) {

@@ -35,6 +35,18 @@ const std::string& ScratchDirectory();
 // Writes the change to the journal (or its line to the plan) before the caller makes it. False
 // when it cannot be written: the caller must not make the change then.
 bool Record(const Change& change);
+// While one lives, every change recorded belongs to `scope` (kScopeData, kScopeEngine).
+class Scope {
+ public:
+  explicit Scope(const std::string& scope);
+  ~Scope();
+  Scope(const Scope&) = delete;
+  Scope& operator=(const Scope&) = delete;
+
+ private:
+  std::string saved_;
+};
+
 // A new name in the backup folder for a copy of a file about to be replaced.
 std::string NewBackupPath();
 

@@ -1,5 +1,6 @@
 #include "changes/rollback.h"
 
+#include <cctype>
 #include <map>
 #include <utility>
 
@@ -30,11 +31,26 @@ std::string PutBack(const Change& c) {
   return {};
 }
 
-std::string UndoFile(const Change& c) {
+// Removes a file the run made, asking what to do while another program holds it.
+std::string Remove(const std::string& path, const UndoOptions& options, UndoReport& report) {
+  for (;;) {
+    os::SetAttributes(path, os::kAttrNormal);
+    if (os::RemoveFile(path)) return {};
+    const LockedFile answer = options.locked ? options.locked(path) : LockedFile::kLeave;
+    if (answer == LockedFile::kRetry) continue;
+    if (answer == LockedFile::kAtRestart && os::RemoveAtRestart(path)) {
+      report.at_restart.push_back(path);
+      return {};
+    }
+    return "nu pot sterge " + path;
+  }
+}
+
+std::string UndoFile(const Change& c, const UndoOptions& options, UndoReport& report) {
   if (!os::FileExists(c.target)) return c.previous ? "lipseste " + c.target : std::string();
   if (!Unchanged(c)) return c.target + " a fost schimbat dupa instalare";
   if (c.previous) return PutBack(c);
-  return os::RemoveFile(c.target) ? std::string() : "nu pot sterge " + c.target;
+  return Remove(c.target, options, report);
 }
 
 std::string UndoTextFile(const Change& c) {
@@ -46,21 +62,33 @@ std::string UndoTextFile(const Change& c) {
   return os::RemoveFile(c.target) ? std::string() : "nu pot sterge " + c.target;
 }
 
-std::string UndoDirectory(const Change& c) {
+// A directory whose files wait for the restart goes with them.
+bool WaitsForRestart(const std::string& dir, const UndoReport& report) {
+  const std::string prefix = os::WithTrailingBackslash(dir);
+  for (const std::string& path : report.at_restart)
+    if (path.rfind(prefix, 0) == 0) return true;
+  return false;
+}
+
+std::string UndoDirectory(const Change& c, const UndoOptions& options, UndoReport& report) {
   if (!os::DirectoryExists(c.target)) return {};
-  if (!os::ListDirectory(c.target).empty()) return c.target + " nu este gol";
+  if (WaitsForRestart(c.target, report) && os::RemoveAtRestart(c.target)) return {};
+  if (!os::ListDirectory(c.target).empty()) {
+    if (!options.removal) return c.target + " nu este gol";
+    report.kept.push_back(c.target);
+    return {};
+  }
   return os::RemoveEmptyDirectory(c.target) ? std::string() : "nu pot sterge " + c.target;
 }
 
-std::string UndoOne(const Change& c) {
+std::string UndoOne(const Change& c, const UndoOptions& options, UndoReport& report) {
   switch (c.kind) {
     case Kind::kDirectory:
-      return UndoDirectory(c);
+      return UndoDirectory(c, options, report);
     case Kind::kFile:
-      return UndoFile(c);
+      return UndoFile(c, options, report);
     case Kind::kTemporaryFile:
-      if (os::FileExists(c.target) && !os::RemoveFile(c.target)) return "nu pot sterge " + c.target;
-      return {};
+      return os::FileExists(c.target) ? Remove(c.target, options, report) : std::string();
     case Kind::kTextFile:
       return UndoTextFile(c);
     default:
@@ -71,24 +99,71 @@ std::string UndoOne(const Change& c) {
   return found->second(c);
 }
 
+bool IsFileChange(const Change& c) {
+  return c.kind == Kind::kFile || c.kind == Kind::kTextFile;
+}
+
+std::string Key(const std::string& path) {
+  std::string key = path;
+  for (char& ch : key) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  return key;
+}
+
+struct FileHistory {
+  size_t first;
+  size_t last;
+};
+
+// A file of an installation being removed, as its last change left it: it goes, unless it was
+// there before the installation, which a removal cannot give back.
+std::string RemoveInstalledFile(const Change& last, const Change& first, UndoReport& report,
+                                const UndoOptions& options) {
+  if (!os::FileExists(last.target)) return {};
+  const bool as_left = last.kind == Kind::kTextFile ? os::ReadWholeFile(last.target) ==
+                                                          std::optional<std::string>(last.value)
+                                                    : Unchanged(last);
+  if (!as_left || (first.previous && !os::FileExists(first.backup))) {
+    report.kept.push_back(last.target);
+    return {};
+  }
+  if (first.previous) return PutBack(Change{first.kind, {}, last.target, {}, {}, first.backup});
+  return Remove(last.target, options, report);
+}
+
 }  // namespace
 
 void RegisterUndo(Kind kind, const std::string& handler, UndoHandler undo) {
   Handlers()[{kind, handler}] = std::move(undo);
 }
 
-UndoReport Undo(const std::vector<Change>& changes,
-                const std::function<bool(const Change&)>& keep) {
+UndoReport Undo(const std::vector<Change>& changes, const UndoOptions& options) {
   UndoReport report;
-  for (auto it = changes.rbegin(); it != changes.rend(); ++it) {
-    const Change& c = *it;
+  std::map<std::string, FileHistory> files;
+  for (size_t i = 0; i < changes.size(); ++i) {
+    if (!options.removal || !IsFileChange(changes[i])) continue;
+    const auto [at, fresh] = files.try_emplace(Key(changes[i].target), FileHistory{i, i});
+    if (!fresh) at->second.last = i;
+  }
+  for (size_t i = changes.size(); i-- > 0;) {
+    const Change& c = changes[i];
     if (c.kind == Kind::kNote) continue;
+    if (options.removal && IsFileChange(c) && !(options.keep && options.keep(c))) {
+      const FileHistory& history = files.at(Key(c.target));
+      if (history.last != i) continue;
+      const std::string failure = RemoveInstalledFile(c, changes[history.first], report, options);
+      if (failure.empty()) {
+        ++report.undone;
+      } else {
+        report.failures.push_back(failure);
+      }
+      continue;
+    }
     if (c.kind == Kind::kRun || (c.kind == Kind::kDomain && c.handler.empty()) ||
-        (keep && keep(c))) {
+        (options.keep && options.keep(c))) {
       if (!c.description.empty()) report.kept.push_back(c.description);
       continue;
     }
-    const std::string failure = UndoOne(c);
+    const std::string failure = UndoOne(c, options, report);
     if (failure.empty()) {
       ++report.undone;
     } else {

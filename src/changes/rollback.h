@@ -21,12 +21,28 @@ struct UndoReport {
   std::vector<std::string> failures;
   // What was left as it is on purpose (a change that cannot be undone, the user's data).
   std::vector<std::string> kept;
+  // Files in use, removed when Windows restarts.
+  std::vector<std::string> at_restart;
 };
 
-// Undoes `changes` from the last to the first. `keep` names changes to leave (the user's data on
-// removal); a failing step is named and the others are still undone. Never removes a file it did
-// not make, nor puts back one that was changed after the run wrote it.
-UndoReport Undo(const std::vector<Change>& changes,
-                const std::function<bool(const Change&)>& keep = nullptr);
+// What to do with a file that another program holds open.
+enum class LockedFile { kRetry, kAtRestart, kLeave };
+
+struct UndoOptions {
+  // Changes to leave as they are (the user's data on removal).
+  std::function<bool(const Change&)> keep;
+  // Asked for each file that cannot be removed because it is in use; left when not given.
+  std::function<LockedFile(const std::string& path)> locked;
+  // Removing an installation rather than undoing a run: of the changes to one file only the
+  // last counts (an upgrade's, after the installation's), the file goes when it is still as that
+  // change left it and stays, without a complaint, when someone changed it since; a directory
+  // that still holds files (the user's kept data) stays too.
+  bool removal = false;
+};
+
+// Undoes `changes` from the last to the first; a failing step is named and the others are still
+// undone. Never removes a file it did not make, nor puts back one that was changed after the run
+// wrote it.
+UndoReport Undo(const std::vector<Change>& changes, const UndoOptions& options = {});
 
 }  // namespace changes

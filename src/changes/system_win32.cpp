@@ -1,7 +1,11 @@
 #include "changes/system_win32.h"
 
 #include <windows.h>
+// after windows.h, which it needs
+#include <shlwapi.h>
 
+#include <cstring>
+#include <set>
 #include <vector>
 
 #include "changes/files.h"
@@ -100,11 +104,12 @@ bool KeyExists(const std::string& key) {
   return true;
 }
 
-// Journals each key of `key`'s path that does not exist yet, from the top down.
-bool RecordMissingKeys(const std::string& key) {
+// Journals each key of `key`'s path that does not exist yet, from the top down; `recorded` holds
+// the keys journaled already and not made yet.
+bool RecordMissingKeys(const std::string& key, std::set<std::string>* recorded = nullptr) {
   for (size_t cut = key.find('\\');; cut = key.find('\\', cut + 1)) {
     const std::string part = cut == std::string::npos ? key : key.substr(0, cut);
-    if (!KeyExists(part)) {
+    if (!KeyExists(part) && (!recorded || recorded->insert(part).second)) {
       Change change;
       change.kind = Kind::kRegistryKey;
       change.target = part;
@@ -230,24 +235,45 @@ bool SetProfileString(const std::string& section, const std::string& key, const 
   return Planning() || WriteProfile(file, section, key, value);
 }
 
-bool SetRegistryString(const std::string& key, const std::string& name, const std::string& value) {
-  const std::optional<std::string> before = ReadRaw(key, name);
-  std::string shown_before = "not set";
+namespace {
+
+// What a value held, as the person's line shows it.
+std::string Shown(const std::optional<std::string>& raw) {
   DWORD type = 0;
   std::string bytes;
-  if (before && DecodeRaw(*before, type, bytes)) {
-    shown_before = type == REG_SZ ? bytes.substr(0, bytes.find('\0'))
-                   : type == REG_DWORD && bytes.size() == 4
-                       ? std::to_string(*reinterpret_cast<const uint32_t*>(bytes.data()))
-                       : "?";
-    if (type != REG_DWORD && type != REG_SZ) shown_before = "?";
+  if (!raw || !DecodeRaw(*raw, type, bytes)) return "not set";
+  if (type == REG_SZ) return bytes.substr(0, bytes.find('\0'));
+  if (type == REG_DWORD && bytes.size() == 4) {
+    uint32_t n = 0;
+    memcpy(&n, bytes.data(), 4);
+    return std::to_string(n);
   }
-  const std::string description =
-      "set registry HKLM\\" + key + " " + name + "=" + value + " (was " + shown_before + ")";
+  return "?";
+}
+
+bool SetRegistryValue(const std::string& key, const std::string& name, DWORD type,
+                      const std::string& bytes, const std::string& shown) {
+  const std::string description = "set registry HKLM\\" + key + " " + name + "=" + shown +
+                                  " (was " + Shown(ReadRaw(key, name)) + ")";
   if (!RecordMissingKeys(key)) return false;
-  const std::string text = value + std::string(1, '\0');
-  if (!RecordValue(key, name, EncodeRaw(REG_SZ, text), description)) return false;
-  return Planning() || WriteRaw(key, name, REG_SZ, text);
+  if (!RecordValue(key, name, EncodeRaw(type, bytes), description)) return false;
+  return Planning() || WriteRaw(key, name, type, bytes);
+}
+
+}  // namespace
+
+bool SetRegistryNumber(const std::string& key, const std::string& name, uint32_t value) {
+  std::string bytes(4, '\0');
+  memcpy(bytes.data(), &value, 4);
+  return SetRegistryValue(key, name, REG_DWORD, bytes, std::to_string(value));
+}
+
+void RemoveRegistryTree(const std::string& key) {
+  SHDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str());
+}
+
+bool SetRegistryString(const std::string& key, const std::string& name, const std::string& value) {
+  return SetRegistryValue(key, name, REG_SZ, value + std::string(1, '\0'), value);
 }
 
 bool ImportRegistryFile(const std::string& path, const std::string& text,
@@ -258,9 +284,10 @@ bool ImportRegistryFile(const std::string& path, const std::string& text,
   if (!Record(note)) return false;
   if (Planning()) return true;
   if (!ReplaceTextFile(path, text, {})) return false;
+  std::set<std::string> recorded;
   for (const RegistryFileKey& key : ParseRegistryFile(text)) {
     if (key.key.empty()) continue;
-    if (!RecordMissingKeys(key.key)) return false;
+    if (!RecordMissingKeys(key.key, &recorded)) return false;
     for (const std::string& name : key.names) {
       if (!RecordValue(key.key, name, {}, {})) return false;
     }

@@ -13,6 +13,10 @@ bool SetProfileString(const std::string& section, const std::string& key, const 
                       const std::string& file = {});
 // Sets a text value under HKEY_LOCAL_MACHINE, making the key and its missing parents.
 bool SetRegistryString(const std::string& key, const std::string& name, const std::string& value);
+// Sets a number value under HKEY_LOCAL_MACHINE, making the key and its missing parents.
+bool SetRegistryNumber(const std::string& key, const std::string& name, uint32_t value);
+// Removes a key and what it holds, without a journal: for an entry that names no installation.
+void RemoveRegistryTree(const std::string& key);
 // Imports a registration file with regedit: every key and value it names is journaled with
 // what it held before, so that the import can be undone. `description` is the person's line.
 bool ImportRegistryFile(const std::string& path, const std::string& text,

@@ -1,5 +1,6 @@
 #include "copy/copy_controller.h"
 
+#include "changes/journal.h"
 #include "os/os.h"
 
 namespace copy {
@@ -118,6 +119,10 @@ void CopyController::ExtractOne(const TCompRecord& archive) {
   directory_ = *destination;
   archive_ = &archive;
   port_.SetDirectoryName(directory_);
+  // The database and the engine are kept apart when an installation is removed.
+  const changes::Scope scope(archive.Destination == kDestinationEngine ? changes::kScopeEngine
+                             : archive.Destination == kDestinationProgram ? ""
+                                                                          : changes::kScopeData);
   failure_code_ = 0;
   failure_target_.clear();
   const int32_t result = port_.ExtractAll();

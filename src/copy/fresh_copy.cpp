@@ -1,11 +1,14 @@
 #include "copy/fresh_copy.h"
 
+#include "changes/journal.h"
+
 namespace copy {
 
 std::optional<std::string> FreshCopy::DestinationOf(const TCompRecord& archive) {
   if (archive.Destination != kDestinationEngine) {
     return ProductDestination(state_, archive.Destination);
   }
+  const changes::Scope scope(changes::kScopeEngine);
   const bde::EngineDirectoryChoice choice =
       bde::ChooseEngineDirectory(registry_, state_.OldEngineFound);
   if (choice.warn_old_engine) {

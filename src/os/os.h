@@ -70,6 +70,8 @@ bool MoveReplace(const std::string& source, const std::string& target);
 bool MakeDirectory(const std::string& path);
 // Removes an empty directory.
 bool RemoveEmptyDirectory(const std::string& path);
+// Has Windows remove a file or an empty directory when it next starts; false where it cannot.
+bool RemoveAtRestart(const std::string& path);
 // Copies a file, replacing `target`; false when the copy is not whole.
 bool CopyWholeFile(const std::string& source, const std::string& target);
 // The last-write time of a file (100 ns units on Windows, ns elsewhere); nothing when missing.
@@ -96,6 +98,8 @@ std::string NowDateTimeText();
 std::optional<std::string> GetEnv(const std::string& name);
 // Full path of the running program.
 std::string ProgramPath();
+// The Windows directory (elsewhere the root).
+std::string WindowsDirectory();
 // True for the root of a drive whose disk can be changed ("A:\\"); any other text is no drive.
 bool IsRemovableDrive(const std::string& root);
 // Integer from an INI file, read the way GetPrivateProfileIntA does.

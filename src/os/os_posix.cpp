@@ -113,6 +113,10 @@ bool File::Close() {
   return ok;
 }
 
+std::string WindowsDirectory() {
+  return "/";
+}
+
 bool IsRemovableDrive(const std::string&) {
   return false;
 }
@@ -166,6 +170,10 @@ bool MakeDirectory(const std::string& path) {
 
 bool RemoveEmptyDirectory(const std::string& path) {
   return ::rmdir(Native(path).c_str()) == 0;
+}
+
+bool RemoveAtRestart(const std::string&) {
+  return false;
 }
 
 bool CopyWholeFile(const std::string& source, const std::string& target) {

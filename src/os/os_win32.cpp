@@ -141,6 +141,10 @@ bool RemoveEmptyDirectory(const std::string& path) {
   return RemoveDirectoryA(path.c_str()) != 0;
 }
 
+bool RemoveAtRestart(const std::string& path) {
+  return MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
+}
+
 bool CopyWholeFile(const std::string& source, const std::string& target) {
   return CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
 }
@@ -204,6 +208,12 @@ std::optional<std::string> GetEnv(const std::string& name) {
   const DWORD n = GetEnvironmentVariableA(name.c_str(), value.data(), needed);
   value.resize(n < needed ? n : 0);
   return value;
+}
+
+std::string WindowsDirectory() {
+  char buffer[MAX_PATH + 1] = "";
+  const UINT n = GetWindowsDirectoryA(buffer, sizeof buffer);
+  return std::string(buffer, n < sizeof buffer ? n : 0);
 }
 
 std::string ProgramPath() {

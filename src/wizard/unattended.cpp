@@ -19,6 +19,7 @@
 #include "upgrade/server_question.h"
 #include "upgrade/upgrade_tasks.h"
 #include "wizard/fresh/directories.h"
+#include "wizard/installation_entry.h"
 #include "wizard/rollback_offer.h"
 #include "wizard/wizard_driver.h"
 
@@ -196,6 +197,10 @@ int RunUnattended(TWizardContext& context, const TWizardServices& services, cons
     state.DiskCount = ReadDiskCount(os::DirectoryOf(os::ProgramPath()));
     done = state.UpgradeMode ? UpgradeRoad(context, services, answers, progress)
                              : FreshRoad(context, answers, progress);
+    if (done && !RegisterInstallation(state)) {
+      Fail(state, "Nu pot scrie intrarea din Add or Remove Programs");
+      done = false;
+    }
   } catch (const std::exception& failure) {
     Fail(state, failure.what());
   }

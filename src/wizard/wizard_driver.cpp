@@ -11,7 +11,14 @@
 #include "state/exit_codes.h"
 #include "ui/message/mesaj_dlg.h"
 #include "unzip/brask_unzip.h"
+#include "wizard/installation_entry.h"
 #include "wizard/wizard_steps.h"
+
+namespace {
+
+constexpr char kEntryFailure[] = "Nu pot scrie intrarea din Add or Remove Programs";
+
+}  // namespace
 
 void PrepareUpgradeArchive(const TInstallState& state) {
   const std::string dir = os::DirectoryOf(os::ProgramPath());
@@ -49,6 +56,7 @@ int RunWizard(TWizardContext& context, const TWizardServices& services, const TP
     }
   }
   bool abandoned = false;
+  bool registered = false;
   const auto server_upgrade = [&] { return services.server_upgrade(state); };
   while (state.CurrentStep != kStepFinished) {
     const TPageClass page_class = pages.at(state.CurrentStep);
@@ -60,6 +68,11 @@ int RunWizard(TWizardContext& context, const TWizardServices& services, const TP
     const int result = page->ShowModal();
     abandoned = result == kPageAbandon;
     state.CurrentStep = NextStep(result, state, server_upgrade);
+    // Once the work is done, Windows lists the installation; the end page says if it failed.
+    if (state.CurrentStep == kStepEnd && !registered && state.Failures.empty()) {
+      registered = true;
+      if (!RegisterInstallation(state)) state.Failures.push_back(kEntryFailure);
+    }
   }
   return ExitCodeOf(state, abandoned);
 }

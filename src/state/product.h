@@ -1,0 +1,12 @@
+// What the installer says of the product it installs.
+#pragma once
+
+#include <string>
+
+constexpr char kProductName[] = "RidOZIZUZ";
+constexpr char kPublisher[] = "RidOZIZUZ";
+constexpr char kWebAddress[] = "www.ridozizuz.ro";
+constexpr double kProgramVersion = 3200852.1;
+
+// The "0.#0" pattern: at least one integer digit, "." and always two decimals.
+std::string FormatVersion(double version);

@@ -1,0 +1,75 @@
+#include "wizard/installation_entry.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "changes/files.h"
+#include "changes/journal.h"
+#include "changes/system_win32.h"
+#include "os/os.h"
+#include "state/product.h"
+
+namespace {
+
+// Bytes of the files below `dir`, its folders included.
+int64_t FolderBytes(const std::string& dir) {
+  int64_t total = 0;
+  for (const os::DirEntry& entry : os::ListDirectory(dir)) {
+    if (entry.is_link) continue;
+    total +=
+        entry.is_directory ? FolderBytes(os::WithTrailingBackslash(dir) + entry.name) : entry.size;
+  }
+  return total;
+}
+
+std::string Today() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  char text[16];
+  std::snprintf(text, sizeof text, "%04u%02u%02u", t.wYear, t.wMonth, t.wDay);
+  return text;
+}
+
+bool CopyUninstaller(const std::string& target) {
+  const std::string self = os::ProgramPath();
+  if (changes::Planning()) {
+    changes::PlanFile(target, os::FileSize(self).value_or(0));
+    return true;
+  }
+  const std::string scratch = target + ".$$$";
+  if (!os::CopyWholeFile(self, scratch)) return false;
+  if (changes::CommitFile(scratch, target)) return true;
+  os::RemoveFile(scratch);
+  return false;
+}
+
+}  // namespace
+
+bool RegisterInstallation(const TInstallState& state) {
+  const std::string dir = os::WithoutTrailingBackslash(state.ProgramDir);
+  const std::string uninstaller = "\"" + dir + "\\" + kUninstallerName + "\" /UNINSTALL";
+  if (!CopyUninstaller(dir + "\\" + kUninstallerName)) return false;
+  int64_t bytes = FolderBytes(dir);
+  if (os::WithoutTrailingBackslash(state.DataDir) != dir) bytes += FolderBytes(state.DataDir);
+  const struct {
+    const char* name;
+    std::string value;
+  } texts[] = {
+      {"DisplayName", kProductName},
+      {"DisplayVersion", FormatVersion(kProgramVersion)},
+      {"Publisher", kPublisher},
+      {"InstallLocation", dir},
+      {"InstallDate", Today()},
+      {"UninstallString", uninstaller},
+      {"QuietUninstallString", uninstaller + " /VERYSILENT"},
+      {"URLInfoAbout", std::string("http://") + kWebAddress},
+  };
+  for (const auto& text : texts) {
+    if (!changes::SetRegistryString(kUninstallKey, text.name, text.value)) return false;
+  }
+  return changes::SetRegistryNumber(kUninstallKey, "EstimatedSize",
+                                    static_cast<uint32_t>((bytes + 1023) / 1024)) &&
+         changes::SetRegistryNumber(kUninstallKey, "NoModify", 1) &&
+         changes::SetRegistryNumber(kUninstallKey, "NoRepair", 1);
+}
