@@ -30,6 +30,9 @@ TBitmap Tile() {
 class TInstaller : public TForm {
  public:
   explicit TInstaller(TComponent* owner) : TForm(owner) {
+    // The artwork keeps its own pixels at any screen scaling: the window fills the screen
+    // whatever its size, and the pictures would only blur or leave the screen if scaled.
+    Scaled = false;
     SetBorderStyle(bsNone);
     SetBorderIcons(0);
     SetBounds(-4, -4, 1024, 749);

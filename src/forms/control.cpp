@@ -39,6 +39,13 @@ void TControl::SetParent(TWinControl* parent) {
   Invalidate();
 }
 
+void TControl::ChangeScale(int m, int d) {
+  // Edges, not sizes, are scaled: controls that touch go on touching, never overlapping.
+  const int left = MulDiv(left_, m, d), top = MulDiv(top_, m, d);
+  SetBounds(left, top, MulDiv(left_ + width_, m, d) - left, MulDiv(top_ + height_, m, d) - top);
+  if (!parent_font_) font_.SetHeight(MulDiv(font_.Height(), m, d));
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
   const bool resized = width != width_ || height != height_;

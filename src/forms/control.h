@@ -97,6 +97,8 @@ class TControl : public TComponent {
   virtual void MouseLeave();
   // Paints a control without a window; the parent has prepared Canvas().
   virtual void Paint() {}
+  // Takes its parent's new scaling: position, size and a font of its own by m / d.
+  virtual void ChangeScale(int m, int d);
   TCanvas& Canvas() { return canvas_; }
 
  protected:

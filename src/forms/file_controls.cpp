@@ -132,6 +132,11 @@ void TDirectoryListBox::SetItemHeight(int h) {
   FillList();
 }
 
+void TDirectoryListBox::ChangeScale(int m, int d) {
+  TWinControl::ChangeScale(m, d);
+  SetItemHeight(MulDiv(item_height_, m, d));
+}
+
 void TDirectoryListBox::OpenSelected() {
   const int index = ItemIndex();
   if (index >= 0 && index != current_) SetDirectory(PathOf(index));

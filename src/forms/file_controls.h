@@ -23,6 +23,8 @@ class TDirectoryListBox : public TWinControl {
   std::string SelectedPath() const;
   int ItemHeight() const { return item_height_; }
   void SetItemHeight(int h);
+  // The item height is a length of the layout too.
+  void ChangeScale(int m, int d) override;
   int ItemCount() const { return static_cast<int>(entries_.size()); }
   const std::string& ItemText(int i) const { return entries_[static_cast<size_t>(i)].name; }
   int ItemIndex() const;

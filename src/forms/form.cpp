@@ -74,8 +74,20 @@ TForm::~TForm() {
 }
 
 void TForm::AfterConstruction() {
+  if (Scaled) ScaleToScreen();
   Loaded();
   DoCreate();
+}
+
+void TForm::ScaleToScreen() {
+  const int from = PixelsPerInch, to = ScreenPixelsPerInch();
+  if (from == to || from <= 0) return;
+  const int client_width = ClientWidth(), client_height = ClientHeight();
+  // Controls that size themselves by the form's resolution see the new one while they scale.
+  PixelsPerInch = to;
+  ScaleBy(to, from);
+  SetClientWidth(MulDiv(client_width, to, from));
+  SetClientHeight(MulDiv(client_height, to, from));
 }
 
 void TForm::DoCreate() {

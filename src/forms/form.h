@@ -29,7 +29,8 @@ class TForm : public TWinControl {
   explicit TForm(TComponent* owner);
   ~TForm() override;
 
-  // Loaded, then the creation event; CreateForm calls it once the constructors have run.
+  // Scaling (when Scaled), Loaded, then the creation event; CreateForm calls it once the
+  // constructors have run.
   void AfterConstruction();
 
   TFormBorderStyle BorderStyle() const { return border_style_; }
@@ -40,8 +41,13 @@ class TForm : public TWinControl {
   TWindowState WindowState() const;
   void SetWindowState(TWindowState state);
   bool KeyPreview = false;
-  // Pixels per inch the form was laid out for.
+  // Pixels per inch the form was laid out for; the screen's once it has been scaled.
   int PixelsPerInch = 96;
+  // Whether building the form ends with ScaleToScreen(): forms laid out in pixels at one
+  // resolution keep their proportions to the text at another.
+  bool Scaled = true;
+  // Scales the form, its controls and their fonts from PixelsPerInch to the screen's.
+  void ScaleToScreen();
 
   TModalResult ModalResult() const { return modal_result_; }
   void SetModalResult(TModalResult result) { modal_result_ = result; }

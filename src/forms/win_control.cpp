@@ -765,13 +765,10 @@ void TWinControl::DoExit() {
 void TWinControl::ScaleBy(int m, int d) {
   if (m == d || d == 0) return;
   if (!ParentFont() || !parent_) Font().SetHeight(MulDiv(Font().Height(), m, d));
-  for (TControl* c : controls_) {
-    c->SetBounds(MulDiv(c->left_, m, d), MulDiv(c->top_, m, d), MulDiv(c->width_, m, d),
-                 MulDiv(c->height_, m, d));
-    if (c->IsWindowed()) {
-      static_cast<TWinControl*>(c)->ScaleBy(m, d);
-    } else if (!c->parent_font_) {
-      c->font_.SetHeight(MulDiv(c->font_.Height(), m, d));
-    }
-  }
+  for (TControl* c : controls_) c->ChangeScale(m, d);
+}
+
+void TWinControl::ChangeScale(int m, int d) {
+  TControl::ChangeScale(m, d);
+  for (TControl* c : controls_) c->ChangeScale(m, d);
 }

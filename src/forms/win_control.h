@@ -74,8 +74,9 @@ class TWinControl : public TControl {
   void Realign();
   // Renders the control and its children into a canvas with the client origin at (x, y).
   void PaintTo(TCanvas& canvas, int x, int y);
-  // Scales positions, sizes and fonts of this control and its children by m / d.
+  // Scales positions, sizes and fonts of this control's children, and its own font, by m / d.
   void ScaleBy(int m, int d);
+  void ChangeScale(int m, int d) override;
 
   virtual void KeyDown(uint16_t& key, TShiftState shift);
   virtual void KeyUp(uint16_t& key, TShiftState shift);

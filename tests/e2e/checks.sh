@@ -30,7 +30,21 @@ check_installed_machine() {
     check 'grep -q "^$alias	" "$engine_cfg"' "the alias $alias"
   done
   check 'grep -qF "VORTEL	PARADOX	$data_dir\\DATA" "$engine_cfg"' "the alias VORTEL names the data directory"
-  check 'grep -q "Database Engine" "$prefix/system.reg"' "the engine's registry keys"
+  # The engine is a 32-bit program: its files go under the Program Files of 32-bit programs and
+  # its keys into their view of the registry, which on a 64-bit Windows are "(x86)" and
+  # Wow6432Node.
+  local program_files view key dll_path
+  if grep -q '^#arch=win32' "$prefix/system.reg"; then
+    program_files='Program Files' view='Software\\Borland'
+  else
+    program_files='Program Files (x86)' view='Software\\Wow6432Node\\Borland'
+  fi
+  check 'same "$c/$program_files/Borland/Common Files/BDE/IDAPI32.DLL" "$product/BDE32/IDAPI32.DLL"' \
+    "the engine in $program_files"
+  key="[$view\\\\Database Engine]"
+  dll_path="\"DLLPATH\"=\"C:\\\\$program_files\\\\Borland\\\\Common Files\\\\BDE\""
+  check 'grep -A8 -F "$key" "$prefix/system.reg" | grep -qF "$dll_path"' \
+    "the engine's keys under $view"
   # A new program of the machine finds the engine through its registry keys and opens the alias.
   WINEPREFIX="$prefix" WINEDEBUG=-all timeout 60 wine "$root/build/win32/bin/engine_probe.exe" \
     check >/dev/null 2>&1

@@ -25,7 +25,9 @@ void TFmtLabel::Elibereaza_BlinkList() {
 void TFmtLabel::SelectFont(TCanvas& canvas, const FmtFont& font) {
   TFont& f = canvas.Font();
   f.Assign(Font());  // name and character set stay the label's
-  f.SetSize(font.size);
+  // The label's own size keeps its height in pixels, which a round trip through points at
+  // other than 96 pixels per inch would not.
+  if (font.size != Font().Size()) f.SetSize(font.size);
   f.SetStyle(font.style);
   f.SetColor(font.color);
 }

@@ -102,6 +102,11 @@ void TMCustomRadioGroup::KeyDown(uint16_t& key, TShiftState shift) {
   if (key && SelectionKey(key)) key = 0;
 }
 
+void TMCustomRadioGroup::ChangeScale(int m, int d) {
+  TGroupBox::ChangeScale(m, d);
+  ArrangeButtons();
+}
+
 void TMCustomRadioGroup::Resize() {
   ArrangeButtons();
   TGroupBox::Resize();

@@ -50,6 +50,8 @@ class TMCustomRadioGroup : public TGroupBox {
   // Home, End, Page Up, Page Down; true when the key was one of them.
   bool SelectionKey(uint16_t key);
   void KeyDown(uint16_t& key, TShiftState shift) override;
+  // The group places its buttons itself: scaled with it, they are placed anew.
+  void ChangeScale(int m, int d) override;
 
  protected:
   void Resize() override;

@@ -29,6 +29,11 @@ void TTitleBar::SetBounds(int left, int top, int width, int height) {
   LayoutCaption();
 }
 
+void TTitleBar::ChangeScale(int m, int d) {
+  TGraphicControl::ChangeScale(m, d);
+  Font().SetSize(TitleBarMetricsFor(PixelsPerInch()).font_size);
+}
+
 void TTitleBar::SetIconStyle(TIconStyle v) {
   if (v == icon_style_) return;
   icon_style_ = v;

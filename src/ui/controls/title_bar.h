@@ -25,6 +25,8 @@ class TTitleBar : public TGraphicControl {
   void SetEndColor(TColor v);
 
   void SetBounds(int left, int top, int width, int height) override;
+  // Its font size is in points for the form's resolution: chosen anew, not scaled.
+  void ChangeScale(int m, int d) override;
   // Where the caption's shadow goes, for the current size and style.
   TRect CaptionRect();
 

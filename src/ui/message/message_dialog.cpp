@@ -122,17 +122,22 @@ void OnShortcut(TMessageForm& form, const TControl* icon, TObject* sender, TMous
   }
 }
 
-TextSize MeasureBold(const TFont& font, const std::string& text, int max_width) {
+// The text's size in the layout's units of 1/96 inch, measured in the font the label shows it in
+// at `pixels_per_inch`: a font's text does not grow in proportion to its height, so a size
+// measured at 96 and scaled could not hold it.
+TextSize MeasureBold(const TFont& font, const std::string& text, int max_width,
+                     int pixels_per_inch) {
   HDC screen = GetDC(nullptr);
   TextSize size;
   {
     TCanvas canvas(screen);
     canvas.Font().Assign(font);
+    canvas.Font().SetHeight(MulDiv(font.Height(), pixels_per_inch, 96));
     canvas.Font().SetStyle(font.Style() | fsBold);
-    TRect r{0, 0, max_width, 0};
+    TRect r{0, 0, ScaleToScreen(max_width, pixels_per_inch), 0};
     // The label shows the text as written, so an "&" is measured as a character too.
     canvas.DrawText(text, r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    size = {r.Width(), r.Height()};
+    size = {ScaleToLayout(r.Width(), pixels_per_inch), ScaleToLayout(r.Height(), pixels_per_inch)};
   }
   ReleaseDC(nullptr, screen);
   return size;
@@ -175,12 +180,14 @@ TMessageForm* BuildMessage(const std::string& text, const std::string& caption, 
   auto* separator = Make<TBevel>(form.get(), form.get(), "Bevel");
   separator->SetShape(bsTopLine);
 
+  // Laid out at 96 pixels per inch and scaled to the screen's at the end.
+  const int ppi = Screen.PixelsPerInch();
   MessageLayoutInput in;
-  in.screen_width = Screen.Width();
-  in.screen_height = Screen.Height();
+  in.screen_width = ScaleToLayout(Screen.Width(), ppi);
+  in.screen_height = ScaleToLayout(Screen.Height(), ppi);
   const TFont& font = form->Font();
-  in.measure_text = [&font](const std::string& t, int max_width) {
-    return MeasureBold(font, t, max_width);
+  in.measure_text = [&font, ppi](const std::string& t, int max_width) {
+    return MeasureBold(font, t, max_width, ppi);
   };
   in.text = text;
   const TBitmap& icon_picture = MessageIcon(type);
@@ -229,11 +236,11 @@ TMessageForm* BuildMessage(const std::string& text, const std::string& caption, 
   form->Position = poDesigned;
   form->SetLeft(layout.form_left);
   form->SetTop(layout.form_top);
-  const int ppi = Screen.PixelsPerInch();
   if (ppi != 96) {
-    form->ScaleBy(ppi, 96);
-    form->SetClientWidth(ScaleToScreen(layout.client_width, ppi));
-    form->SetClientHeight(ScaleToScreen(layout.client_height, ppi));
+    form->ScaleToScreen();
+    // Centred as it is, not as it was laid out.
+    form->SetLeft(Screen.Width() / 2 - form->Width() / 2);
+    form->SetTop(Screen.Height() / 2 - form->Height() / 2);
   }
 
   TMessageForm* raw = form.get();

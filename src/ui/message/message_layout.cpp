@@ -58,3 +58,9 @@ MessageLayout LayoutMessage(const MessageLayoutInput& in) {
 int ScaleToScreen(int length, int pixels_per_inch) {
   return static_cast<int>(static_cast<long long>(length) * pixels_per_inch / 96);
 }
+
+int ScaleToLayout(int length, int pixels_per_inch) {
+  if (pixels_per_inch <= 0) return length;
+  return static_cast<int>((static_cast<long long>(length) * 96 + pixels_per_inch - 1) /
+                          pixels_per_inch);
+}

@@ -60,3 +60,5 @@ MessageLayout LayoutMessage(const MessageLayoutInput& in);
 
 // A design-time length at the screen's resolution.
 int ScaleToScreen(int length, int pixels_per_inch);
+// A length on the screen in design-time units, rounded up so that it holds what was measured.
+int ScaleToLayout(int length, int pixels_per_inch);

@@ -37,6 +37,8 @@ class TDirs : public TWizardPage {
     SetBold(*netmemo);
     netmemo->SetParentColor(true);
     netmemo->SetReadOnly(true);
+    // The client's help runs to five lines in a box of two: the rest is scrolled to.
+    netmemo->VerticalScrollBar = true;
   }
 
  protected:
