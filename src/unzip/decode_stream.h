@@ -8,6 +8,16 @@
 
 namespace unzip {
 
+// How a decoder ended; the component turns this into its own result codes.
+enum class DecodeResult : uint8_t {
+  kOk,
+  kInputEnded,       // the compressed data ran out first
+  kDataError,        // the compressed data is invalid
+  kAborted,          // the user asked to stop
+  kWriteFailed,      // decoded bytes could not be written
+  kOversizedHeader,  // deflate: a dynamic header announces more codes than its alphabet has
+};
+
 // Where a decoder's bytes come from and go to.
 class DecodePort {
  public:

@@ -9,6 +9,7 @@
 #include "unzip/decode_stream.h"
 #include "unzip/explode.h"
 #include "unzip/inflate.h"
+#include "unzip/little_endian.h"
 #include "unzip/stored.h"
 #include "unzip/target_path.h"
 #include "unzip/unshrink.h"
@@ -33,13 +34,6 @@ constexpr uint16_t kMethodStored = 0;
 constexpr uint16_t kMethodShrunk = 1;
 constexpr uint16_t kMethodImploded = 6;
 constexpr uint16_t kMethodDeflated = 8;
-
-uint16_t Get16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-uint32_t Get32(const uint8_t* p) {
-  return static_cast<uint32_t>(Get16(p)) | static_cast<uint32_t>(Get16(p + 2)) << 16;
-}
 
 // Holds the busy flag for the length of one entry.
 class BusyScope {
@@ -163,23 +157,23 @@ struct LocalHeader {
   uint64_t data_offset;
 };
 
-int32_t Decode(DecodeStream& stream, const LocalHeader& h) {
-  switch (h.method) {
-    case kMethodStored:
-      return CopyStored(stream, h.compressed_size);
-    case kMethodShrunk: {
-      if (h.flags & kFlagDescriptor) return kUnzipUnsupportedMethod;
-      auto area = std::make_unique<UnshrinkArea>();
-      return Unshrink(stream, *area, h.compressed_size);
-    }
-    case kMethodImploded:
-      return Explode(stream, {(h.flags & kFlagLargeDictionary) != 0,
-                              (h.flags & kFlagLiteralTree) != 0, h.compressed_size, h.size});
-    case kMethodDeflated:
-      return Inflate(stream);
-    default:
-      return kUnzipUnsupportedMethod;
+// The one place where a decoder's result becomes the component's code.
+int32_t ResultCode(DecodeResult result) {
+  switch (result) {
+    case DecodeResult::kOk:
+      return kUnzipOk;
+    case DecodeResult::kInputEnded:
+      return kUnzipReadError;
+    case DecodeResult::kDataError:
+      break;
+    case DecodeResult::kAborted:
+      return kUnzipAborted;
+    case DecodeResult::kWriteFailed:
+      return kUnzipWriteError;
+    case DecodeResult::kOversizedHeader:
+      return kUnzipOversizedHeader;
   }
+  return kUnzipFormatError;
 }
 
 // The CRC stored after the data; the descriptor's optional signature is passed over.
@@ -194,12 +188,43 @@ bool ReadTrailingCrc(DecodeStream& stream, uint32_t actual, uint32_t& expected) 
   return true;
 }
 
-int32_t ExtractBusy(const std::string& archive_path, const std::string& target, uint32_t offset,
-                    WindowHandle window, uint32_t id_or_key) {
-  auto work = std::make_unique<uint8_t[]>(DecodeStream::kWindowSize);
-  std::memset(work.get(), 0, DecodeStream::kWindowSize);
+}  // namespace
 
-  os::File archive = os::File::Open(archive_path, os::OpenMode::kRead);
+struct EntryExtractor::Resources {
+  std::string archive_path;
+  os::File archive;
+  std::unique_ptr<uint8_t[]> work{new uint8_t[DecodeStream::kWindowSize]};
+  InflateTables inflate;
+  std::unique_ptr<UnshrinkArea> unshrink;
+
+  int32_t Decode(DecodeStream& stream, const LocalHeader& h) {
+    switch (h.method) {
+      case kMethodStored:
+        return ResultCode(CopyStored(stream, h.compressed_size));
+      case kMethodShrunk:
+        if (h.flags & kFlagDescriptor) return kUnzipUnsupportedMethod;
+        if (!unshrink) unshrink = std::make_unique<UnshrinkArea>();
+        return ResultCode(Unshrink(stream, *unshrink, h.compressed_size));
+      case kMethodImploded:
+        return ResultCode(
+            Explode(stream, {(h.flags & kFlagLargeDictionary) != 0,
+                             (h.flags & kFlagLiteralTree) != 0, h.compressed_size, h.size}));
+      case kMethodDeflated:
+        return ResultCode(Inflate(stream, inflate));
+      default:
+        return kUnzipUnsupportedMethod;
+    }
+  }
+
+  int32_t Extract(const std::string& target, uint32_t offset, WindowHandle window,
+                  uint32_t id_or_key);
+};
+
+int32_t EntryExtractor::Resources::Extract(const std::string& target, uint32_t offset,
+                                           WindowHandle window, uint32_t id_or_key) {
+  // Positions before the start of the output read as zeros.
+  std::memset(work.get(), 0, DecodeStream::kWindowSize);
+  if (!archive) archive = os::File::Open(archive_path, os::OpenMode::kRead);
   if (!archive) return kUnzipReadError;
   uint8_t raw[kLocalHeaderSize];
   if (!archive.Seek(offset) || archive.Read(raw, kLocalHeaderSize) != kLocalHeaderSize) {
@@ -244,7 +269,6 @@ int32_t ExtractBusy(const std::string& archive_path, const std::string& target, 
       !ReadTrailingCrc(stream, port.crc(), expected)) {
     code = kUnzipCrcError;
   }
-  archive.Close();
   const bool closed = out.Close();
   if (code == kUnzipOk && port.crc() != expected) code = kUnzipCrcError;
   if (code == kUnzipOk && !closed) code = kUnzipWriteError;
@@ -262,14 +286,14 @@ int32_t ExtractBusy(const std::string& archive_path, const std::string& target, 
   return kUnzipOk;
 }
 
-}  // namespace
-
-uint32_t SupportedMethods() {
-  return 1u << kMethodStored | 1u << kMethodShrunk | 1u << kMethodImploded | 1u << kMethodDeflated;
+EntryExtractor::EntryExtractor(const std::string& archive) : r_(std::make_unique<Resources>()) {
+  r_->archive_path = archive;
 }
 
-int32_t ExtractEntry(const std::string& archive, const std::string& target, uint32_t offset,
-                     WindowHandle window, uint32_t id_or_key) {
+EntryExtractor::~EntryExtractor() = default;
+
+int32_t EntryExtractor::Extract(const std::string& target, uint32_t offset, WindowHandle window,
+                                uint32_t id_or_key) {
   EngineState& engine = Engine();
   if (engine.busy) {
     const bool stale =
@@ -277,7 +301,16 @@ int32_t ExtractEntry(const std::string& archive, const std::string& target, uint
     if (!stale) return kUnzipBusy;
   }
   BusyScope busy;
-  return ExtractBusy(archive, target, offset, window, id_or_key);
+  return r_->Extract(target, offset, window, id_or_key);
+}
+
+uint32_t SupportedMethods() {
+  return 1u << kMethodStored | 1u << kMethodShrunk | 1u << kMethodImploded | 1u << kMethodDeflated;
+}
+
+int32_t ExtractEntry(const std::string& archive, const std::string& target, uint32_t offset,
+                     WindowHandle window, uint32_t id_or_key) {
+  return EntryExtractor(archive).Extract(target, offset, window, id_or_key);
 }
 
 }  // namespace unzip

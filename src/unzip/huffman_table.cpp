@@ -1,8 +1,5 @@
 #include "unzip/huffman_table.h"
 
-#include "unzip/decode_stream.h"
-#include "unzip/unzip_report.h"
-
 namespace unzip {
 
 namespace {
@@ -88,20 +85,20 @@ bool CanonicalCodes(const uint8_t* lengths, uint32_t count, uint16_t* codes) {
   return true;
 }
 
-int32_t DecodeSymbol(DecodeStream& s, const HuffmanTable& t, HuffEntry& out) {
+DecodeResult DecodeSymbol(DecodeStream& s, const HuffmanTable& t, HuffEntry& out) {
   if (s.bit_count() < 16) s.Refill();
-  if (s.aborted()) return kUnzipAborted;
+  if (s.aborted()) return DecodeResult::kAborted;
   HuffEntry e = t.slots[s.Peek(t.root_bits)];
   if (EntryOp(e) & kOpLink) {
-    if (s.bit_count() < t.root_bits) return kUnzipReadError;
+    if (s.bit_count() < t.root_bits) return DecodeResult::kInputEnded;
     s.Drop(t.root_bits);
     e = t.slots[EntryValue(e) + s.Peek(EntryOp(e) - kOpLink)];
   }
-  if (EntryLength(e) > s.bit_count()) return kUnzipReadError;
-  if (EntryOp(e) & kOpInvalid) return kUnzipFormatError;
+  if (EntryLength(e) > s.bit_count()) return DecodeResult::kInputEnded;
+  if (EntryOp(e) & kOpInvalid) return DecodeResult::kDataError;
   s.Drop(EntryLength(e));
   out = e;
-  return kUnzipOk;
+  return DecodeResult::kOk;
 }
 
 }  // namespace unzip

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace unzip {
+#include "unzip/decode_stream.h"
 
-class DecodeStream;
+namespace unzip {
 
 // One table slot: bits 0-7 the code length to drop, 8-15 the kind, 16-31 the value.
 using HuffEntry = uint32_t;
@@ -49,7 +49,6 @@ void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const Huff
 bool CanonicalCodes(const uint8_t* lengths, uint32_t count, uint16_t* codes);
 
 // Decodes one symbol through the stream's bit buffer, refilling as needed (codes up to 16 bits).
-// Returns 0, or -3 when the input ran out, -4 for an unused code, -5 when aborted.
-int32_t DecodeSymbol(DecodeStream& stream, const HuffmanTable& table, HuffEntry& out);
+DecodeResult DecodeSymbol(DecodeStream& stream, const HuffmanTable& table, HuffEntry& out);
 
 }  // namespace unzip

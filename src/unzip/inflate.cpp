@@ -4,7 +4,6 @@
 
 #include "unzip/huffman_table.h"
 #include "unzip/match_copy.h"
-#include "unzip/unzip_report.h"
 
 namespace unzip {
 
@@ -61,14 +60,14 @@ bool IsBase(uint32_t op) {
 
 class Inflater {
  public:
-  explicit Inflater(DecodeStream& s) : s_(s) {}
+  Inflater(DecodeStream& s, InflateTables& t) : s_(s), t_(t) {}
 
-  int32_t Run() {
+  DecodeResult Run() {
     bool last = false;
     do {
-      if (!s_.Need(3)) return kUnzipReadError;
+      if (!s_.Need(3)) return DecodeResult::kInputEnded;
       last = s_.Take(1) != 0;
-      int32_t r;
+      DecodeResult r;
       switch (s_.Take(2)) {
         case 0:
           r = Stored();
@@ -80,35 +79,35 @@ class Inflater {
           r = Dynamic();
           break;
         default:
-          return kUnzipFormatError;
+          return DecodeResult::kDataError;
       }
-      if (r != kUnzipOk) return r;
-      if (s_.aborted()) return kUnzipAborted;
+      if (r != DecodeResult::kOk) return r;
+      if (s_.aborted()) return DecodeResult::kAborted;
     } while (!last);
-    return s_.FlushWindow() ? kUnzipOk : kUnzipWriteError;
+    return s_.FlushWindow() ? DecodeResult::kOk : DecodeResult::kWriteFailed;
   }
 
  private:
-  int32_t Stored() {
+  DecodeResult Stored() {
     s_.AlignToByte();
-    if (!s_.Need(32)) return kUnzipReadError;
+    if (!s_.Need(32)) return DecodeResult::kInputEnded;
     uint32_t length = s_.Take(16);
-    if (length != (~s_.Take(16) & 0xFFFF)) return kUnzipFormatError;
+    if (length != (~s_.Take(16) & 0xFFFF)) return DecodeResult::kDataError;
     while (length > 0) {
       const uint32_t room = DecodeStream::kWindowSize - s_.position();
       const uint32_t want = length < room ? length : room;
       const uint32_t got = s_.ReadAlignedBytes(s_.window() + s_.position(), want);
       s_.set_position(s_.position() + got);
       length -= got;
-      if (s_.WindowFull() && !s_.FlushWindow()) return kUnzipWriteError;
-      if (s_.aborted()) return kUnzipAborted;
-      if (got < want) return kUnzipReadError;
+      if (s_.WindowFull() && !s_.FlushWindow()) return DecodeResult::kWriteFailed;
+      if (s_.aborted()) return DecodeResult::kAborted;
+      if (got < want) return DecodeResult::kInputEnded;
     }
-    return kUnzipOk;
+    return DecodeResult::kOk;
   }
 
-  int32_t Fixed() {
-    if (fixed_literal_.slots.empty()) {
+  DecodeResult Fixed() {
+    if (t_.fixed_literal.slots.empty()) {
       uint8_t lengths[288 + 32];
       uint16_t codes[288 + 32];
       std::memset(lengths, 8, 144);
@@ -118,34 +117,34 @@ class Inflater {
       std::memset(lengths + 288, 5, 32);
       CanonicalCodes(lengths, 288, codes);
       CanonicalCodes(lengths + 288, 32, codes + 288);
-      BuildHuffmanTable(codes, lengths, kLeaves.literal, 288, kFixedLiteralBits, fixed_literal_);
+      BuildHuffmanTable(codes, lengths, kLeaves.literal, 288, kFixedLiteralBits, t_.fixed_literal);
       BuildHuffmanTable(codes + 288, lengths + 288, kLeaves.distance, 32, kFixedDistanceBits,
-                        fixed_distance_);
+                        t_.fixed_distance);
     }
-    return Codes(fixed_literal_, fixed_distance_);
+    return Codes(t_.fixed_literal, t_.fixed_distance);
   }
 
-  int32_t Dynamic() {
-    if (!s_.Need(14)) return kUnzipReadError;
+  DecodeResult Dynamic() {
+    if (!s_.Need(14)) return DecodeResult::kInputEnded;
     const uint32_t literals = s_.Take(5) + 257;
     const uint32_t distances = s_.Take(5) + 1;
     const uint32_t code_lengths = s_.Take(4) + 4;
-    if (literals > 288 || distances > 32) return kUnzipOversizedHeader;
+    if (literals > 288 || distances > 32) return DecodeResult::kOversizedHeader;
 
     uint8_t lengths[288 + 32] = {};
     uint16_t codes[288 + 32] = {};
     for (uint32_t i = 0; i < code_lengths; ++i) {
-      if (!s_.Need(3)) return kUnzipReadError;
+      if (!s_.Need(3)) return DecodeResult::kInputEnded;
       lengths[kCodeLengthOrder[i]] = static_cast<uint8_t>(s_.Take(3));
     }
-    if (!CanonicalCodes(lengths, 19, codes)) return kUnzipFormatError;
-    BuildHuffmanTable(codes, lengths, kLeaves.code_length, 19, kCodeLengthBits, code_length_);
+    if (!CanonicalCodes(lengths, 19, codes)) return DecodeResult::kDataError;
+    BuildHuffmanTable(codes, lengths, kLeaves.code_length, 19, kCodeLengthBits, t_.code_length);
 
     const uint32_t total = literals + distances;
     uint32_t i = 0;
     while (i < total) {
       HuffEntry e;
-      if (const int32_t r = Decode(code_length_, e); r != kUnzipOk) return r;
+      if (const DecodeResult r = Decode(t_.code_length, e); r != DecodeResult::kOk) return r;
       const uint32_t symbol = EntryValue(e);
       if (symbol < 16) {
         lengths[i++] = static_cast<uint8_t>(symbol);
@@ -154,79 +153,79 @@ class Inflater {
       uint32_t repeat;
       uint8_t value = 0;
       if (symbol == 16) {
-        if (i == 0) return kUnzipFormatError;
-        if (!s_.Need(2)) return kUnzipReadError;
+        if (i == 0) return DecodeResult::kDataError;
+        if (!s_.Need(2)) return DecodeResult::kInputEnded;
         repeat = 3 + s_.Take(2);
         value = lengths[i - 1];
       } else if (symbol == 17) {
-        if (!s_.Need(3)) return kUnzipReadError;
+        if (!s_.Need(3)) return DecodeResult::kInputEnded;
         repeat = 3 + s_.Take(3);
       } else {
-        if (!s_.Need(7)) return kUnzipReadError;
+        if (!s_.Need(7)) return DecodeResult::kInputEnded;
         repeat = 11 + s_.Take(7);
       }
-      if (i + repeat > total) return symbol == 18 ? kUnzipFormatError : kUnzipOversizedHeader;
+      if (i + repeat > total)
+        return symbol == 18 ? DecodeResult::kDataError : DecodeResult::kOversizedHeader;
       std::memset(lengths + i, value, repeat);
       i += repeat;
     }
     // Without an end-of-block code the block could never end.
-    if (lengths[256] == 0) return kUnzipFormatError;
+    if (lengths[256] == 0) return DecodeResult::kDataError;
     std::memset(codes, 0, sizeof codes);
     if (!CanonicalCodes(lengths, literals, codes) ||
         !CanonicalCodes(lengths + literals, distances, codes + literals)) {
-      return kUnzipFormatError;
+      return DecodeResult::kDataError;
     }
-    BuildHuffmanTable(codes, lengths, kLeaves.literal, literals, kDynamicLiteralBits, literal_);
+    BuildHuffmanTable(codes, lengths, kLeaves.literal, literals, kDynamicLiteralBits, t_.literal);
     BuildHuffmanTable(codes + literals, lengths + literals, kLeaves.distance, distances,
-                      kDynamicDistanceBits, distance_);
-    return Codes(literal_, distance_);
+                      kDynamicDistanceBits, t_.distance);
+    return Codes(t_.literal, t_.distance);
   }
 
-  int32_t Decode(const HuffmanTable& t, HuffEntry& out) { return DecodeSymbol(s_, t, out); }
+  DecodeResult Decode(const HuffmanTable& t, HuffEntry& out) { return DecodeSymbol(s_, t, out); }
 
-  int32_t Codes(const HuffmanTable& literal, const HuffmanTable& distance) {
+  DecodeResult Codes(const HuffmanTable& literal, const HuffmanTable& distance) {
     uint8_t* const window = s_.window();
     for (;;) {
       if (s_.end() - s_.next() >= 8 && s_.position() <= DecodeStream::kWindowSize - kMaxMatch) {
-        const int32_t r = FastCodes(literal, distance);
-        if (r != kContinue) return r;
+        DecodeResult r;
+        if (FastCodes(literal, distance, r)) return r;
         continue;
       }
       HuffEntry e;
-      if (const int32_t r = Decode(literal, e); r != kUnzipOk) return r;
+      if (const DecodeResult r = Decode(literal, e); r != DecodeResult::kOk) return r;
       uint32_t op = EntryOp(e);
       if (op == kOpLiteral) {
         s_.PutByte(static_cast<uint8_t>(EntryValue(e)));
-        if (s_.WindowFull() && !s_.FlushWindow()) return kUnzipWriteError;
+        if (s_.WindowFull() && !s_.FlushWindow()) return DecodeResult::kWriteFailed;
         continue;
       }
-      if (op == kOpEndOfBlock) return kUnzipOk;
+      if (op == kOpEndOfBlock) return DecodeResult::kOk;
       uint32_t length = EntryValue(e);
-      if (!s_.Need(op - kOpBase)) return kUnzipReadError;
+      if (!s_.Need(op - kOpBase)) return DecodeResult::kInputEnded;
       length += s_.Take(op - kOpBase);
-      if (const int32_t r = Decode(distance, e); r != kUnzipOk) return r;
+      if (const DecodeResult r = Decode(distance, e); r != DecodeResult::kOk) return r;
       op = EntryOp(e);
       uint32_t dist = EntryValue(e);
-      if (!s_.Need(op - kOpBase)) return kUnzipReadError;
+      if (!s_.Need(op - kOpBase)) return DecodeResult::kInputEnded;
       dist += s_.Take(op - kOpBase);
       uint32_t pos = s_.position();
       while (length--) {
         window[pos] = window[(pos - dist) & kWindowMask];
         if (++pos == DecodeStream::kWindowSize) {
           s_.set_position(pos);
-          if (!s_.FlushWindow()) return kUnzipWriteError;
+          if (!s_.FlushWindow()) return DecodeResult::kWriteFailed;
           pos = 0;
         }
       }
       s_.set_position(pos);
-      if (s_.aborted()) return kUnzipAborted;
+      if (s_.aborted()) return DecodeResult::kAborted;
     }
   }
 
-  static constexpr int32_t kContinue = 2;
-
-  // The inner loop: runs while a whole word of input and a longest match of room remain.
-  int32_t FastCodes(const HuffmanTable& literal, const HuffmanTable& distance) {
+  // The inner loop: runs while a whole word of input and a longest match of room remain. True
+  // when the block ended or failed, with `result` saying which.
+  bool FastCodes(const HuffmanTable& literal, const HuffmanTable& distance, DecodeResult& result) {
     uint64_t bits = s_.bits_ref();
     uint32_t count = s_.count_ref();
     const uint8_t* in = s_.next();
@@ -239,7 +238,7 @@ class Inflater {
     const uint32_t droot = distance.root_bits;
     const uint64_t lmask = (uint64_t{1} << lroot) - 1;
     const uint64_t dmask = (uint64_t{1} << droot) - 1;
-    int32_t result = kContinue;
+    bool done = false;
 
     while (in <= in_last && pos <= DecodeStream::kWindowSize - kMaxMatch) {
       uint64_t word;
@@ -269,7 +268,8 @@ class Inflater {
         continue;
       }
       if (!IsBase(op)) {
-        result = op == kOpEndOfBlock ? kUnzipOk : kUnzipFormatError;
+        result = op == kOpEndOfBlock ? DecodeResult::kOk : DecodeResult::kDataError;
+        done = true;
         break;
       }
       uint32_t extra = op - kOpBase;
@@ -287,7 +287,8 @@ class Inflater {
       count -= EntryLength(e);
       op = EntryOp(e);
       if (!IsBase(op)) {
-        result = kUnzipFormatError;
+        result = DecodeResult::kDataError;
+        done = true;
         break;
       }
       extra = op - kOpBase;
@@ -302,20 +303,26 @@ class Inflater {
     s_.next() = in;
     s_.set_position(pos);
     // A last match may have filled the work buffer to the brim.
-    if (s_.WindowFull() && !s_.FlushWindow()) return kUnzipWriteError;
-    return result;
+    if (s_.WindowFull() && !s_.FlushWindow()) {
+      result = DecodeResult::kWriteFailed;
+      return true;
+    }
+    return done;
   }
 
   DecodeStream& s_;
-  HuffmanTable fixed_literal_, fixed_distance_;
-  HuffmanTable literal_, distance_, code_length_;
+  InflateTables& t_;
 };
 
 }  // namespace
 
-int32_t Inflate(DecodeStream& stream) {
-  Inflater inflater(stream);
-  return inflater.Run();
+DecodeResult Inflate(DecodeStream& stream, InflateTables& tables) {
+  return Inflater(stream, tables).Run();
+}
+
+DecodeResult Inflate(DecodeStream& stream) {
+  InflateTables tables;
+  return Inflate(stream, tables);
 }
 
 }  // namespace unzip

@@ -1,7 +1,5 @@
 #include "unzip/unshrink.h"
 
-#include "unzip/unzip_report.h"
-
 namespace unzip {
 
 namespace {
@@ -18,37 +16,37 @@ class Unshrinker {
   Unshrinker(DecodeStream& s, UnshrinkArea& a, uint32_t compressed_size)
       : s_(s), a_(a), total_bits_(uint64_t{compressed_size} * 8) {}
 
-  int32_t Run() {
+  DecodeResult Run() {
     for (uint32_t c = 0; c < UnshrinkArea::kCodes; ++c) a_.prefix[c] = kFree;
     next_free_ = kFirst;
     uint32_t width = kMinWidth;
     int32_t previous = -1;
     for (;;) {
-      if (s_.aborted()) return kUnzipAborted;
+      if (s_.aborted()) return DecodeResult::kAborted;
       uint32_t code;
       if (!Read(width, code)) break;
-      if (s_.aborted()) return kUnzipAborted;
+      if (s_.aborted()) return DecodeResult::kAborted;
       if (code == kControlCode) {
         uint32_t control;
         if (!Read(width, control)) break;
         if (control == 1) {
-          if (++width > kMaxWidth) return kUnzipFormatError;
+          if (++width > kMaxWidth) return DecodeResult::kDataError;
         } else if (control == 2) {
           PartialClear();
         } else {
-          return kUnzipFormatError;
+          return DecodeResult::kDataError;
         }
         continue;
       }
       // The one code that may be used before it is defined: the entry about to be added.
       const bool pending = code >= kFirst && !InUse(code);
-      if (pending && (previous < 0 || code != next_free_)) return kUnzipFormatError;
+      if (pending && (previous < 0 || code != next_free_)) return DecodeResult::kDataError;
       const int32_t source = pending ? previous : static_cast<int32_t>(code);
       uint32_t depth;
-      if (!Unwind(static_cast<uint32_t>(source), depth)) return kUnzipFormatError;
+      if (!Unwind(static_cast<uint32_t>(source), depth)) return DecodeResult::kDataError;
       const uint8_t first = a_.stack[depth - 1];
-      if (!Emit(depth)) return kUnzipWriteError;
-      if (pending && !Put(first)) return kUnzipWriteError;
+      if (!Emit(depth)) return DecodeResult::kWriteFailed;
+      if (pending && !Put(first)) return DecodeResult::kWriteFailed;
       if (previous >= 0 && next_free_ < kLimit) {
         a_.prefix[next_free_ - kFirst] = previous;
         a_.suffix[next_free_ - kFirst] = first;
@@ -56,7 +54,7 @@ class Unshrinker {
       }
       previous = static_cast<int32_t>(code);
     }
-    return s_.FlushBytes(a_.output, out_) ? kUnzipOk : kUnzipWriteError;
+    return s_.FlushBytes(a_.output, out_) ? DecodeResult::kOk : DecodeResult::kWriteFailed;
   }
 
  private:
@@ -126,7 +124,7 @@ class Unshrinker {
 
 }  // namespace
 
-int32_t Unshrink(DecodeStream& stream, UnshrinkArea& area, uint32_t compressed_size) {
+DecodeResult Unshrink(DecodeStream& stream, UnshrinkArea& area, uint32_t compressed_size) {
   Unshrinker u(stream, area, compressed_size);
   return u.Run();
 }
