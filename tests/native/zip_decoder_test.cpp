@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/memory_port.h"
+#include "unzip/crc32.h"
 #include "unzip/explode.h"
 #include "unzip/inflate.h"
 #include "unzip/unshrink.h"
@@ -141,6 +142,23 @@ TEST(Inflate, DamagedStreamsGiveTheirCodes) {
   EXPECT_EQ(RunInflate(w18.str()).code, DecodeResult::kDataError);
   // Code 16 with nothing to repeat.
   EXPECT_EQ(RunInflate(dynamic(1, 0, 0).Code(1, 1).Put(0, 2).str()).code, DecodeResult::kDataError);
+}
+
+TEST(Crc32, AgreesWithZlibAtEveryLengthAlignmentAndSplit) {
+  std::mt19937 rng(3);
+  std::vector<uint8_t> data(5000);
+  for (uint8_t& b : data) b = static_cast<uint8_t>(rng());
+  for (size_t offset = 0; offset < 16; ++offset) {
+    for (size_t size = 0; offset + size <= data.size(); size += size < 300 ? 1 : 97) {
+      const uint8_t* p = data.data() + offset;
+      const uint32_t expected = static_cast<uint32_t>(crc32(0, p, static_cast<uInt>(size)));
+      ASSERT_EQ(unzip::Crc32(p, size), expected) << offset << " " << size;
+      const size_t cut = size / 3;
+      const uint32_t running = unzip::UpdateCrc32(unzip::kCrcInitial, p, cut);
+      ASSERT_EQ(~unzip::UpdateCrc32(running, p + cut, size - cut), expected)
+          << offset << " " << size;
+    }
+  }
 }
 
 DecodeResult RunExplode(const std::string& input, bool literals, uint32_t size, std::string* out) {
