@@ -55,7 +55,7 @@ DecodeResult ReadTree(DecodeStream& s, uint32_t symbols, uint32_t root_bits, Huf
   if (code + increment > 0x10000) return DecodeResult::kDataError;
 
   HuffEntry leaves[256];
-  for (uint32_t sym = 0; sym < symbols; ++sym) leaves[sym] = MakeEntry(kOpLiteral, sym);
+  for (uint32_t sym = 0; sym < symbols; ++sym) leaves[sym] = LiteralLeaf(sym);
   BuildHuffmanTable(codes, lengths, leaves, symbols, root_bits, table);
   return DecodeResult::kOk;
 }

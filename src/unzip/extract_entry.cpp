@@ -179,11 +179,17 @@ int32_t ResultCode(DecodeResult result) {
 // The CRC stored after the data; the descriptor's optional signature is passed over.
 bool ReadTrailingCrc(DecodeStream& stream, uint32_t actual, uint32_t& expected) {
   stream.AlignToByte();
-  if (!stream.Need(32)) return false;
-  expected = stream.Take(32);
+  // Two halves: a 32-bit build's bit buffer holds fewer than 32 bits at a time.
+  const auto take32 = [&stream](uint32_t& value) {
+    if (!stream.Need(16)) return false;
+    value = stream.Take(16);
+    if (!stream.Need(16)) return false;
+    value |= stream.Take(16) << 16;
+    return true;
+  };
+  if (!take32(expected)) return false;
   if (expected == kDescriptorSignature && actual != kDescriptorSignature) {
-    if (!stream.Need(32)) return false;
-    expected = stream.Take(32);
+    if (!take32(expected)) return false;
   }
   return true;
 }

@@ -13,6 +13,11 @@ uint32_t Reverse(uint32_t code, uint32_t length) {
   return r;
 }
 
+// The code length counts in the entry's length and in its total.
+HuffEntry WithLength(HuffEntry leaf, uint32_t length) {
+  return leaf + (length << 8) + length;
+}
+
 }  // namespace
 
 void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const HuffEntry* leaves,
@@ -38,11 +43,11 @@ void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const Huff
     if (widths[i]) total += 1u << widths[i];
   }
   table.root_bits = root_bits;
-  table.slots.assign(total, MakeEntry(kOpInvalid, 0));
+  table.slots.assign(total, kInvalidLeaf);
   uint32_t offset = root_size;
   for (uint32_t i = 0; i < root_size; ++i) {
     if (!widths[i]) continue;
-    table.slots[i] = MakeEntry(kOpLink + widths[i], offset, root_bits);
+    table.slots[i] = offset << 16 | kEntryLink | uint32_t{widths[i]} << 8 | root_bits;
     offset += 1u << widths[i];
   }
   HuffEntry* slots = table.slots.data();
@@ -51,14 +56,14 @@ void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const Huff
     if (len == 0) continue;
     const uint32_t rev = Reverse(codes[s], len);
     if (len <= root_bits) {
-      const HuffEntry e = leaves[s] | len;
+      const HuffEntry e = WithLength(leaves[s], len);
       for (uint32_t i = rev; i < root_size; i += 1u << len) slots[i] = e;
     } else {
       const HuffEntry link = slots[rev & root_mask];
-      const uint32_t width = EntryOp(link) - kOpLink;
+      const uint32_t width = EntryCodeLength(link);
       HuffEntry* sub = slots + EntryValue(link);
       const uint32_t sub_len = len - root_bits;
-      const HuffEntry e = leaves[s] | sub_len;
+      const HuffEntry e = WithLength(leaves[s], sub_len);
       for (uint32_t i = rev >> root_bits; i < (1u << width); i += 1u << sub_len) sub[i] = e;
     }
   }
@@ -89,14 +94,14 @@ DecodeResult DecodeSymbol(DecodeStream& s, const HuffmanTable& t, HuffEntry& out
   if (s.bit_count() < 16) s.Refill();
   if (s.aborted()) return DecodeResult::kAborted;
   HuffEntry e = t.slots[s.Peek(t.root_bits)];
-  if (EntryOp(e) & kOpLink) {
+  if (e & kEntryLink) {
     if (s.bit_count() < t.root_bits) return DecodeResult::kInputEnded;
     s.Drop(t.root_bits);
-    e = t.slots[EntryValue(e) + s.Peek(EntryOp(e) - kOpLink)];
+    e = t.slots[EntryValue(e) + s.Peek(EntryCodeLength(e))];
   }
-  if (EntryLength(e) > s.bit_count()) return DecodeResult::kInputEnded;
-  if (EntryOp(e) & kOpInvalid) return DecodeResult::kDataError;
-  s.Drop(EntryLength(e));
+  if (EntryCodeLength(e) > s.bit_count()) return DecodeResult::kInputEnded;
+  if (e & kEntryInvalid) return DecodeResult::kDataError;
+  s.Drop(EntryCodeLength(e));
   out = e;
   return DecodeResult::kOk;
 }

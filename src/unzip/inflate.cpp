@@ -33,15 +33,14 @@ struct Leaves {
 
 constexpr Leaves MakeLeaves() {
   Leaves l{};
-  for (uint32_t s = 0; s < 256; ++s) l.literal[s] = MakeEntry(kOpLiteral, s);
-  l.literal[256] = MakeEntry(kOpEndOfBlock, 0);
+  for (uint32_t s = 0; s < 256; ++s) l.literal[s] = LiteralLeaf(s);
+  l.literal[256] = kEndLeaf;
   for (uint32_t s = 257; s < 286; ++s)
-    l.literal[s] = MakeEntry(kOpBase + kLengthExtra[s - 257], kLengthBase[s - 257]);
-  l.literal[286] = l.literal[287] = MakeEntry(kOpInvalid, 0);
-  for (uint32_t s = 0; s < 30; ++s)
-    l.distance[s] = MakeEntry(kOpBase + kDistanceExtra[s], kDistanceBase[s]);
-  l.distance[30] = l.distance[31] = MakeEntry(kOpInvalid, 0);
-  for (uint32_t s = 0; s < 19; ++s) l.code_length[s] = MakeEntry(kOpLiteral, s);
+    l.literal[s] = BaseLeaf(kLengthBase[s - 257], kLengthExtra[s - 257]);
+  l.literal[286] = l.literal[287] = kInvalidLeaf;
+  for (uint32_t s = 0; s < 30; ++s) l.distance[s] = BaseLeaf(kDistanceBase[s], kDistanceExtra[s]);
+  l.distance[30] = l.distance[31] = kInvalidLeaf;
+  for (uint32_t s = 0; s < 19; ++s) l.code_length[s] = LiteralLeaf(s);
   return l;
 }
 
@@ -54,9 +53,9 @@ constexpr uint32_t kDynamicLiteralBits = 9;
 constexpr uint32_t kDynamicDistanceBits = 6;
 constexpr uint32_t kCodeLengthBits = 7;
 
-bool IsBase(uint32_t op) {
-  return op >= kOpBase && op < kOpEndOfBlock;
-}
+// The inner loop runs while this much input is left in the block: enough for every refill of
+// one step, so that none reads past the block.
+constexpr uint32_t kFastInput = 16;
 
 class Inflater {
  public:
@@ -90,8 +89,9 @@ class Inflater {
  private:
   DecodeResult Stored() {
     s_.AlignToByte();
-    if (!s_.Need(32)) return DecodeResult::kInputEnded;
+    if (!s_.Need(16)) return DecodeResult::kInputEnded;
     uint32_t length = s_.Take(16);
+    if (!s_.Need(16)) return DecodeResult::kInputEnded;
     if (length != (~s_.Take(16) & 0xFFFF)) return DecodeResult::kDataError;
     while (length > 0) {
       const uint32_t room = DecodeStream::kWindowSize - s_.position();
@@ -187,28 +187,27 @@ class Inflater {
   DecodeResult Codes(const HuffmanTable& literal, const HuffmanTable& distance) {
     uint8_t* const window = s_.window();
     for (;;) {
-      if (s_.end() - s_.next() >= 8 && s_.position() <= DecodeStream::kWindowSize - kMaxMatch) {
+      if (s_.end() - s_.next() >= kFastInput &&
+          s_.position() <= DecodeStream::kWindowSize - kMaxMatch) {
         DecodeResult r;
         if (FastCodes(literal, distance, r)) return r;
         continue;
       }
       HuffEntry e;
       if (const DecodeResult r = Decode(literal, e); r != DecodeResult::kOk) return r;
-      uint32_t op = EntryOp(e);
-      if (op == kOpLiteral) {
+      if (e & kEntryLiteral) {
         s_.PutByte(static_cast<uint8_t>(EntryValue(e)));
         if (s_.WindowFull() && !s_.FlushWindow()) return DecodeResult::kWriteFailed;
         continue;
       }
-      if (op == kOpEndOfBlock) return DecodeResult::kOk;
+      if (e & kEntryEnd) return DecodeResult::kOk;
       uint32_t length = EntryValue(e);
-      if (!s_.Need(op - kOpBase)) return DecodeResult::kInputEnded;
-      length += s_.Take(op - kOpBase);
+      if (!s_.Need(EntryExtraBits(e))) return DecodeResult::kInputEnded;
+      length += s_.Take(EntryExtraBits(e));
       if (const DecodeResult r = Decode(distance, e); r != DecodeResult::kOk) return r;
-      op = EntryOp(e);
       uint32_t dist = EntryValue(e);
-      if (!s_.Need(op - kOpBase)) return DecodeResult::kInputEnded;
-      dist += s_.Take(op - kOpBase);
+      if (!s_.Need(EntryExtraBits(e))) return DecodeResult::kInputEnded;
+      dist += s_.Take(EntryExtraBits(e));
       uint32_t pos = s_.position();
       while (length--) {
         window[pos] = window[(pos - dist) & kWindowMask];
@@ -223,78 +222,93 @@ class Inflater {
     }
   }
 
-  // The inner loop: runs while a whole word of input and a longest match of room remain. True
-  // when the block ended or failed, with `result` saying which.
+  // The inner loop: runs while enough input and a longest match of room remain. True when the
+  // block ended or failed, with `result` saying which.
   bool FastCodes(const HuffmanTable& literal, const HuffmanTable& distance, DecodeResult& result) {
-    uint64_t bits = s_.bits_ref();
+    using BitWord = DecodeStream::BitWord;
+    constexpr uint32_t kWordBits = DecodeStream::kWordBits;
+    constexpr uint32_t kRefillBits = DecodeStream::kRefillBits;
+    // A 64-bit buffer holds a length and a distance with all their bits after one refill; a
+    // 32-bit one needs another refill before the distance, and a third for a long one.
+    constexpr bool kWide = kRefillBits >= 15 + 5 + 15 + 13;
+    BitWord bits = s_.bits_ref();
     uint32_t count = s_.count_ref();
     const uint8_t* in = s_.next();
-    const uint8_t* const in_last = s_.end() - 8;
-    uint32_t pos = s_.position();
+    const uint8_t* const in_last = s_.end() - kFastInput;
     uint8_t* const window = s_.window();
+    uint32_t pos = s_.position();
     const HuffEntry* const lt = literal.slots.data();
     const HuffEntry* const dt = distance.slots.data();
     const uint32_t lroot = literal.root_bits;
     const uint32_t droot = distance.root_bits;
-    const uint64_t lmask = (uint64_t{1} << lroot) - 1;
-    const uint64_t dmask = (uint64_t{1} << droot) - 1;
+    const BitWord lmask = (BitWord{1} << lroot) - 1;
+    const BitWord dmask = (BitWord{1} << droot) - 1;
+    const auto refill = [&] {
+      bits |= DecodeStream::LoadWord(in) << count;
+      in += (kWordBits - 1 - count) >> 3;
+      count |= kRefillBits;
+    };
+    const auto drop = [&](uint32_t n) {
+      bits >>= n;
+      count -= n;
+    };
+    // A base value plus the extra bits after its code.
+    const auto value = [&](HuffEntry e) {
+      return EntryValue(e) + (static_cast<uint32_t>(bits & ((BitWord{1} << EntryBits(e)) - 1)) >>
+                              EntryCodeLength(e));
+    };
+    const auto sub = [&](const HuffEntry* table, HuffEntry link) {
+      return table[EntryValue(link) +
+                   static_cast<uint32_t>(bits & ((BitWord{1} << EntryCodeLength(link)) - 1))];
+    };
     bool done = false;
 
     while (in <= in_last && pos <= DecodeStream::kWindowSize - kMaxMatch) {
-      uint64_t word;
-      std::memcpy(&word, in, 8);
-      bits |= DecodeStream::FromLittleEndian(word) << count;
-      in += (63 - count) >> 3;
-      count |= 56;
-
+      refill();
       HuffEntry e = lt[bits & lmask];
-      if (EntryOp(e) & kOpLink) {
-        bits >>= lroot;
-        count -= lroot;
-        e = lt[EntryValue(e) + (bits & ((uint64_t{1} << (EntryOp(e) - kOpLink)) - 1))];
-      }
-      bits >>= EntryLength(e);
-      count -= EntryLength(e);
-      uint32_t op = EntryOp(e);
-      if (op == kOpLiteral) {
-        window[pos++] = static_cast<uint8_t>(EntryValue(e));
-        // A second literal fits in what is left of the word.
-        e = lt[bits & lmask];
-        if (EntryOp(e) == kOpLiteral) {
-          bits >>= EntryLength(e);
-          count -= EntryLength(e);
+      if (e & kEntryLiteral) {
+        // Literals straight from the root table, as many as the buffer holds.
+        do {
           window[pos++] = static_cast<uint8_t>(EntryValue(e));
-        }
+          drop(EntryShift(e));
+          e = lt[bits & lmask];
+        } while ((e & kEntryLiteral) && EntryBits(e) <= count);
         continue;
       }
-      if (!IsBase(op)) {
-        result = op == kOpEndOfBlock ? DecodeResult::kOk : DecodeResult::kDataError;
+      if (e & kEntryLink) {
+        drop(lroot);
+        e = sub(lt, e);
+        if (e & kEntryLiteral) {
+          window[pos++] = static_cast<uint8_t>(EntryValue(e));
+          drop(EntryShift(e));
+          continue;
+        }
+      }
+      if (e & (kEntryEnd | kEntryInvalid)) {
+        drop(EntryShift(e));
+        result = (e & kEntryEnd) ? DecodeResult::kOk : DecodeResult::kDataError;
         done = true;
         break;
       }
-      uint32_t extra = op - kOpBase;
-      const uint32_t length = EntryValue(e) + static_cast<uint32_t>(bits & ((1u << extra) - 1));
-      bits >>= extra;
-      count -= extra;
+      const uint32_t length = value(e);
+      drop(EntryShift(e));
 
+      if constexpr (!kWide) refill();
       e = dt[bits & dmask];
-      if (EntryOp(e) & kOpLink) {
-        bits >>= droot;
-        count -= droot;
-        e = dt[EntryValue(e) + (bits & ((uint64_t{1} << (EntryOp(e) - kOpLink)) - 1))];
+      if (e & kEntryLink) {
+        drop(droot);
+        e = sub(dt, e);
       }
-      bits >>= EntryLength(e);
-      count -= EntryLength(e);
-      op = EntryOp(e);
-      if (!IsBase(op)) {
+      if (e & kEntryInvalid) {
         result = DecodeResult::kDataError;
         done = true;
         break;
       }
-      extra = op - kOpBase;
-      const uint32_t dist = EntryValue(e) + static_cast<uint32_t>(bits & ((1u << extra) - 1));
-      bits >>= extra;
-      count -= extra;
+      if constexpr (!kWide) {
+        if (count < EntryBits(e)) refill();
+      }
+      const uint32_t dist = value(e);
+      drop(EntryShift(e));
       CopyMatch(window, DecodeStream::kWindowSize, pos, dist, length);
       pos += length;
     }
