@@ -275,8 +275,14 @@ int32_t EntryExtractor::Resources::Extract(const std::string& target, uint32_t o
       !ReadTrailingCrc(stream, port.crc(), expected)) {
     code = kUnzipCrcError;
   }
-  const bool closed = out.Close();
   if (code == kUnzipOk && port.crc() != expected) code = kUnzipCrcError;
+  // Stamped while the scratch file is still open, after its last write: the rename keeps the
+  // time, and the target need not be opened a second time.
+  if (code == kUnzipOk) {
+    out.SetDosTime(static_cast<uint16_t>(h.timestamp >> 16),
+                   static_cast<uint16_t>(h.timestamp & 0xFFFF));
+  }
+  const bool closed = out.Close();
   if (code == kUnzipOk && !closed) code = kUnzipWriteError;
   if (code == kUnzipOk && !os::MoveReplace(scratch, target)) code = kUnzipWriteError;
   if (code != kUnzipOk) {
@@ -284,11 +290,6 @@ int32_t EntryExtractor::Resources::Extract(const std::string& target, uint32_t o
     return code;
   }
   port.Finish();
-  os::File stamped = os::File::Open(target, os::OpenMode::kReadWrite);
-  if (stamped) {
-    stamped.SetDosTime(static_cast<uint16_t>(h.timestamp >> 16),
-                       static_cast<uint16_t>(h.timestamp & 0xFFFF));
-  }
   return kUnzipOk;
 }
 
