@@ -1,5 +1,6 @@
 #include "unzip/inflate.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "unzip/huffman_table.h"
@@ -55,7 +56,7 @@ constexpr uint32_t kCodeLengthBits = 7;
 
 // The inner loop runs while this much input is left in the block: enough for every refill of
 // one step, so that none reads past the block.
-constexpr uint32_t kFastInput = 16;
+constexpr ptrdiff_t kFastInput = 16;
 
 class Inflater {
  public:
