@@ -25,13 +25,7 @@ void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const Huff
   const uint32_t root_size = 1u << root_bits;
   const uint32_t root_mask = root_size - 1;
   // Width of the second-level table under each root slot.
-  uint8_t sub_bits[1u << 9] = {};
-  uint8_t* widths = sub_bits;
-  std::vector<uint8_t> wide;
-  if (root_size > sizeof sub_bits) {
-    wide.assign(root_size, 0);
-    widths = wide.data();
-  }
+  uint8_t widths[1u << kMaxRootBits] = {};
   for (uint32_t s = 0; s < count; ++s) {
     const uint32_t len = lengths[s];
     if (len <= root_bits) continue;

@@ -49,6 +49,9 @@ constexpr uint32_t EntryValue(HuffEntry e) {
   return e >> 16;
 }
 
+// The widest root table a decoder asks for.
+constexpr uint32_t kMaxRootBits = 11;
+
 struct HuffmanTable {
   std::vector<HuffEntry> slots;
   uint32_t root_bits = 0;
@@ -57,7 +60,7 @@ struct HuffmanTable {
 // Fills `table` for `count` symbols. `codes[i]` is the code of symbol i, most significant bit
 // first, `lengths[i]` its length (0 = symbol unused, at most 16); `leaves[i]` the entry the
 // symbol decodes to (the code length is added here). Codes must be prefix-free; slots no code
-// reaches decode as invalid.
+// reaches decode as invalid. `root_bits` is at most kMaxRootBits.
 void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const HuffEntry* leaves,
                        uint32_t count, uint32_t root_bits, HuffmanTable& table);
 

@@ -12,6 +12,9 @@ namespace {
 
 constexpr uint32_t kWindowMask = DecodeStream::kWindowSize - 1;
 constexpr uint32_t kMaxMatch = 258;
+// Room the inner loop keeps at the end of the work buffer: a longest match and the word a
+// near match may run past its end.
+constexpr uint32_t kFastRoom = kMaxMatch + 8;
 
 constexpr uint16_t kLengthBase[29] = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
                                       15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
@@ -47,15 +50,16 @@ constexpr Leaves MakeLeaves() {
 
 constexpr Leaves kLeaves = MakeLeaves();
 
-// Lookup widths: 7 and 5 bits for the fixed codes, 9 and 6 bits for dynamic ones.
-constexpr uint32_t kFixedLiteralBits = 7;
+// Lookup widths: the fixed codes need no second level at 9 and 5 bits; at 11 and 8 bits,
+// second-level lookups of dynamic codes are rare.
+constexpr uint32_t kFixedLiteralBits = 9;
 constexpr uint32_t kFixedDistanceBits = 5;
-constexpr uint32_t kDynamicLiteralBits = 9;
-constexpr uint32_t kDynamicDistanceBits = 6;
+constexpr uint32_t kDynamicLiteralBits = 11;
+constexpr uint32_t kDynamicDistanceBits = 8;
 constexpr uint32_t kCodeLengthBits = 7;
 
 // The inner loop runs while this much input is left in the block: enough for every refill of
-// one step, so that none reads past the block.
+// one step (two words in a 64-bit build, four in a 32-bit one), so that none reads past it.
 constexpr ptrdiff_t kFastInput = 16;
 
 class Inflater {
@@ -189,7 +193,7 @@ class Inflater {
     uint8_t* const window = s_.window();
     for (;;) {
       if (s_.end() - s_.next() >= kFastInput &&
-          s_.position() <= DecodeStream::kWindowSize - kMaxMatch) {
+          s_.position() <= DecodeStream::kWindowSize - kFastRoom) {
         DecodeResult r;
         if (FastCodes(literal, distance, r)) return r;
         continue;
@@ -264,16 +268,30 @@ class Inflater {
     };
     bool done = false;
 
-    while (in <= in_last && pos <= DecodeStream::kWindowSize - kMaxMatch) {
+    // Each step starts with the entry of the next code already looked up, so that the lookup
+    // overlaps the copy of the match before it.
+    refill();
+    HuffEntry e = lt[bits & lmask];
+    while (in <= in_last && pos <= DecodeStream::kWindowSize - kFastRoom) {
       refill();
-      HuffEntry e = lt[bits & lmask];
       if (e & kEntryLiteral) {
-        // Literals straight from the root table, as many as the buffer holds.
-        do {
-          window[pos++] = static_cast<uint8_t>(EntryValue(e));
-          drop(EntryShift(e));
-          e = lt[bits & lmask];
-        } while ((e & kEntryLiteral) && EntryBits(e) <= count);
+        // Root literals have at most 11 bits: after a refill, a 64-bit buffer holds three and
+        // the lookup after them, a 32-bit one a literal and the lookup after it.
+        window[pos++] = static_cast<uint8_t>(EntryValue(e));
+        drop(EntryShift(e));
+        e = lt[bits & lmask];
+        if constexpr (kWide) {
+          if (e & kEntryLiteral) {
+            window[pos++] = static_cast<uint8_t>(EntryValue(e));
+            drop(EntryShift(e));
+            e = lt[bits & lmask];
+            if (e & kEntryLiteral) {
+              window[pos++] = static_cast<uint8_t>(EntryValue(e));
+              drop(EntryShift(e));
+              e = lt[bits & lmask];
+            }
+          }
+        }
         continue;
       }
       if (e & kEntryLink) {
@@ -282,6 +300,9 @@ class Inflater {
         if (e & kEntryLiteral) {
           window[pos++] = static_cast<uint8_t>(EntryValue(e));
           drop(EntryShift(e));
+          // A long literal code may leave a 32-bit buffer short of a root lookup.
+          if constexpr (!kWide) refill();
+          e = lt[bits & lmask];
           continue;
         }
       }
@@ -310,7 +331,13 @@ class Inflater {
       }
       const uint32_t dist = value(e);
       drop(EntryShift(e));
-      CopyMatch(window, DecodeStream::kWindowSize, pos, dist, length);
+      refill();
+      e = lt[bits & lmask];
+      if (dist <= pos && dist >= 8) {
+        CopyNearMatch(window + pos, dist, length);
+      } else {
+        CopyMatch(window, DecodeStream::kWindowSize, pos, dist, length);
+      }
       pos += length;
     }
     s_.bits_ref() = bits;

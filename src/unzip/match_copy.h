@@ -71,4 +71,20 @@ inline void CopyMatch(uint8_t* window, uint32_t size, uint32_t pos, uint32_t dis
   }
 }
 
+// Copies a match whose source lies wholly before it, at least 8 bytes back, where 8 bytes of
+// the window follow the match: by whole words, running past the end, then putting back the 8
+// bytes there (older history that later matches may still read).
+inline void CopyNearMatch(uint8_t* out, uint32_t distance, uint32_t length) {
+  const uint8_t* in = out - distance;
+  uint8_t* const end = out + length;
+  uint64_t kept;
+  std::memcpy(&kept, end, 8);
+  do {
+    match_copy_detail::Copy8(out, in);
+    out += 8;
+    in += 8;
+  } while (out < end);
+  std::memcpy(end, &kept, 8);
+}
+
 }  // namespace unzip
