@@ -50,12 +50,10 @@ constexpr Leaves MakeLeaves() {
 
 constexpr Leaves kLeaves = MakeLeaves();
 
-// Lookup widths: the fixed codes need no second level at 9 and 5 bits; at 11 and 8 bits,
-// second-level lookups of dynamic codes are rare.
-constexpr uint32_t kFixedLiteralBits = 9;
-constexpr uint32_t kFixedDistanceBits = 5;
-constexpr uint32_t kDynamicLiteralBits = 11;
-constexpr uint32_t kDynamicDistanceBits = 8;
+// Lookup widths of literal/length and distance codes, the same for fixed and dynamic blocks so
+// that the inner loop masks with constants: at 11 and 8 bits, second-level lookups are rare.
+constexpr uint32_t kLiteralBits = 11;
+constexpr uint32_t kDistanceBits = 8;
 constexpr uint32_t kCodeLengthBits = 7;
 
 // The inner loop runs while this much input is left in the block: enough for every refill of
@@ -122,8 +120,8 @@ class Inflater {
       std::memset(lengths + 288, 5, 32);
       CanonicalCodes(lengths, 288, codes);
       CanonicalCodes(lengths + 288, 32, codes + 288);
-      BuildHuffmanTable(codes, lengths, kLeaves.literal, 288, kFixedLiteralBits, t_.fixed_literal);
-      BuildHuffmanTable(codes + 288, lengths + 288, kLeaves.distance, 32, kFixedDistanceBits,
+      BuildHuffmanTable(codes, lengths, kLeaves.literal, 288, kLiteralBits, t_.fixed_literal);
+      BuildHuffmanTable(codes + 288, lengths + 288, kLeaves.distance, 32, kDistanceBits,
                         t_.fixed_distance);
     }
     return Codes(t_.fixed_literal, t_.fixed_distance);
@@ -181,9 +179,9 @@ class Inflater {
         !CanonicalCodes(lengths + literals, distances, codes + literals)) {
       return DecodeResult::kDataError;
     }
-    BuildHuffmanTable(codes, lengths, kLeaves.literal, literals, kDynamicLiteralBits, t_.literal);
+    BuildHuffmanTable(codes, lengths, kLeaves.literal, literals, kLiteralBits, t_.literal);
     BuildHuffmanTable(codes + literals, lengths + literals, kLeaves.distance, distances,
-                      kDynamicDistanceBits, t_.distance);
+                      kDistanceBits, t_.distance);
     return Codes(t_.literal, t_.distance);
   }
 
@@ -241,13 +239,14 @@ class Inflater {
     const uint8_t* in = s_.next();
     const uint8_t* const in_last = s_.end() - kFastInput;
     uint8_t* const window = s_.window();
-    uint32_t pos = s_.position();
+    uint8_t* out = window + s_.position();
+    uint8_t* const out_last = window + DecodeStream::kWindowSize - kFastRoom;
     const HuffEntry* const lt = literal.slots.data();
     const HuffEntry* const dt = distance.slots.data();
-    const uint32_t lroot = literal.root_bits;
-    const uint32_t droot = distance.root_bits;
-    const BitWord lmask = (BitWord{1} << lroot) - 1;
-    const BitWord dmask = (BitWord{1} << droot) - 1;
+    constexpr uint32_t lroot = kLiteralBits;
+    constexpr uint32_t droot = kDistanceBits;
+    constexpr BitWord lmask = (BitWord{1} << lroot) - 1;
+    constexpr BitWord dmask = (BitWord{1} << droot) - 1;
     const auto refill = [&] {
       bits |= DecodeStream::LoadWord(in) << count;
       in += (kWordBits - 1 - count) >> 3;
@@ -272,21 +271,21 @@ class Inflater {
     // overlaps the copy of the match before it.
     refill();
     HuffEntry e = lt[bits & lmask];
-    while (in <= in_last && pos <= DecodeStream::kWindowSize - kFastRoom) {
+    while (in <= in_last && out <= out_last) {
       refill();
       if (e & kEntryLiteral) {
         // Root literals have at most 11 bits: after a refill, a 64-bit buffer holds three and
         // the lookup after them, a 32-bit one a literal and the lookup after it.
-        window[pos++] = static_cast<uint8_t>(EntryValue(e));
+        *out++ = static_cast<uint8_t>(EntryValue(e));
         drop(EntryShift(e));
         e = lt[bits & lmask];
         if constexpr (kWide) {
           if (e & kEntryLiteral) {
-            window[pos++] = static_cast<uint8_t>(EntryValue(e));
+            *out++ = static_cast<uint8_t>(EntryValue(e));
             drop(EntryShift(e));
             e = lt[bits & lmask];
             if (e & kEntryLiteral) {
-              window[pos++] = static_cast<uint8_t>(EntryValue(e));
+              *out++ = static_cast<uint8_t>(EntryValue(e));
               drop(EntryShift(e));
               e = lt[bits & lmask];
             }
@@ -298,7 +297,7 @@ class Inflater {
         drop(lroot);
         e = sub(lt, e);
         if (e & kEntryLiteral) {
-          window[pos++] = static_cast<uint8_t>(EntryValue(e));
+          *out++ = static_cast<uint8_t>(EntryValue(e));
           drop(EntryShift(e));
           // A long literal code may leave a 32-bit buffer short of a root lookup.
           if constexpr (!kWide) refill();
@@ -333,17 +332,18 @@ class Inflater {
       drop(EntryShift(e));
       refill();
       e = lt[bits & lmask];
-      if (dist <= pos && dist >= 8) {
-        CopyNearMatch(window + pos, dist, length);
+      if (dist <= static_cast<uint32_t>(out - window) && dist >= 8) {
+        CopyNearMatch(out, dist, length);
       } else {
-        CopyMatch(window, DecodeStream::kWindowSize, pos, dist, length);
+        CopyMatch(window, DecodeStream::kWindowSize, static_cast<uint32_t>(out - window), dist,
+                  length);
       }
-      pos += length;
+      out += length;
     }
     s_.bits_ref() = bits;
     s_.count_ref() = count;
     s_.next() = in;
-    s_.set_position(pos);
+    s_.set_position(static_cast<uint32_t>(out - window));
     // A last match may have filled the work buffer to the brim.
     if (s_.WindowFull() && !s_.FlushWindow()) {
       result = DecodeResult::kWriteFailed;
