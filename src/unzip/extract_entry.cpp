@@ -78,17 +78,46 @@ class EntryPort : public DecodePort {
     return n;
   }
 
+  // Small blocks (the shrunk decoder's 767 bytes) gather in `staging` when one is given, to
+  // be written together; each is still reported, in order, once it has been written.
+  void SetStaging(uint8_t* staging) { staging_ = staging; }
+
   bool Flush(const uint8_t* data, uint32_t count) override {
-    if (target_.Write(data, count) != static_cast<int32_t>(count)) return false;
-    crc_ = UpdateCrc32(crc_, data, count);
-    Engine().record.status = kStatusBlockWritten;
-    ReportCurrent(static_cast<int32_t>(count));
+    if (!staging_ || count > kStagingSize / 2) {
+      if (!Drain()) return false;
+      if (target_.Write(data, count) != static_cast<int32_t>(count)) return false;
+      Written(data, count);
+      return true;
+    }
+    if (staged_bytes_ + count > kStagingSize || staged_blocks_ == kStagedBlocks) {
+      if (!Drain()) return false;
+    }
+    std::memcpy(staging_ + staged_bytes_, data, count);
+    staged_bytes_ += count;
+    staged_[staged_blocks_++] = count;
     return true;
+  }
+
+  // Writes the gathered blocks; on a short write the blocks written whole are still reported.
+  bool Drain() {
+    if (staged_blocks_ == 0) return true;
+    const int32_t n = target_.Write(staging_, staged_bytes_);
+    const uint32_t written = n > 0 ? static_cast<uint32_t>(n) : 0;
+    uint32_t done = 0;
+    for (uint32_t i = 0; i < staged_blocks_ && done + staged_[i] <= written; ++i) {
+      Written(staging_ + done, staged_[i]);
+      done += staged_[i];
+    }
+    const bool whole = written == staged_bytes_;
+    staged_bytes_ = staged_blocks_ = 0;
+    return whole;
   }
 
   bool Aborted() const override { return aborted_; }
 
   uint32_t crc() const { return ~crc_; }
+
+  static constexpr uint32_t kStagingSize = DecodeStream::kWindowSize;
 
   void Finish() {
     if (!window_) return;
@@ -97,6 +126,14 @@ class EntryPort : public DecodePort {
   }
 
  private:
+  static constexpr uint32_t kStagedBlocks = 64;
+
+  void Written(const uint8_t* data, uint32_t count) {
+    crc_ = UpdateCrc32(crc_, data, count);
+    Engine().record.status = kStatusBlockWritten;
+    ReportCurrent(static_cast<int32_t>(count));
+  }
+
   void UpdateProgress() {
     uint64_t percent = 100;
     if (compressed_size_ != 0 && read_ * 100 / compressed_size_ < 100) {
@@ -123,6 +160,10 @@ class EntryPort : public DecodePort {
   uint32_t crc_ = kCrcInitial;
   bool exhausted_ = false;
   bool aborted_ = false;
+  uint8_t* staging_ = nullptr;
+  uint32_t staged_bytes_ = 0;
+  uint32_t staged_blocks_ = 0;
+  uint32_t staged_[kStagedBlocks] = {};
 };
 
 // The decoded bytes go to a scratch file beside the target, which replaces the target only
@@ -202,6 +243,7 @@ struct EntryExtractor::Resources {
   std::unique_ptr<uint8_t[]> work{new uint8_t[DecodeStream::kWindowSize]};
   InflateTables inflate;
   std::unique_ptr<UnshrinkArea> unshrink;
+  std::unique_ptr<uint8_t[]> staging;
 
   int32_t Decode(DecodeStream& stream, const LocalHeader& h) {
     switch (h.method) {
@@ -267,9 +309,16 @@ int32_t EntryExtractor::Resources::Extract(const std::string& target, uint32_t o
   }
 
   EntryPort port(archive, out, h.compressed_size, window, id_or_key);
+  if (h.method == kMethodShrunk) {
+    if (!staging) staging.reset(new uint8_t[EntryPort::kStagingSize]);
+    port.SetStaging(staging.get());
+  }
   Pump(window);
   DecodeStream stream(port, work.get());
   int32_t code = Decode(stream, h);
+  // Blocks still gathered are written and reported whatever the outcome, as they would have
+  // been one by one; one that cannot be written failed before anything the decoder met later.
+  if (!port.Drain()) code = kUnzipWriteError;
   uint32_t expected = h.crc;
   if (code == kUnzipOk && (h.flags & kFlagDescriptor) &&
       !ReadTrailingCrc(stream, port.crc(), expected)) {
