@@ -332,11 +332,16 @@ class Inflater {
       drop(EntryShift(e));
       refill();
       e = lt[bits & lmask];
-      if (dist <= static_cast<uint32_t>(out - window) && dist >= 8) {
-        CopyNearMatch(out, dist, length);
+      // Most matches copy by words: those at least 8 bytes back in this pass of the work
+      // buffer, and those in the older history ahead that neither meet the bytes written nor
+      // reach the buffer's end.
+      const uint32_t pos = static_cast<uint32_t>(out - window);
+      const uint32_t from = (pos - dist) & kWindowMask;
+      if (from < pos ? dist >= 8
+                     : from >= pos + length + 8 && from + length + 8 <= DecodeStream::kWindowSize) {
+        CopyMatchWords(out, window + from, length);
       } else {
-        CopyMatch(window, DecodeStream::kWindowSize, static_cast<uint32_t>(out - window), dist,
-                  length);
+        CopyMatch(window, DecodeStream::kWindowSize, pos, dist, length);
       }
       out += length;
     }

@@ -71,11 +71,11 @@ inline void CopyMatch(uint8_t* window, uint32_t size, uint32_t pos, uint32_t dis
   }
 }
 
-// Copies a match whose source lies wholly before it, at least 8 bytes back, where 8 bytes of
-// the window follow the match: by whole words, running past the end, then putting back the 8
-// bytes there (older history that later matches may still read).
-inline void CopyNearMatch(uint8_t* out, uint32_t distance, uint32_t length) {
-  const uint8_t* in = out - distance;
+// Copies `length` bytes from `in` to `out` by whole words, running past the end, then puts
+// back the 8 bytes there (older history that later matches may still read). The source must
+// be readable 8 bytes past its end and lie either at least 8 bytes behind `out` or wholly
+// ahead of the bytes written.
+inline void CopyMatchWords(uint8_t* out, const uint8_t* in, uint32_t length) {
   uint8_t* const end = out + length;
   uint64_t kept;
   std::memcpy(&kept, end, 8);
