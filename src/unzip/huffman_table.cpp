@@ -4,13 +4,15 @@ namespace unzip {
 
 namespace {
 
+// The low `length` bits of `code` (at most 16) in reverse order, by swapping halves, bytes,
+// nibbles, pairs and bits.
 uint32_t Reverse(uint32_t code, uint32_t length) {
-  uint32_t r = 0;
-  for (uint32_t i = 0; i < length; ++i) {
-    r = (r << 1) | (code & 1);
-    code >>= 1;
-  }
-  return r;
+  uint32_t r = code & 0xFFFF;
+  r = (r >> 8 & 0x00FF) | (r & 0x00FF) << 8;
+  r = (r >> 4 & 0x0F0F) | (r & 0x0F0F) << 4;
+  r = (r >> 2 & 0x3333) | (r & 0x3333) << 2;
+  r = (r >> 1 & 0x5555) | (r & 0x5555) << 1;
+  return r >> (16 - length);
 }
 
 // The code length counts in the entry's length and in its total.
