@@ -1,84 +1,163 @@
 #!/usr/bin/env bash
-# Times zipx against Info-ZIP unzip: the ratio of median wall times on a ~300 MB deflate
-# archive, peak memory of both, and throughput on shrunk and imploded archives.
+# Times the extraction engine against other extractors, side by side, in one run:
+#   zipx       the engine's native build
+#   zipx.exe   its 32-bit Windows build (the one that ships), under Wine
+#   unzip      Info-ZIP
+#   7zz        7-Zip
+#   gunzip     libdeflate-gunzip on the same data as one gzip stream (deflate only)
+# on four archives: ~300 MB of text, program code and noise deflated by Info-ZIP zip at its
+# default level; shrunk and imploded data replicated from the fixtures; ~4,400 small files
+# (the system's Python library). Each figure is the median of RUNS runs; the programs run in
+# turn, run by run, so that drift of the machine touches them alike. Ratios are ratios of
+# medians. Wall and user CPU come from /usr/bin/time, peak memory is the largest resident set.
 #
 # usage: bench/zip/run.sh [WORKDIR] [RUNS]
-#   WORKDIR  scratch space for the data and archives (default /tmp/vort-zip-bench)
+#   WORKDIR  scratch space (default /tmp/vzb); keep its path short: the engine creates no
+#            directory whose path is longer than 79 characters
 #   RUNS     timed runs per program (default 5)
-# Needs build/native/bin/zipx (cmake --preset native && cmake --build --preset native).
+# Needs build/native/bin/zipx; build/win32/bin/zipx.exe and Wine, 7zz and libdeflate-gunzip
+# (Debian package libdeflate-tools) are used when present, and their columns say when not.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
-work="${1:-/tmp/vort-zip-bench}"
+work="${1:-/tmp/vzb}"
 runs="${2:-5}"
 zipx="$root/build/native/bin/zipx"
-fixtures="${VORT_ZIP_FIXTURES:-$root/../../shared/fixtures/zip}"
+zipx_exe="$root/build/win32/bin/zipx.exe"
+fixtures="${VORT_ZIP_FIXTURES:-$root/../shared/fixtures/zip}"
 [ -d "$fixtures" ] || fixtures=/work/shared/fixtures/zip
-[ -x "$zipx" ] || { echo "build zipx first: $zipx" >&2; exit 1; }
+
+missing=()
+[ -x "$zipx" ] || { echo "build zipx first: cmake --build --preset native ($zipx)" >&2; exit 1; }
+command -v unzip >/dev/null || { echo "Info-ZIP unzip is needed (apt-get install unzip)" >&2; exit 1; }
+command -v zip >/dev/null || { echo "Info-ZIP zip is needed (apt-get install zip)" >&2; exit 1; }
+have_7zz=1 have_gunzip=1 have_wine=1
+command -v 7zz >/dev/null || { have_7zz=0; missing+=("7zz (apt-get install 7zip)"); }
+command -v libdeflate-gunzip >/dev/null ||
+  { have_gunzip=0; missing+=("libdeflate-gunzip (apt-get install libdeflate-tools)"); }
+if [ ! -f "$zipx_exe" ]; then
+  have_wine=0
+  missing+=("zipx.exe (cmake --build --preset win32)")
+elif ! command -v wine >/dev/null; then
+  have_wine=0
+  missing+=("wine")
+fi
 mkdir -p "$work"
 
+# --- Data, made once and kept in WORKDIR.
 if [ ! -f "$work/deflate.zip" ]; then
-  echo "generating data in $work/data"
+  echo "generating data in $work/data" >&2
   python3 "$here/make_data.py" "$work/data" 300
   (cd "$work/data" && zip -r -q "$work/deflate.zip" .)
 fi
-for method in shrunk imploded; do
-  if [ ! -f "$work/$method.zip" ]; then
-    case $method in
-      shrunk) python3 "$here/replicate.py" "$fixtures/shrunk-text.zip" "$work/$method.zip" 400 ;;
-      imploded) python3 "$here/replicate.py" "$fixtures/imploded-8k-lit.zip" "$work/$method.zip" 100 ;;
-    esac
-  fi
-done
+if [ "$have_gunzip" = 1 ] && [ ! -f "$work/deflate.gz" ]; then
+  (cd "$work/data" && tar cf - . | gzip -6 >"$work/deflate.gz")
+fi
+[ -f "$work/shrunk.zip" ] ||
+  python3 "$here/replicate.py" "$fixtures/shrunk-text.zip" "$work/shrunk.zip" 400
+[ -f "$work/imploded.zip" ] ||
+  python3 "$here/replicate.py" "$fixtures/imploded-8k-lit.zip" "$work/imploded.zip" 100
+if [ ! -f "$work/small.zip" ]; then
+  # Python sources and bytecode; directories deeper than 60 characters are left out.
+  rm -rf "$work/small"
+  mkdir -p "$work/small"
+  (cd /usr/lib && find python3 python3.* -type f 2>/dev/null |
+    awk '{ d = $0; sub(/[^\/]*$/, "", d); if (length(d) <= 60) print }' |
+    cpio -pdm --quiet "$work/small")
+  (cd "$work/small" && zip -r -q "$work/small.zip" .)
+fi
 
-# Prints "SECONDS KB" for one extraction into a fresh directory.
+# --- One timed extraction into a fresh directory; prints "WALL USER SYS KB".
+out="$work/o"
+wine_path() { echo "Z:${1//\//\\}"; }
 measure() {
-  local out="$work/out"
+  local program="$1" archive="$2" log="$work/time.log"
   rm -rf "$out" && mkdir -p "$out"
-  local log="$work/time.log"
-  case "$1" in
-    zipx) /usr/bin/time -f "%e %M" -o "$log" "$zipx" x "$2" "$out" >/dev/null ;;
-    unzip) /usr/bin/time -f "%e %M" -o "$log" unzip -q -o "$2" -d "$out" ;;
+  case "$program" in
+    zipx) /usr/bin/time -f "%e %U %S %M" -o "$log" "$zipx" x "$archive" "$out" >"$work/zipx.out" ;;
+    # Its reports go to a file: Wine writes to /dev/null line by line, slowly.
+    zipx.exe)
+      /usr/bin/time -f "%e %U %S %M" -o "$log" "$root/scripts/wine-run" "$zipx_exe" x \
+        "$(wine_path "$archive")" "$(wine_path "$out")" >"$work/zipx.out" ;;
+    unzip) /usr/bin/time -f "%e %U %S %M" -o "$log" unzip -q -o "$archive" -d "$out" ;;
+    7zz) /usr/bin/time -f "%e %U %S %M" -o "$log" 7zz x -y -bd "-o$out" "$archive" >"$work/7zz.out" ;;
+    gunzip)
+      /usr/bin/time -f "%e %U %S %M" -o "$log" libdeflate-gunzip -c "${archive%.zip}.gz" \
+        >"$out/all.tar" ;;
   esac
   tail -1 "$log"
 }
 
-median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+median() { sort -n | awk '{v[NR]=$1} END {print (NR ? v[int((NR+1)/2)] : "")}'; }
 
-# Runs both programs alternately; prints "program median_seconds peak_kb" lines.
-compare() {
+# Runs every program on one archive; leaves PROGRAM.t files of "WALL USER SYS KB" lines.
+run_all() {
   local archive="$1"
-  : >"$work/zipx.t"
-  : >"$work/unzip.t"
+  shift
+  local p
+  for p in "$@"; do : >"$work/$p.t"; done
+  # Warm the page cache and the Wine server first.
+  for p in "$@"; do measure "$p" "$archive" >/dev/null; done
   for _ in $(seq "$runs"); do
-    measure zipx "$archive" >>"$work/zipx.t"
-    measure unzip "$archive" >>"$work/unzip.t"
-  done
-  for p in zipx unzip; do
-    echo "$p $(cut -d' ' -f1 "$work/$p.t" | median) $(cut -d' ' -f2 "$work/$p.t" | sort -n | tail -1)"
+    for p in "$@"; do measure "$p" "$archive" >>"$work/$p.t"; done
   done
 }
 
-mb() { du -m --apparent-size "$1" | cut -f1; }
+figure() { cut -d' ' -f"$2" "$work/$1.t" | median; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "" || b == 0) print "-"; else printf "%.2f", a / b }'; }
 
-report() {
+table() {
   local label="$1" archive="$2"
+  shift 2
   local size
   size=$(awk '/^report/ {s=$5} END {print s}' < <("$zipx" l "$archive"))
-  local result zt ut
-  result=$(compare "$archive")
-  zt=$(awk '$1=="zipx" {print $2}' <<<"$result")
-  ut=$(awk '$1=="unzip" {print $2}' <<<"$result")
-  awk -v label="$label" -v zt="$zt" -v ut="$ut" -v size="$size" -v res="$result" 'BEGIN {
-    split(res, lines, "\n")
-    for (i in lines) { split(lines[i], f, " "); mem[f[1]] = f[3] }
-    printf "%-9s %6.1f MB out  zipx %6.2f s (%7.1f MB/s, peak %5.1f MiB)  unzip %6.2f s (%7.1f MB/s, peak %5.1f MiB)  ratio %.2f\n",
-      label, size / 1e6, zt, size / 1e6 / zt, mem["zipx"] / 1024, ut, size / 1e6 / ut, mem["unzip"] / 1024, zt / ut
-  }'
+  run_all "$archive" "$@"
+  printf '\n%s: %s, %.1f MB out, %d entries\n' "$label" "$(basename "$archive")" \
+    "$(awk -v s="$size" 'BEGIN {print s / 1e6}')" \
+    "$("$zipx" l "$archive" | grep -c '^report 0 ')"
+  printf '  %-9s %8s %8s %8s %9s\n' program wall_s user_s sys_s peak_MiB
+  local p
+  for p in "$@"; do
+    printf '  %-9s %8s %8s %8s %9s\n' "$p" "$(figure "$p" 1)" "$(figure "$p" 2)" \
+      "$(figure "$p" 3)" "$(awk -v k="$(cut -d' ' -f4 "$work/$p.t" | sort -n | tail -1)" \
+      'BEGIN {printf "%.1f", k / 1024}')"
+  done
 }
 
-echo "runs per program: $runs (median wall time; peak = largest resident set)"
-report deflate "$work/deflate.zip"
-report shrunk "$work/shrunk.zip"
-report imploded "$work/imploded.zip"
-rm -rf "$work/out"
+has() { [ -f "$work/$1.t" ] && [ -s "$work/$1.t" ]; }
+line() { printf '  %-58s %s\n' "$1" "$2"; }
+
+programs=(zipx unzip)
+[ "$have_wine" = 1 ] && programs+=(zipx.exe)
+[ "$have_7zz" = 1 ] && programs+=(7zz)
+
+echo "$(date -u +%F) $(uname -m), $(nproc) cores, $(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo)"
+echo "runs per program: $runs (medians; ratios of medians)"
+[ ${#missing[@]} -eq 0 ] || printf 'missing, its columns left out: %s\n' "${missing[*]}"
+
+for p in "${programs[@]}" gunzip; do rm -f "$work/$p.t"; done
+deflate_programs=("${programs[@]}")
+[ "$have_gunzip" = 1 ] && deflate_programs+=(gunzip)
+table deflate "$work/deflate.zip" "${deflate_programs[@]}"
+declare -A f
+for p in "${deflate_programs[@]}"; do
+  f[$p.wall]=$(figure "$p" 1)
+  f[$p.user]=$(figure "$p" 2)
+done
+echo "  ratios:"
+line "zipx wall / unzip wall" "$(ratio "${f[zipx.wall]}" "${f[unzip.wall]}")"
+line "zipx wall / 7zz wall" "$(ratio "${f[zipx.wall]}" "${f[7zz.wall]:-}")"
+line "zipx user / libdeflate-gunzip user (goal <= 1.5)" "$(ratio "${f[zipx.user]}" "${f[gunzip.user]:-}")"
+line "zipx.exe user / zipx user (goal <= 1.2)" "$(ratio "${f[zipx.exe.user]:-}" "${f[zipx.user]}")"
+line "zipx.exe wall / unzip wall (goal <= 1.0)" "$(ratio "${f[zipx.exe.wall]:-}" "${f[unzip.wall]}")"
+
+for method in shrunk imploded small; do
+  table "$method" "$work/$method.zip" "${programs[@]}"
+  echo "  ratios:"
+  goal=0.6
+  [ "$method" = small ] && goal=0.7
+  line "zipx wall / unzip wall (goal <= $goal)" "$(ratio "$(figure zipx 1)" "$(figure unzip 1)")"
+  has zipx.exe && line "zipx.exe wall / unzip wall" "$(ratio "$(figure zipx.exe 1)" "$(figure unzip 1)")"
+  has 7zz && line "zipx wall / 7zz wall" "$(ratio "$(figure zipx 1)" "$(figure 7zz 1)")"
+done
+rm -rf "$out"

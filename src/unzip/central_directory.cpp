@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "unzip/little_endian.h"
 #include "unzip/unzip_report.h"
 
 namespace unzip {
@@ -12,12 +13,6 @@ constexpr uint32_t kScanWindow = 4096;
 constexpr uint32_t kEndRecordSize = 22;
 constexpr uint32_t kEntryHeaderSize = 46;
 
-uint16_t Get16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-uint32_t Get32(const uint8_t* p) {
-  return static_cast<uint32_t>(Get16(p)) | static_cast<uint32_t>(Get16(p + 2)) << 16;
-}
 bool IsSignature(const uint8_t* p, uint8_t third, uint8_t fourth) {
   return p[0] == 'P' && p[1] == 'K' && p[2] == third && p[3] == fourth;
 }

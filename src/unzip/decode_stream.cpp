@@ -17,13 +17,13 @@ bool DecodeStream::FillInput() {
 }
 
 void DecodeStream::SlowRefill() {
-  while (count_ <= 56) {
+  while (count_ < kRefillBits) {
     if (next_ == end_ && !FillInput()) return;
-    if (end_ - next_ >= 8) {
+    if (static_cast<size_t>(end_ - next_) >= sizeof(BitWord)) {
       Refill();
       return;
     }
-    bits_ |= static_cast<uint64_t>(*next_++) << count_;
+    bits_ |= static_cast<BitWord>(*next_++) << count_;
     count_ += 8;
   }
 }

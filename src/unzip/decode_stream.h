@@ -5,8 +5,19 @@
 
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 namespace unzip {
+
+// How a decoder ended; the component turns this into its own result codes.
+enum class DecodeResult : uint8_t {
+  kOk,
+  kInputEnded,       // the compressed data ran out first
+  kDataError,        // the compressed data is invalid
+  kAborted,          // the user asked to stop
+  kWriteFailed,      // decoded bytes could not be written
+  kOversizedHeader,  // deflate: a dynamic header announces more codes than its alphabet has
+};
 
 // Where a decoder's bytes come from and go to.
 class DecodePort {
@@ -32,28 +43,29 @@ class DecodeStream {
 
   DecodePort& port() { return port_; }
 
-  // --- Bits, least significant first.
+  // --- Bits, least significant first, in a buffer of the machine's word: a 32-bit build
+  // shifts one register where a 64-bit buffer would take two.
+  using BitWord = std::conditional_t<(sizeof(void*) >= 8), uint64_t, uint32_t>;
+  static constexpr uint32_t kWordBits = sizeof(BitWord) * 8;
+  // Bits a refill guarantees while input lasts: 56, or 24 in a 32-bit build.
+  static constexpr uint32_t kRefillBits = kWordBits - 8;
 
-  // Tops the bit buffer up to at least 56 bits unless the input has run out.
+  // Tops the bit buffer up to at least kRefillBits bits unless the input has run out.
   void Refill() {
-    if (end_ - next_ >= 8) {
-      uint64_t word;
-      std::memcpy(&word, next_, 8);
-      bits_ |= FromLittleEndian(word) << count_;
-      next_ += (63 - count_) >> 3;
-      count_ |= 56;
+    if (static_cast<size_t>(end_ - next_) >= sizeof(BitWord)) {
+      bits_ |= LoadWord(next_) << count_;
+      next_ += (kWordBits - 1 - count_) >> 3;
+      count_ |= kRefillBits;
     } else {
       SlowRefill();
     }
   }
-  // Makes at least `n` bits available (n <= 56); false when the input ran out first.
+  // Makes at least `n` bits available (n <= kRefillBits); false when the input ran out first.
   bool Need(uint32_t n) {
     if (count_ < n) Refill();
     return count_ >= n;
   }
-  uint32_t Peek(uint32_t n) const {
-    return static_cast<uint32_t>(bits_ & ((uint64_t{1} << n) - 1));
-  }
+  uint32_t Peek(uint32_t n) const { return static_cast<uint32_t>(bits_ & ((BitWord{1} << n) - 1)); }
   void Drop(uint32_t n) {
     bits_ >>= n;
     count_ -= n;
@@ -64,7 +76,7 @@ class DecodeStream {
     return v;
   }
   void AlignToByte() { Drop(count_ & 7); }
-  uint64_t bits() const { return bits_; }
+  BitWord bits() const { return bits_; }
   uint32_t bit_count() const { return count_; }
 
   // Copies up to `size` whole bytes of aligned input (bit buffer first) to `out`; returns the
@@ -92,15 +104,21 @@ class DecodeStream {
   // Fast-path pointers for the decoders' inner loops.
   const uint8_t*& next() { return next_; }
   const uint8_t* end() const { return end_; }
-  uint64_t& bits_ref() { return bits_; }
+  BitWord& bits_ref() { return bits_; }
   uint32_t& count_ref() { return count_; }
 
-  static uint64_t FromLittleEndian(uint64_t v) {
+  // The next word of input as the bit buffer takes it.
+  static BitWord LoadWord(const uint8_t* p) {
+    BitWord v;
+    std::memcpy(&v, p, sizeof v);
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-    return __builtin_bswap64(v);
-#else
-    return v;
+    if constexpr (sizeof v == 8) {
+      v = __builtin_bswap64(v);
+    } else {
+      v = __builtin_bswap32(v);
+    }
 #endif
+    return v;
   }
 
  private:
@@ -111,12 +129,12 @@ class DecodeStream {
   uint8_t* window_;
   uint32_t position_ = 0;
 
-  // Eight spare bytes let the refill load a whole word near the end of a block.
+  // Spare bytes let the refill load a whole word near the end of a block.
   uint8_t input_[kInputSize + 8] = {};
   const uint8_t* next_ = input_;
   const uint8_t* end_ = input_;
   uint64_t input_total_ = 0;
-  uint64_t bits_ = 0;
+  BitWord bits_ = 0;
   uint32_t count_ = 0;
   bool exhausted_ = false;
   bool aborted_ = false;

@@ -15,6 +15,6 @@ struct ExplodeParams {
   uint32_t size;
 };
 
-int32_t Explode(DecodeStream& stream, const ExplodeParams& params);
+DecodeResult Explode(DecodeStream& stream, const ExplodeParams& params);
 
 }  // namespace unzip

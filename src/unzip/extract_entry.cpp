@@ -9,6 +9,7 @@
 #include "unzip/decode_stream.h"
 #include "unzip/explode.h"
 #include "unzip/inflate.h"
+#include "unzip/little_endian.h"
 #include "unzip/stored.h"
 #include "unzip/target_path.h"
 #include "unzip/unshrink.h"
@@ -33,13 +34,6 @@ constexpr uint16_t kMethodStored = 0;
 constexpr uint16_t kMethodShrunk = 1;
 constexpr uint16_t kMethodImploded = 6;
 constexpr uint16_t kMethodDeflated = 8;
-
-uint16_t Get16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-uint32_t Get32(const uint8_t* p) {
-  return static_cast<uint32_t>(Get16(p)) | static_cast<uint32_t>(Get16(p + 2)) << 16;
-}
 
 // Holds the busy flag for the length of one entry.
 class BusyScope {
@@ -84,17 +78,46 @@ class EntryPort : public DecodePort {
     return n;
   }
 
+  // Small blocks (the shrunk decoder's 767 bytes) gather in `staging` when one is given, to
+  // be written together; each is still reported, in order, once it has been written.
+  void SetStaging(uint8_t* staging) { staging_ = staging; }
+
   bool Flush(const uint8_t* data, uint32_t count) override {
-    if (target_.Write(data, count) != static_cast<int32_t>(count)) return false;
-    crc_ = UpdateCrc32(crc_, data, count);
-    Engine().record.status = kStatusBlockWritten;
-    ReportCurrent(static_cast<int32_t>(count));
+    if (!staging_ || count > kStagingSize / 2) {
+      if (!Drain()) return false;
+      if (target_.Write(data, count) != static_cast<int32_t>(count)) return false;
+      Written(data, count);
+      return true;
+    }
+    if (staged_bytes_ + count > kStagingSize || staged_blocks_ == kStagedBlocks) {
+      if (!Drain()) return false;
+    }
+    std::memcpy(staging_ + staged_bytes_, data, count);
+    staged_bytes_ += count;
+    staged_[staged_blocks_++] = count;
     return true;
+  }
+
+  // Writes the gathered blocks; on a short write the blocks written whole are still reported.
+  bool Drain() {
+    if (staged_blocks_ == 0) return true;
+    const int32_t n = target_.Write(staging_, staged_bytes_);
+    const uint32_t written = n > 0 ? static_cast<uint32_t>(n) : 0;
+    uint32_t done = 0;
+    for (uint32_t i = 0; i < staged_blocks_ && done + staged_[i] <= written; ++i) {
+      Written(staging_ + done, staged_[i]);
+      done += staged_[i];
+    }
+    const bool whole = written == staged_bytes_;
+    staged_bytes_ = staged_blocks_ = 0;
+    return whole;
   }
 
   bool Aborted() const override { return aborted_; }
 
   uint32_t crc() const { return ~crc_; }
+
+  static constexpr uint32_t kStagingSize = DecodeStream::kWindowSize;
 
   void Finish() {
     if (!window_) return;
@@ -103,6 +126,14 @@ class EntryPort : public DecodePort {
   }
 
  private:
+  static constexpr uint32_t kStagedBlocks = 64;
+
+  void Written(const uint8_t* data, uint32_t count) {
+    crc_ = UpdateCrc32(crc_, data, count);
+    Engine().record.status = kStatusBlockWritten;
+    ReportCurrent(static_cast<int32_t>(count));
+  }
+
   void UpdateProgress() {
     uint64_t percent = 100;
     if (compressed_size_ != 0 && read_ * 100 / compressed_size_ < 100) {
@@ -129,6 +160,10 @@ class EntryPort : public DecodePort {
   uint32_t crc_ = kCrcInitial;
   bool exhausted_ = false;
   bool aborted_ = false;
+  uint8_t* staging_ = nullptr;
+  uint32_t staged_bytes_ = 0;
+  uint32_t staged_blocks_ = 0;
+  uint32_t staged_[kStagedBlocks] = {};
 };
 
 // The decoded bytes go to a scratch file beside the target, which replaces the target only
@@ -163,43 +198,81 @@ struct LocalHeader {
   uint64_t data_offset;
 };
 
-int32_t Decode(DecodeStream& stream, const LocalHeader& h) {
-  switch (h.method) {
-    case kMethodStored:
-      return CopyStored(stream, h.compressed_size);
-    case kMethodShrunk: {
-      if (h.flags & kFlagDescriptor) return kUnzipUnsupportedMethod;
-      auto area = std::make_unique<UnshrinkArea>();
-      return Unshrink(stream, *area, h.compressed_size);
-    }
-    case kMethodImploded:
-      return Explode(stream, {(h.flags & kFlagLargeDictionary) != 0,
-                              (h.flags & kFlagLiteralTree) != 0, h.compressed_size, h.size});
-    case kMethodDeflated:
-      return Inflate(stream);
-    default:
-      return kUnzipUnsupportedMethod;
+// The one place where a decoder's result becomes the component's code.
+int32_t ResultCode(DecodeResult result) {
+  switch (result) {
+    case DecodeResult::kOk:
+      return kUnzipOk;
+    case DecodeResult::kInputEnded:
+      return kUnzipReadError;
+    case DecodeResult::kDataError:
+      break;
+    case DecodeResult::kAborted:
+      return kUnzipAborted;
+    case DecodeResult::kWriteFailed:
+      return kUnzipWriteError;
+    case DecodeResult::kOversizedHeader:
+      return kUnzipOversizedHeader;
   }
+  return kUnzipFormatError;
 }
 
 // The CRC stored after the data; the descriptor's optional signature is passed over.
 bool ReadTrailingCrc(DecodeStream& stream, uint32_t actual, uint32_t& expected) {
   stream.AlignToByte();
-  if (!stream.Need(32)) return false;
-  expected = stream.Take(32);
+  // Two halves: a 32-bit build's bit buffer holds fewer than 32 bits at a time.
+  const auto take32 = [&stream](uint32_t& value) {
+    if (!stream.Need(16)) return false;
+    value = stream.Take(16);
+    if (!stream.Need(16)) return false;
+    value |= stream.Take(16) << 16;
+    return true;
+  };
+  if (!take32(expected)) return false;
   if (expected == kDescriptorSignature && actual != kDescriptorSignature) {
-    if (!stream.Need(32)) return false;
-    expected = stream.Take(32);
+    if (!take32(expected)) return false;
   }
   return true;
 }
 
-int32_t ExtractBusy(const std::string& archive_path, const std::string& target, uint32_t offset,
-                    WindowHandle window, uint32_t id_or_key) {
-  auto work = std::make_unique<uint8_t[]>(DecodeStream::kWindowSize);
-  std::memset(work.get(), 0, DecodeStream::kWindowSize);
+}  // namespace
 
-  os::File archive = os::File::Open(archive_path, os::OpenMode::kRead);
+struct EntryExtractor::Resources {
+  std::string archive_path;
+  os::File archive;
+  std::unique_ptr<uint8_t[]> work{new uint8_t[DecodeStream::kWindowSize]};
+  InflateTables inflate;
+  std::unique_ptr<UnshrinkArea> unshrink;
+  std::unique_ptr<uint8_t[]> staging;
+
+  int32_t Decode(DecodeStream& stream, const LocalHeader& h) {
+    switch (h.method) {
+      case kMethodStored:
+        return ResultCode(CopyStored(stream, h.compressed_size));
+      case kMethodShrunk:
+        if (h.flags & kFlagDescriptor) return kUnzipUnsupportedMethod;
+        if (!unshrink) unshrink = std::make_unique<UnshrinkArea>();
+        return ResultCode(Unshrink(stream, *unshrink, h.compressed_size));
+      case kMethodImploded:
+        return ResultCode(
+            Explode(stream, {(h.flags & kFlagLargeDictionary) != 0,
+                             (h.flags & kFlagLiteralTree) != 0, h.compressed_size, h.size}));
+      case kMethodDeflated:
+        return ResultCode(Inflate(stream, inflate));
+      default:
+        return kUnzipUnsupportedMethod;
+    }
+  }
+
+  int32_t Extract(const std::string& target, uint32_t offset, WindowHandle window,
+                  uint32_t id_or_key);
+};
+
+int32_t EntryExtractor::Resources::Extract(const std::string& target, uint32_t offset,
+                                           WindowHandle window, uint32_t id_or_key) {
+  // Positions before the start of the output read as zeros.
+  std::memset(work.get(), 0, DecodeStream::kWindowSize);
+  if (!archive) archive = os::File::Open(archive_path, os::OpenMode::kRead);
   if (!archive) return kUnzipReadError;
   uint8_t raw[kLocalHeaderSize];
   if (!archive.Seek(offset) || archive.Read(raw, kLocalHeaderSize) != kLocalHeaderSize) {
@@ -236,17 +309,29 @@ int32_t ExtractBusy(const std::string& archive_path, const std::string& target, 
   }
 
   EntryPort port(archive, out, h.compressed_size, window, id_or_key);
+  if (h.method == kMethodShrunk) {
+    if (!staging) staging.reset(new uint8_t[EntryPort::kStagingSize]);
+    port.SetStaging(staging.get());
+  }
   Pump(window);
   DecodeStream stream(port, work.get());
   int32_t code = Decode(stream, h);
+  // Blocks still gathered are written and reported whatever the outcome, as they would have
+  // been one by one; one that cannot be written failed before anything the decoder met later.
+  if (!port.Drain()) code = kUnzipWriteError;
   uint32_t expected = h.crc;
   if (code == kUnzipOk && (h.flags & kFlagDescriptor) &&
       !ReadTrailingCrc(stream, port.crc(), expected)) {
     code = kUnzipCrcError;
   }
-  archive.Close();
-  const bool closed = out.Close();
   if (code == kUnzipOk && port.crc() != expected) code = kUnzipCrcError;
+  // Stamped while the scratch file is still open, after its last write: the rename keeps the
+  // time, and the target need not be opened a second time.
+  if (code == kUnzipOk) {
+    out.SetDosTime(static_cast<uint16_t>(h.timestamp >> 16),
+                   static_cast<uint16_t>(h.timestamp & 0xFFFF));
+  }
+  const bool closed = out.Close();
   if (code == kUnzipOk && !closed) code = kUnzipWriteError;
   if (code == kUnzipOk && !os::MoveReplace(scratch, target)) code = kUnzipWriteError;
   if (code != kUnzipOk) {
@@ -254,22 +339,17 @@ int32_t ExtractBusy(const std::string& archive_path, const std::string& target, 
     return code;
   }
   port.Finish();
-  os::File stamped = os::File::Open(target, os::OpenMode::kReadWrite);
-  if (stamped) {
-    stamped.SetDosTime(static_cast<uint16_t>(h.timestamp >> 16),
-                       static_cast<uint16_t>(h.timestamp & 0xFFFF));
-  }
   return kUnzipOk;
 }
 
-}  // namespace
-
-uint32_t SupportedMethods() {
-  return 1u << kMethodStored | 1u << kMethodShrunk | 1u << kMethodImploded | 1u << kMethodDeflated;
+EntryExtractor::EntryExtractor(const std::string& archive) : r_(std::make_unique<Resources>()) {
+  r_->archive_path = archive;
 }
 
-int32_t ExtractEntry(const std::string& archive, const std::string& target, uint32_t offset,
-                     WindowHandle window, uint32_t id_or_key) {
+EntryExtractor::~EntryExtractor() = default;
+
+int32_t EntryExtractor::Extract(const std::string& target, uint32_t offset, WindowHandle window,
+                                uint32_t id_or_key) {
   EngineState& engine = Engine();
   if (engine.busy) {
     const bool stale =
@@ -277,7 +357,16 @@ int32_t ExtractEntry(const std::string& archive, const std::string& target, uint
     if (!stale) return kUnzipBusy;
   }
   BusyScope busy;
-  return ExtractBusy(archive, target, offset, window, id_or_key);
+  return r_->Extract(target, offset, window, id_or_key);
+}
+
+uint32_t SupportedMethods() {
+  return 1u << kMethodStored | 1u << kMethodShrunk | 1u << kMethodImploded | 1u << kMethodDeflated;
+}
+
+int32_t ExtractEntry(const std::string& archive, const std::string& target, uint32_t offset,
+                     WindowHandle window, uint32_t id_or_key) {
+  return EntryExtractor(archive).Extract(target, offset, window, id_or_key);
 }
 
 }  // namespace unzip

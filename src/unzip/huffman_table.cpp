@@ -1,19 +1,23 @@
 #include "unzip/huffman_table.h"
 
-#include "unzip/decode_stream.h"
-#include "unzip/unzip_report.h"
-
 namespace unzip {
 
 namespace {
 
+// The low `length` bits of `code` (at most 16) in reverse order, by swapping halves, bytes,
+// nibbles, pairs and bits.
 uint32_t Reverse(uint32_t code, uint32_t length) {
-  uint32_t r = 0;
-  for (uint32_t i = 0; i < length; ++i) {
-    r = (r << 1) | (code & 1);
-    code >>= 1;
-  }
-  return r;
+  uint32_t r = code & 0xFFFF;
+  r = (r >> 8 & 0x00FF) | (r & 0x00FF) << 8;
+  r = (r >> 4 & 0x0F0F) | (r & 0x0F0F) << 4;
+  r = (r >> 2 & 0x3333) | (r & 0x3333) << 2;
+  r = (r >> 1 & 0x5555) | (r & 0x5555) << 1;
+  return r >> (16 - length);
+}
+
+// The code length counts in the entry's length and in its total.
+HuffEntry WithLength(HuffEntry leaf, uint32_t length) {
+  return leaf + (length << 8) + length;
 }
 
 }  // namespace
@@ -23,13 +27,7 @@ void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const Huff
   const uint32_t root_size = 1u << root_bits;
   const uint32_t root_mask = root_size - 1;
   // Width of the second-level table under each root slot.
-  uint8_t sub_bits[1u << 9] = {};
-  uint8_t* widths = sub_bits;
-  std::vector<uint8_t> wide;
-  if (root_size > sizeof sub_bits) {
-    wide.assign(root_size, 0);
-    widths = wide.data();
-  }
+  uint8_t widths[1u << kMaxRootBits] = {};
   for (uint32_t s = 0; s < count; ++s) {
     const uint32_t len = lengths[s];
     if (len <= root_bits) continue;
@@ -41,11 +39,11 @@ void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const Huff
     if (widths[i]) total += 1u << widths[i];
   }
   table.root_bits = root_bits;
-  table.slots.assign(total, MakeEntry(kOpInvalid, 0));
+  table.slots.assign(total, kInvalidLeaf);
   uint32_t offset = root_size;
   for (uint32_t i = 0; i < root_size; ++i) {
     if (!widths[i]) continue;
-    table.slots[i] = MakeEntry(kOpLink + widths[i], offset, root_bits);
+    table.slots[i] = offset << 16 | kEntryLink | uint32_t{widths[i]} << 8 | root_bits;
     offset += 1u << widths[i];
   }
   HuffEntry* slots = table.slots.data();
@@ -54,14 +52,14 @@ void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const Huff
     if (len == 0) continue;
     const uint32_t rev = Reverse(codes[s], len);
     if (len <= root_bits) {
-      const HuffEntry e = leaves[s] | len;
+      const HuffEntry e = WithLength(leaves[s], len);
       for (uint32_t i = rev; i < root_size; i += 1u << len) slots[i] = e;
     } else {
       const HuffEntry link = slots[rev & root_mask];
-      const uint32_t width = EntryOp(link) - kOpLink;
+      const uint32_t width = EntryCodeLength(link);
       HuffEntry* sub = slots + EntryValue(link);
       const uint32_t sub_len = len - root_bits;
-      const HuffEntry e = leaves[s] | sub_len;
+      const HuffEntry e = WithLength(leaves[s], sub_len);
       for (uint32_t i = rev >> root_bits; i < (1u << width); i += 1u << sub_len) sub[i] = e;
     }
   }
@@ -88,20 +86,20 @@ bool CanonicalCodes(const uint8_t* lengths, uint32_t count, uint16_t* codes) {
   return true;
 }
 
-int32_t DecodeSymbol(DecodeStream& s, const HuffmanTable& t, HuffEntry& out) {
+DecodeResult DecodeSymbol(DecodeStream& s, const HuffmanTable& t, HuffEntry& out) {
   if (s.bit_count() < 16) s.Refill();
-  if (s.aborted()) return kUnzipAborted;
+  if (s.aborted()) return DecodeResult::kAborted;
   HuffEntry e = t.slots[s.Peek(t.root_bits)];
-  if (EntryOp(e) & kOpLink) {
-    if (s.bit_count() < t.root_bits) return kUnzipReadError;
+  if (e & kEntryLink) {
+    if (s.bit_count() < t.root_bits) return DecodeResult::kInputEnded;
     s.Drop(t.root_bits);
-    e = t.slots[EntryValue(e) + s.Peek(EntryOp(e) - kOpLink)];
+    e = t.slots[EntryValue(e) + s.Peek(EntryCodeLength(e))];
   }
-  if (EntryLength(e) > s.bit_count()) return kUnzipReadError;
-  if (EntryOp(e) & kOpInvalid) return kUnzipFormatError;
-  s.Drop(EntryLength(e));
+  if (EntryCodeLength(e) > s.bit_count()) return DecodeResult::kInputEnded;
+  if (e & kEntryInvalid) return DecodeResult::kDataError;
+  s.Drop(EntryCodeLength(e));
   out = e;
-  return kUnzipOk;
+  return DecodeResult::kOk;
 }
 
 }  // namespace unzip

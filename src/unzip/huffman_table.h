@@ -5,32 +5,52 @@
 #include <cstdint>
 #include <vector>
 
+#include "unzip/decode_stream.h"
+
 namespace unzip {
 
-class DecodeStream;
-
-// One table slot: bits 0-7 the code length to drop, 8-15 the kind, 16-31 the value.
+// One table slot. Bits 0-4: the bits the slot consumes in all, its code and, for a base
+// value, the extra bits that follow it, so that a decoder takes both in one step; bit 5 stays
+// clear, so that a shift by the entry needs no mask. Bits 8-12: the code length alone (for a
+// link, the width of the second-level table). Bits 6, 7, 13 and 14: the kind. Bits 16-31:
+// the value (a literal, a base value, or the offset a link leads to).
 using HuffEntry = uint32_t;
 
-// Kinds of entries. kOpBase + n: a base value followed by n extra bits.
-constexpr uint32_t kOpLiteral = 0;
-constexpr uint32_t kOpBase = 16;
-constexpr uint32_t kOpEndOfBlock = 32;
-constexpr uint32_t kOpLink = 64;  // + width of the second-level table; value = its offset
-constexpr uint32_t kOpInvalid = 128;
+// Kinds of entries; an entry with none of them is a base value followed by extra bits.
+constexpr HuffEntry kEntryLiteral = 1u << 7;
+constexpr HuffEntry kEntryEnd = 1u << 6;
+constexpr HuffEntry kEntryLink = 1u << 13;
+constexpr HuffEntry kEntryInvalid = 1u << 14;
 
-constexpr HuffEntry MakeEntry(uint32_t op, uint32_t value, uint32_t length = 0) {
-  return length | op << 8 | value << 16;
+constexpr HuffEntry LiteralLeaf(uint32_t value) {
+  return value << 16 | kEntryLiteral;
 }
-constexpr uint32_t EntryLength(HuffEntry e) {
-  return e & 0xFF;
+constexpr HuffEntry BaseLeaf(uint32_t value, uint32_t extra_bits) {
+  return value << 16 | extra_bits;
 }
-constexpr uint32_t EntryOp(HuffEntry e) {
-  return (e >> 8) & 0xFF;
+constexpr HuffEntry kEndLeaf = kEntryEnd;
+constexpr HuffEntry kInvalidLeaf = kEntryInvalid;
+
+constexpr uint32_t EntryBits(HuffEntry e) {
+  return e & 31;
+}
+// The same where the result only serves as a shift count of a 32- or 64-bit value, which the
+// processor masks anyway: with bit 5 clear, the compiler can leave the mask out.
+constexpr uint32_t EntryShift(HuffEntry e) {
+  return e & 63;
+}
+constexpr uint32_t EntryCodeLength(HuffEntry e) {
+  return (e >> 8) & 31;
+}
+constexpr uint32_t EntryExtraBits(HuffEntry e) {
+  return EntryBits(e) - EntryCodeLength(e);
 }
 constexpr uint32_t EntryValue(HuffEntry e) {
   return e >> 16;
 }
+
+// The widest root table a decoder asks for.
+constexpr uint32_t kMaxRootBits = 11;
 
 struct HuffmanTable {
   std::vector<HuffEntry> slots;
@@ -39,8 +59,8 @@ struct HuffmanTable {
 
 // Fills `table` for `count` symbols. `codes[i]` is the code of symbol i, most significant bit
 // first, `lengths[i]` its length (0 = symbol unused, at most 16); `leaves[i]` the entry the
-// symbol decodes to (length filled in here). Codes must be prefix-free; slots no code reaches
-// decode as kOpInvalid.
+// symbol decodes to (the code length is added here). Codes must be prefix-free; slots no code
+// reaches decode as invalid. `root_bits` is at most kMaxRootBits.
 void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const HuffEntry* leaves,
                        uint32_t count, uint32_t root_bits, HuffmanTable& table);
 
@@ -48,8 +68,8 @@ void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const Huff
 // over-subscribe the code space.
 bool CanonicalCodes(const uint8_t* lengths, uint32_t count, uint16_t* codes);
 
-// Decodes one symbol through the stream's bit buffer, refilling as needed (codes up to 16 bits).
-// Returns 0, or -3 when the input ran out, -4 for an unused code, -5 when aborted.
-int32_t DecodeSymbol(DecodeStream& stream, const HuffmanTable& table, HuffEntry& out);
+// Decodes one symbol through the stream's bit buffer, refilling as needed (codes up to 16 bits);
+// only the code is consumed, not the extra bits of a base value.
+DecodeResult DecodeSymbol(DecodeStream& stream, const HuffmanTable& table, HuffEntry& out);
 
 }  // namespace unzip

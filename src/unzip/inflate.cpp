@@ -1,10 +1,10 @@
 #include "unzip/inflate.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "unzip/huffman_table.h"
 #include "unzip/match_copy.h"
-#include "unzip/unzip_report.h"
 
 namespace unzip {
 
@@ -12,6 +12,9 @@ namespace {
 
 constexpr uint32_t kWindowMask = DecodeStream::kWindowSize - 1;
 constexpr uint32_t kMaxMatch = 258;
+// Room the inner loop keeps at the end of the work buffer: a longest match and the word a
+// near match may run past its end.
+constexpr uint32_t kFastRoom = kMaxMatch + 8;
 
 constexpr uint16_t kLengthBase[29] = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
                                       15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
@@ -34,41 +37,39 @@ struct Leaves {
 
 constexpr Leaves MakeLeaves() {
   Leaves l{};
-  for (uint32_t s = 0; s < 256; ++s) l.literal[s] = MakeEntry(kOpLiteral, s);
-  l.literal[256] = MakeEntry(kOpEndOfBlock, 0);
+  for (uint32_t s = 0; s < 256; ++s) l.literal[s] = LiteralLeaf(s);
+  l.literal[256] = kEndLeaf;
   for (uint32_t s = 257; s < 286; ++s)
-    l.literal[s] = MakeEntry(kOpBase + kLengthExtra[s - 257], kLengthBase[s - 257]);
-  l.literal[286] = l.literal[287] = MakeEntry(kOpInvalid, 0);
-  for (uint32_t s = 0; s < 30; ++s)
-    l.distance[s] = MakeEntry(kOpBase + kDistanceExtra[s], kDistanceBase[s]);
-  l.distance[30] = l.distance[31] = MakeEntry(kOpInvalid, 0);
-  for (uint32_t s = 0; s < 19; ++s) l.code_length[s] = MakeEntry(kOpLiteral, s);
+    l.literal[s] = BaseLeaf(kLengthBase[s - 257], kLengthExtra[s - 257]);
+  l.literal[286] = l.literal[287] = kInvalidLeaf;
+  for (uint32_t s = 0; s < 30; ++s) l.distance[s] = BaseLeaf(kDistanceBase[s], kDistanceExtra[s]);
+  l.distance[30] = l.distance[31] = kInvalidLeaf;
+  for (uint32_t s = 0; s < 19; ++s) l.code_length[s] = LiteralLeaf(s);
   return l;
 }
 
 constexpr Leaves kLeaves = MakeLeaves();
 
-// Lookup widths: 7 and 5 bits for the fixed codes, 9 and 6 bits for dynamic ones.
-constexpr uint32_t kFixedLiteralBits = 7;
-constexpr uint32_t kFixedDistanceBits = 5;
-constexpr uint32_t kDynamicLiteralBits = 9;
-constexpr uint32_t kDynamicDistanceBits = 6;
+// Lookup widths of literal/length and distance codes, the same for fixed and dynamic blocks so
+// that the inner loop masks with constants: at 11 and 8 bits, second-level lookups are rare.
+constexpr uint32_t kLiteralBits = 11;
+constexpr uint32_t kDistanceBits = 8;
 constexpr uint32_t kCodeLengthBits = 7;
 
-bool IsBase(uint32_t op) {
-  return op >= kOpBase && op < kOpEndOfBlock;
-}
+// The inner loop runs while this much input is left in the block: enough for every refill of
+// one step (two words in a 64-bit build, four in a 32-bit one), so that none reads past it.
+constexpr ptrdiff_t kFastInput = 16;
 
 class Inflater {
  public:
-  explicit Inflater(DecodeStream& s) : s_(s) {}
+  Inflater(DecodeStream& s, InflateTables& t) : s_(s), t_(t) {}
 
-  int32_t Run() {
+  DecodeResult Run() {
     bool last = false;
     do {
-      if (!s_.Need(3)) return kUnzipReadError;
+      if (!s_.Need(3)) return DecodeResult::kInputEnded;
       last = s_.Take(1) != 0;
-      int32_t r;
+      DecodeResult r;
       switch (s_.Take(2)) {
         case 0:
           r = Stored();
@@ -80,35 +81,36 @@ class Inflater {
           r = Dynamic();
           break;
         default:
-          return kUnzipFormatError;
+          return DecodeResult::kDataError;
       }
-      if (r != kUnzipOk) return r;
-      if (s_.aborted()) return kUnzipAborted;
+      if (r != DecodeResult::kOk) return r;
+      if (s_.aborted()) return DecodeResult::kAborted;
     } while (!last);
-    return s_.FlushWindow() ? kUnzipOk : kUnzipWriteError;
+    return s_.FlushWindow() ? DecodeResult::kOk : DecodeResult::kWriteFailed;
   }
 
  private:
-  int32_t Stored() {
+  DecodeResult Stored() {
     s_.AlignToByte();
-    if (!s_.Need(32)) return kUnzipReadError;
+    if (!s_.Need(16)) return DecodeResult::kInputEnded;
     uint32_t length = s_.Take(16);
-    if (length != (~s_.Take(16) & 0xFFFF)) return kUnzipFormatError;
+    if (!s_.Need(16)) return DecodeResult::kInputEnded;
+    if (length != (~s_.Take(16) & 0xFFFF)) return DecodeResult::kDataError;
     while (length > 0) {
       const uint32_t room = DecodeStream::kWindowSize - s_.position();
       const uint32_t want = length < room ? length : room;
       const uint32_t got = s_.ReadAlignedBytes(s_.window() + s_.position(), want);
       s_.set_position(s_.position() + got);
       length -= got;
-      if (s_.WindowFull() && !s_.FlushWindow()) return kUnzipWriteError;
-      if (s_.aborted()) return kUnzipAborted;
-      if (got < want) return kUnzipReadError;
+      if (s_.WindowFull() && !s_.FlushWindow()) return DecodeResult::kWriteFailed;
+      if (s_.aborted()) return DecodeResult::kAborted;
+      if (got < want) return DecodeResult::kInputEnded;
     }
-    return kUnzipOk;
+    return DecodeResult::kOk;
   }
 
-  int32_t Fixed() {
-    if (fixed_literal_.slots.empty()) {
+  DecodeResult Fixed() {
+    if (t_.fixed_literal.slots.empty()) {
       uint8_t lengths[288 + 32];
       uint16_t codes[288 + 32];
       std::memset(lengths, 8, 144);
@@ -118,34 +120,34 @@ class Inflater {
       std::memset(lengths + 288, 5, 32);
       CanonicalCodes(lengths, 288, codes);
       CanonicalCodes(lengths + 288, 32, codes + 288);
-      BuildHuffmanTable(codes, lengths, kLeaves.literal, 288, kFixedLiteralBits, fixed_literal_);
-      BuildHuffmanTable(codes + 288, lengths + 288, kLeaves.distance, 32, kFixedDistanceBits,
-                        fixed_distance_);
+      BuildHuffmanTable(codes, lengths, kLeaves.literal, 288, kLiteralBits, t_.fixed_literal);
+      BuildHuffmanTable(codes + 288, lengths + 288, kLeaves.distance, 32, kDistanceBits,
+                        t_.fixed_distance);
     }
-    return Codes(fixed_literal_, fixed_distance_);
+    return Codes(t_.fixed_literal, t_.fixed_distance);
   }
 
-  int32_t Dynamic() {
-    if (!s_.Need(14)) return kUnzipReadError;
+  DecodeResult Dynamic() {
+    if (!s_.Need(14)) return DecodeResult::kInputEnded;
     const uint32_t literals = s_.Take(5) + 257;
     const uint32_t distances = s_.Take(5) + 1;
     const uint32_t code_lengths = s_.Take(4) + 4;
-    if (literals > 288 || distances > 32) return kUnzipOversizedHeader;
+    if (literals > 288 || distances > 32) return DecodeResult::kOversizedHeader;
 
     uint8_t lengths[288 + 32] = {};
     uint16_t codes[288 + 32] = {};
     for (uint32_t i = 0; i < code_lengths; ++i) {
-      if (!s_.Need(3)) return kUnzipReadError;
+      if (!s_.Need(3)) return DecodeResult::kInputEnded;
       lengths[kCodeLengthOrder[i]] = static_cast<uint8_t>(s_.Take(3));
     }
-    if (!CanonicalCodes(lengths, 19, codes)) return kUnzipFormatError;
-    BuildHuffmanTable(codes, lengths, kLeaves.code_length, 19, kCodeLengthBits, code_length_);
+    if (!CanonicalCodes(lengths, 19, codes)) return DecodeResult::kDataError;
+    BuildHuffmanTable(codes, lengths, kLeaves.code_length, 19, kCodeLengthBits, t_.code_length);
 
     const uint32_t total = literals + distances;
     uint32_t i = 0;
     while (i < total) {
       HuffEntry e;
-      if (const int32_t r = Decode(code_length_, e); r != kUnzipOk) return r;
+      if (const DecodeResult r = Decode(t_.code_length, e); r != DecodeResult::kOk) return r;
       const uint32_t symbol = EntryValue(e);
       if (symbol < 16) {
         lengths[i++] = static_cast<uint8_t>(symbol);
@@ -154,168 +156,220 @@ class Inflater {
       uint32_t repeat;
       uint8_t value = 0;
       if (symbol == 16) {
-        if (i == 0) return kUnzipFormatError;
-        if (!s_.Need(2)) return kUnzipReadError;
+        if (i == 0) return DecodeResult::kDataError;
+        if (!s_.Need(2)) return DecodeResult::kInputEnded;
         repeat = 3 + s_.Take(2);
         value = lengths[i - 1];
       } else if (symbol == 17) {
-        if (!s_.Need(3)) return kUnzipReadError;
+        if (!s_.Need(3)) return DecodeResult::kInputEnded;
         repeat = 3 + s_.Take(3);
       } else {
-        if (!s_.Need(7)) return kUnzipReadError;
+        if (!s_.Need(7)) return DecodeResult::kInputEnded;
         repeat = 11 + s_.Take(7);
       }
-      if (i + repeat > total) return symbol == 18 ? kUnzipFormatError : kUnzipOversizedHeader;
+      if (i + repeat > total)
+        return symbol == 18 ? DecodeResult::kDataError : DecodeResult::kOversizedHeader;
       std::memset(lengths + i, value, repeat);
       i += repeat;
     }
     // Without an end-of-block code the block could never end.
-    if (lengths[256] == 0) return kUnzipFormatError;
+    if (lengths[256] == 0) return DecodeResult::kDataError;
     std::memset(codes, 0, sizeof codes);
     if (!CanonicalCodes(lengths, literals, codes) ||
         !CanonicalCodes(lengths + literals, distances, codes + literals)) {
-      return kUnzipFormatError;
+      return DecodeResult::kDataError;
     }
-    BuildHuffmanTable(codes, lengths, kLeaves.literal, literals, kDynamicLiteralBits, literal_);
+    BuildHuffmanTable(codes, lengths, kLeaves.literal, literals, kLiteralBits, t_.literal);
     BuildHuffmanTable(codes + literals, lengths + literals, kLeaves.distance, distances,
-                      kDynamicDistanceBits, distance_);
-    return Codes(literal_, distance_);
+                      kDistanceBits, t_.distance);
+    return Codes(t_.literal, t_.distance);
   }
 
-  int32_t Decode(const HuffmanTable& t, HuffEntry& out) { return DecodeSymbol(s_, t, out); }
+  DecodeResult Decode(const HuffmanTable& t, HuffEntry& out) { return DecodeSymbol(s_, t, out); }
 
-  int32_t Codes(const HuffmanTable& literal, const HuffmanTable& distance) {
+  DecodeResult Codes(const HuffmanTable& literal, const HuffmanTable& distance) {
     uint8_t* const window = s_.window();
     for (;;) {
-      if (s_.end() - s_.next() >= 8 && s_.position() <= DecodeStream::kWindowSize - kMaxMatch) {
-        const int32_t r = FastCodes(literal, distance);
-        if (r != kContinue) return r;
+      if (s_.end() - s_.next() >= kFastInput &&
+          s_.position() <= DecodeStream::kWindowSize - kFastRoom) {
+        DecodeResult r;
+        if (FastCodes(literal, distance, r)) return r;
         continue;
       }
       HuffEntry e;
-      if (const int32_t r = Decode(literal, e); r != kUnzipOk) return r;
-      uint32_t op = EntryOp(e);
-      if (op == kOpLiteral) {
+      if (const DecodeResult r = Decode(literal, e); r != DecodeResult::kOk) return r;
+      if (e & kEntryLiteral) {
         s_.PutByte(static_cast<uint8_t>(EntryValue(e)));
-        if (s_.WindowFull() && !s_.FlushWindow()) return kUnzipWriteError;
+        if (s_.WindowFull() && !s_.FlushWindow()) return DecodeResult::kWriteFailed;
         continue;
       }
-      if (op == kOpEndOfBlock) return kUnzipOk;
+      if (e & kEntryEnd) return DecodeResult::kOk;
       uint32_t length = EntryValue(e);
-      if (!s_.Need(op - kOpBase)) return kUnzipReadError;
-      length += s_.Take(op - kOpBase);
-      if (const int32_t r = Decode(distance, e); r != kUnzipOk) return r;
-      op = EntryOp(e);
+      if (!s_.Need(EntryExtraBits(e))) return DecodeResult::kInputEnded;
+      length += s_.Take(EntryExtraBits(e));
+      if (const DecodeResult r = Decode(distance, e); r != DecodeResult::kOk) return r;
       uint32_t dist = EntryValue(e);
-      if (!s_.Need(op - kOpBase)) return kUnzipReadError;
-      dist += s_.Take(op - kOpBase);
+      if (!s_.Need(EntryExtraBits(e))) return DecodeResult::kInputEnded;
+      dist += s_.Take(EntryExtraBits(e));
       uint32_t pos = s_.position();
       while (length--) {
         window[pos] = window[(pos - dist) & kWindowMask];
         if (++pos == DecodeStream::kWindowSize) {
           s_.set_position(pos);
-          if (!s_.FlushWindow()) return kUnzipWriteError;
+          if (!s_.FlushWindow()) return DecodeResult::kWriteFailed;
           pos = 0;
         }
       }
       s_.set_position(pos);
-      if (s_.aborted()) return kUnzipAborted;
+      if (s_.aborted()) return DecodeResult::kAborted;
     }
   }
 
-  static constexpr int32_t kContinue = 2;
-
-  // The inner loop: runs while a whole word of input and a longest match of room remain.
-  int32_t FastCodes(const HuffmanTable& literal, const HuffmanTable& distance) {
-    uint64_t bits = s_.bits_ref();
+  // The inner loop: runs while enough input and a longest match of room remain. True when the
+  // block ended or failed, with `result` saying which.
+  bool FastCodes(const HuffmanTable& literal, const HuffmanTable& distance, DecodeResult& result) {
+    using BitWord = DecodeStream::BitWord;
+    constexpr uint32_t kWordBits = DecodeStream::kWordBits;
+    constexpr uint32_t kRefillBits = DecodeStream::kRefillBits;
+    // A 64-bit buffer holds a length and a distance with all their bits after one refill; a
+    // 32-bit one needs another refill before the distance, and a third for a long one.
+    constexpr bool kWide = kRefillBits >= 15 + 5 + 15 + 13;
+    BitWord bits = s_.bits_ref();
     uint32_t count = s_.count_ref();
     const uint8_t* in = s_.next();
-    const uint8_t* const in_last = s_.end() - 8;
-    uint32_t pos = s_.position();
+    const uint8_t* const in_last = s_.end() - kFastInput;
     uint8_t* const window = s_.window();
+    uint8_t* out = window + s_.position();
+    uint8_t* const out_last = window + DecodeStream::kWindowSize - kFastRoom;
     const HuffEntry* const lt = literal.slots.data();
     const HuffEntry* const dt = distance.slots.data();
-    const uint32_t lroot = literal.root_bits;
-    const uint32_t droot = distance.root_bits;
-    const uint64_t lmask = (uint64_t{1} << lroot) - 1;
-    const uint64_t dmask = (uint64_t{1} << droot) - 1;
-    int32_t result = kContinue;
+    constexpr uint32_t lroot = kLiteralBits;
+    constexpr uint32_t droot = kDistanceBits;
+    constexpr BitWord lmask = (BitWord{1} << lroot) - 1;
+    constexpr BitWord dmask = (BitWord{1} << droot) - 1;
+    const auto refill = [&] {
+      bits |= DecodeStream::LoadWord(in) << count;
+      in += (kWordBits - 1 - count) >> 3;
+      count |= kRefillBits;
+    };
+    const auto drop = [&](uint32_t n) {
+      bits >>= n;
+      count -= n;
+    };
+    // A base value plus the extra bits after its code.
+    const auto value = [&](HuffEntry e) {
+      return EntryValue(e) + (static_cast<uint32_t>(bits & ((BitWord{1} << EntryBits(e)) - 1)) >>
+                              EntryCodeLength(e));
+    };
+    const auto sub = [&](const HuffEntry* table, HuffEntry link) {
+      return table[EntryValue(link) +
+                   static_cast<uint32_t>(bits & ((BitWord{1} << EntryCodeLength(link)) - 1))];
+    };
+    bool done = false;
 
-    while (in <= in_last && pos <= DecodeStream::kWindowSize - kMaxMatch) {
-      uint64_t word;
-      std::memcpy(&word, in, 8);
-      bits |= DecodeStream::FromLittleEndian(word) << count;
-      in += (63 - count) >> 3;
-      count |= 56;
-
-      HuffEntry e = lt[bits & lmask];
-      if (EntryOp(e) & kOpLink) {
-        bits >>= lroot;
-        count -= lroot;
-        e = lt[EntryValue(e) + (bits & ((uint64_t{1} << (EntryOp(e) - kOpLink)) - 1))];
-      }
-      bits >>= EntryLength(e);
-      count -= EntryLength(e);
-      uint32_t op = EntryOp(e);
-      if (op == kOpLiteral) {
-        window[pos++] = static_cast<uint8_t>(EntryValue(e));
-        // A second literal fits in what is left of the word.
+    // Each step starts with the entry of the next code already looked up, so that the lookup
+    // overlaps the copy of the match before it.
+    refill();
+    HuffEntry e = lt[bits & lmask];
+    while (in <= in_last && out <= out_last) {
+      refill();
+      if (e & kEntryLiteral) {
+        // Root literals have at most 11 bits: after a refill, a 64-bit buffer holds three and
+        // the lookup after them, a 32-bit one a literal and the lookup after it.
+        *out++ = static_cast<uint8_t>(EntryValue(e));
+        drop(EntryShift(e));
         e = lt[bits & lmask];
-        if (EntryOp(e) == kOpLiteral) {
-          bits >>= EntryLength(e);
-          count -= EntryLength(e);
-          window[pos++] = static_cast<uint8_t>(EntryValue(e));
+        if constexpr (kWide) {
+          if (e & kEntryLiteral) {
+            *out++ = static_cast<uint8_t>(EntryValue(e));
+            drop(EntryShift(e));
+            e = lt[bits & lmask];
+            if (e & kEntryLiteral) {
+              *out++ = static_cast<uint8_t>(EntryValue(e));
+              drop(EntryShift(e));
+              e = lt[bits & lmask];
+            }
+          }
         }
         continue;
       }
-      if (!IsBase(op)) {
-        result = op == kOpEndOfBlock ? kUnzipOk : kUnzipFormatError;
+      if (e & kEntryLink) {
+        drop(lroot);
+        e = sub(lt, e);
+        if (e & kEntryLiteral) {
+          *out++ = static_cast<uint8_t>(EntryValue(e));
+          drop(EntryShift(e));
+          // A long literal code may leave a 32-bit buffer short of a root lookup.
+          if constexpr (!kWide) refill();
+          e = lt[bits & lmask];
+          continue;
+        }
+      }
+      if (e & (kEntryEnd | kEntryInvalid)) {
+        drop(EntryShift(e));
+        result = (e & kEntryEnd) ? DecodeResult::kOk : DecodeResult::kDataError;
+        done = true;
         break;
       }
-      uint32_t extra = op - kOpBase;
-      const uint32_t length = EntryValue(e) + static_cast<uint32_t>(bits & ((1u << extra) - 1));
-      bits >>= extra;
-      count -= extra;
+      const uint32_t length = value(e);
+      drop(EntryShift(e));
 
+      if constexpr (!kWide) refill();
       e = dt[bits & dmask];
-      if (EntryOp(e) & kOpLink) {
-        bits >>= droot;
-        count -= droot;
-        e = dt[EntryValue(e) + (bits & ((uint64_t{1} << (EntryOp(e) - kOpLink)) - 1))];
+      if (e & kEntryLink) {
+        drop(droot);
+        e = sub(dt, e);
       }
-      bits >>= EntryLength(e);
-      count -= EntryLength(e);
-      op = EntryOp(e);
-      if (!IsBase(op)) {
-        result = kUnzipFormatError;
+      if (e & kEntryInvalid) {
+        result = DecodeResult::kDataError;
+        done = true;
         break;
       }
-      extra = op - kOpBase;
-      const uint32_t dist = EntryValue(e) + static_cast<uint32_t>(bits & ((1u << extra) - 1));
-      bits >>= extra;
-      count -= extra;
-      CopyMatch(window, DecodeStream::kWindowSize, pos, dist, length);
-      pos += length;
+      if constexpr (!kWide) {
+        if (count < EntryBits(e)) refill();
+      }
+      const uint32_t dist = value(e);
+      drop(EntryShift(e));
+      refill();
+      e = lt[bits & lmask];
+      // Most matches copy by words: those at least 8 bytes back in this pass of the work
+      // buffer, and those in the older history ahead that neither meet the bytes written nor
+      // reach the buffer's end.
+      const uint32_t pos = static_cast<uint32_t>(out - window);
+      const uint32_t from = (pos - dist) & kWindowMask;
+      if (from < pos ? dist >= 8
+                     : from >= pos + length + 8 && from + length + 8 <= DecodeStream::kWindowSize) {
+        CopyMatchWords(out, window + from, length);
+      } else {
+        CopyMatch(window, DecodeStream::kWindowSize, pos, dist, length);
+      }
+      out += length;
     }
     s_.bits_ref() = bits;
     s_.count_ref() = count;
     s_.next() = in;
-    s_.set_position(pos);
+    s_.set_position(static_cast<uint32_t>(out - window));
     // A last match may have filled the work buffer to the brim.
-    if (s_.WindowFull() && !s_.FlushWindow()) return kUnzipWriteError;
-    return result;
+    if (s_.WindowFull() && !s_.FlushWindow()) {
+      result = DecodeResult::kWriteFailed;
+      return true;
+    }
+    return done;
   }
 
   DecodeStream& s_;
-  HuffmanTable fixed_literal_, fixed_distance_;
-  HuffmanTable literal_, distance_, code_length_;
+  InflateTables& t_;
 };
 
 }  // namespace
 
-int32_t Inflate(DecodeStream& stream) {
-  Inflater inflater(stream);
-  return inflater.Run();
+DecodeResult Inflate(DecodeStream& stream, InflateTables& tables) {
+  return Inflater(stream, tables).Run();
+}
+
+DecodeResult Inflate(DecodeStream& stream) {
+  InflateTables tables;
+  return Inflate(stream, tables);
 }
 
 }  // namespace unzip

@@ -6,11 +6,29 @@
 
 namespace unzip {
 
+namespace match_copy_detail {
+
+inline void Copy8(uint8_t* out, const uint8_t* in) {
+  uint64_t chunk;
+  std::memcpy(&chunk, in, 8);
+  std::memcpy(out, &chunk, 8);
+}
+
+inline void Copy4(uint8_t* out, const uint8_t* in) {
+  uint32_t chunk;
+  std::memcpy(&chunk, in, 4);
+  std::memcpy(out, &chunk, 4);
+}
+
+}  // namespace match_copy_detail
+
 // Copies `length` bytes from `distance` bytes back to `pos`, where pos + length stays inside
 // the window of `size` bytes (a power of two). Never writes past pos + length: the bytes
 // beyond still hold older history.
 inline void CopyMatch(uint8_t* window, uint32_t size, uint32_t pos, uint32_t distance,
                       uint32_t length) {
+  using match_copy_detail::Copy4;
+  using match_copy_detail::Copy8;
   const uint32_t from = (pos - distance) & (size - 1);
   uint8_t* out = window + pos;
   const uint8_t* in = window + from;
@@ -18,11 +36,29 @@ inline void CopyMatch(uint8_t* window, uint32_t size, uint32_t pos, uint32_t dis
     for (uint32_t i = 0; i < length; ++i) out[i] = window[(from + i) & (size - 1)];
     return;
   }
-  if (distance >= 8 || from > pos) {
+  if (from < pos && distance >= 8) {
+    // Word by word, each reading only bytes already final; the last word ends exactly at the
+    // end of the match, rewriting a few bytes with the values they already have.
+    if (length >= 8) {
+      uint8_t* const end = out + length;
+      while (end - out > 8) {
+        Copy8(out, in);
+        out += 8;
+        in += 8;
+      }
+      Copy8(end - 8, in - (out - (end - 8)));
+    } else if (length >= 4) {
+      Copy4(out, in);
+      Copy4(out + length - 4, in + length - 4);
+    } else {
+      while (length--) *out++ = *in++;
+    }
+    return;
+  }
+  if (from > pos) {
+    // The source lies ahead, in older history: forward words never overtake it.
     while (length >= 8) {
-      uint64_t chunk;
-      std::memcpy(&chunk, in, 8);
-      std::memcpy(out, &chunk, 8);
+      Copy8(out, in);
       in += 8;
       out += 8;
       length -= 8;
@@ -33,6 +69,22 @@ inline void CopyMatch(uint8_t* window, uint32_t size, uint32_t pos, uint32_t dis
   } else {
     while (length--) *out++ = *in++;
   }
+}
+
+// Copies `length` bytes from `in` to `out` by whole words, running past the end, then puts
+// back the 8 bytes there (older history that later matches may still read). The source must
+// be readable 8 bytes past its end and lie either at least 8 bytes behind `out` or wholly
+// ahead of the bytes written.
+inline void CopyMatchWords(uint8_t* out, const uint8_t* in, uint32_t length) {
+  uint8_t* const end = out + length;
+  uint64_t kept;
+  std::memcpy(&kept, end, 8);
+  do {
+    match_copy_detail::Copy8(out, in);
+    out += 8;
+    in += 8;
+  } while (out < end);
+  std::memcpy(end, &kept, 8);
 }
 
 }  // namespace unzip

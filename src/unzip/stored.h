@@ -7,6 +7,6 @@
 
 namespace unzip {
 
-int32_t CopyStored(DecodeStream& stream, uint32_t size);
+DecodeResult CopyStored(DecodeStream& stream, uint32_t size);
 
 }  // namespace unzip

@@ -1,6 +1,6 @@
 #include "unzip/unshrink.h"
 
-#include "unzip/unzip_report.h"
+#include <cstring>
 
 namespace unzip {
 
@@ -18,37 +18,38 @@ class Unshrinker {
   Unshrinker(DecodeStream& s, UnshrinkArea& a, uint32_t compressed_size)
       : s_(s), a_(a), total_bits_(uint64_t{compressed_size} * 8) {}
 
-  int32_t Run() {
+  DecodeResult Run() {
     for (uint32_t c = 0; c < UnshrinkArea::kCodes; ++c) a_.prefix[c] = kFree;
     next_free_ = kFirst;
     uint32_t width = kMinWidth;
     int32_t previous = -1;
     for (;;) {
-      if (s_.aborted()) return kUnzipAborted;
+      if (s_.aborted()) return DecodeResult::kAborted;
       uint32_t code;
       if (!Read(width, code)) break;
-      if (s_.aborted()) return kUnzipAborted;
+      if (s_.aborted()) return DecodeResult::kAborted;
       if (code == kControlCode) {
         uint32_t control;
         if (!Read(width, control)) break;
         if (control == 1) {
-          if (++width > kMaxWidth) return kUnzipFormatError;
+          if (++width > kMaxWidth) return DecodeResult::kDataError;
         } else if (control == 2) {
           PartialClear();
         } else {
-          return kUnzipFormatError;
+          return DecodeResult::kDataError;
         }
         continue;
       }
       // The one code that may be used before it is defined: the entry about to be added.
       const bool pending = code >= kFirst && !InUse(code);
-      if (pending && (previous < 0 || code != next_free_)) return kUnzipFormatError;
+      if (pending && (previous < 0 || code != next_free_)) return DecodeResult::kDataError;
       const int32_t source = pending ? previous : static_cast<int32_t>(code);
-      uint32_t depth;
-      if (!Unwind(static_cast<uint32_t>(source), depth)) return kUnzipFormatError;
-      const uint8_t first = a_.stack[depth - 1];
-      if (!Emit(depth)) return kUnzipWriteError;
-      if (pending && !Put(first)) return kUnzipWriteError;
+      uint32_t length;
+      const uint8_t* const string = Unwind(static_cast<uint32_t>(source), length);
+      if (!string) return DecodeResult::kDataError;
+      const uint8_t first = string[0];
+      if (!Emit(string, length)) return DecodeResult::kWriteFailed;
+      if (pending && !Put(first)) return DecodeResult::kWriteFailed;
       if (previous >= 0 && next_free_ < kLimit) {
         a_.prefix[next_free_ - kFirst] = previous;
         a_.suffix[next_free_ - kFirst] = first;
@@ -56,7 +57,7 @@ class Unshrinker {
       }
       previous = static_cast<int32_t>(code);
     }
-    return s_.FlushBytes(a_.output, out_) ? kUnzipOk : kUnzipWriteError;
+    return s_.FlushBytes(a_.output, out_) ? DecodeResult::kOk : DecodeResult::kWriteFailed;
   }
 
  private:
@@ -69,23 +70,39 @@ class Unshrinker {
     return true;
   }
 
-  // Pushes the string of `code` on the stack, last byte first; false when the chain is
-  // broken or longer than any real string can be.
-  bool Unwind(uint32_t code, uint32_t& depth) {
-    depth = 0;
+  // Spells the string of `code` into the stack, filled from its end backwards so that the
+  // string ends up in reading order; nothing when the chain is broken or longer than any real
+  // string can be.
+  const uint8_t* Unwind(uint32_t code, uint32_t& length) {
+    uint8_t* const top = a_.stack + sizeof a_.stack;
+    uint8_t* at = top;
+    // One byte stays free for the literal that ends every chain.
+    const uint8_t* const full = a_.stack + 1;
     while (code >= kFirst) {
-      if (code == kControlCode || !InUse(code) || depth >= sizeof a_.stack - 1) return false;
-      a_.stack[depth++] = a_.suffix[code - kFirst];
-      code = static_cast<uint32_t>(a_.prefix[code - kFirst]);
+      const int32_t prefix = a_.prefix[code - kFirst];
+      if (prefix == kFree || at == full) return nullptr;
+      *--at = a_.suffix[code - kFirst];
+      code = static_cast<uint32_t>(prefix);
     }
-    if (code == kControlCode) return false;
-    a_.stack[depth++] = static_cast<uint8_t>(code);
-    return true;
+    if (code == kControlCode) return nullptr;
+    *--at = static_cast<uint8_t>(code);
+    length = static_cast<uint32_t>(top - at);
+    return at;
   }
 
-  bool Emit(uint32_t depth) {
-    while (depth > 0) {
-      if (!Put(a_.stack[--depth])) return false;
+  // Moves a string to the output buffer, as much at a time as the buffer takes.
+  bool Emit(const uint8_t* string, uint32_t length) {
+    while (length > 0) {
+      const uint32_t room = UnshrinkArea::kOutputSize - out_;
+      const uint32_t n = length < room ? length : room;
+      std::memcpy(a_.output + out_, string, n);
+      string += n;
+      length -= n;
+      out_ += n;
+      if (out_ == UnshrinkArea::kOutputSize) {
+        out_ = 0;
+        if (!s_.FlushBytes(a_.output, UnshrinkArea::kOutputSize)) return false;
+      }
     }
     return true;
   }
@@ -126,7 +143,7 @@ class Unshrinker {
 
 }  // namespace
 
-int32_t Unshrink(DecodeStream& stream, UnshrinkArea& area, uint32_t compressed_size) {
+DecodeResult Unshrink(DecodeStream& stream, UnshrinkArea& area, uint32_t compressed_size) {
   Unshrinker u(stream, area, compressed_size);
   return u.Run();
 }

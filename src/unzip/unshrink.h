@@ -20,6 +20,6 @@ struct UnshrinkArea {
   uint8_t output[kOutputSize];
 };
 
-int32_t Unshrink(DecodeStream& stream, UnshrinkArea& area, uint32_t compressed_size);
+DecodeResult Unshrink(DecodeStream& stream, UnshrinkArea& area, uint32_t compressed_size);
 
 }  // namespace unzip

@@ -168,6 +168,7 @@ int32_t ExtractArchive(const std::string& archive, const std::string& raw_destin
 
   Totals t;
   int32_t count = 0;
+  EntryExtractor extractor(archive);
   TCentralCursor cursor;
   for (int32_t r = OpenCentralDirectory(archive, cursor); r == kUnzipOk;
        r = NextCentralEntry(cursor)) {
@@ -187,7 +188,7 @@ int32_t ExtractArchive(const std::string& archive, const std::string& raw_destin
       ReportCurrent(cursor.size);
       code = kUnzipOk;
     } else {
-      code = ExtractEntry(archive, target, Unsigned(cursor.local_offset), 0, kEscapeKey);
+      code = extractor.Extract(target, Unsigned(cursor.local_offset), 0, kEscapeKey);
     }
 
     if (code == kUnzipOk) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/memory_port.h"
+#include "unzip/crc32.h"
 #include "unzip/explode.h"
 #include "unzip/inflate.h"
 #include "unzip/unshrink.h"
@@ -38,8 +39,10 @@ class BitWriter {
   uint32_t count_ = 0;
 };
 
+using unzip::DecodeResult;
+
 struct Result {
-  int32_t code;
+  DecodeResult code;
   std::string output;
 };
 
@@ -47,7 +50,7 @@ Result RunInflate(const std::string& input) {
   MemoryPort port(input);
   std::vector<uint8_t> window(unzip::DecodeStream::kWindowSize);
   unzip::DecodeStream stream(port, window.data());
-  const int32_t code = unzip::Inflate(stream);
+  const DecodeResult code = unzip::Inflate(stream);
   return {code, port.output};
 }
 
@@ -78,7 +81,7 @@ TEST(Inflate, AgreesWithZlibOnVariedDataLevelsAndStrategies) {
     for (int level : {0, 1, 6, 9}) {
       for (int strategy : {Z_DEFAULT_STRATEGY, Z_FIXED, Z_HUFFMAN_ONLY, Z_RLE}) {
         const Result r = RunInflate(ZlibDeflate(data, level, strategy));
-        ASSERT_EQ(r.code, 0) << data.size() << " " << level << " " << strategy;
+        ASSERT_EQ(r.code, DecodeResult::kOk) << data.size() << " " << level << " " << strategy;
         ASSERT_TRUE(r.output == data) << data.size() << " " << level << " " << strategy;
       }
     }
@@ -90,20 +93,22 @@ TEST(Inflate, FlushesWholeWorkBuffersThenTheRest) {
   MemoryPort port(ZlibDeflate(data, 9) + "trailing bytes are left alone");
   std::vector<uint8_t> window(unzip::DecodeStream::kWindowSize);
   unzip::DecodeStream stream(port, window.data());
-  ASSERT_EQ(unzip::Inflate(stream), 0);
+  ASSERT_EQ(unzip::Inflate(stream), DecodeResult::kOk);
   EXPECT_EQ(port.flushes, (std::vector<uint32_t>{32768, 32768, 32768, 1696}));
 }
 
 TEST(Inflate, DamagedStreamsGiveTheirCodes) {
   // Reserved block type.
-  EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(3, 2).str()).code, -4);
+  EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(3, 2).str()).code, DecodeResult::kDataError);
   // Stored block whose length and complement disagree.
   EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(0, 2).Put(0, 5).Put(5, 16).Put(5, 16).str()).code,
-            -4);
+            DecodeResult::kDataError);
   // A stored block cut short, and a fixed block without its end code.
   EXPECT_EQ(
-      RunInflate(BitWriter().Put(1, 1).Put(0, 2).Put(0, 5).Put(5, 16).Put(~5u, 16).str()).code, -3);
-  EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(1, 2).Code(0x30 + 'A', 8).str()).code, -3);
+      RunInflate(BitWriter().Put(1, 1).Put(0, 2).Put(0, 5).Put(5, 16).Put(~5u, 16).str()).code,
+      DecodeResult::kInputEnded);
+  EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(1, 2).Code(0x30 + 'A', 8).str()).code,
+            DecodeResult::kInputEnded);
   // Fixed block using distance code 30.
   EXPECT_EQ(RunInflate(BitWriter()
                            .Put(1, 1)
@@ -114,7 +119,7 @@ TEST(Inflate, DamagedStreamsGiveTheirCodes) {
                            .Code(0, 7)
                            .str())
                 .code,
-            -4);
+            DecodeResult::kDataError);
 
   // Dynamic headers: code-length codes for symbols 16, 17, 18 and 0, then repeats that run
   // past the 258 announced lengths.
@@ -127,23 +132,40 @@ TEST(Inflate, DamagedStreamsGiveTheirCodes) {
   BitWriter w16 = dynamic(1, 0, 0);  // symbol 0 = "0", 16 = "1"
   for (int i = 0; i < 257; ++i) w16.Code(0, 1);
   w16.Code(1, 1).Put(0, 2);
-  EXPECT_EQ(RunInflate(w16.str()).code, 1);
+  EXPECT_EQ(RunInflate(w16.str()).code, DecodeResult::kOversizedHeader);
   BitWriter w17 = dynamic(0, 1, 0);  // 0 = "0", 17 = "1"
   for (int i = 0; i < 256; ++i) w17.Code(0, 1);
   w17.Code(1, 1).Put(7, 3);
-  EXPECT_EQ(RunInflate(w17.str()).code, 1);
+  EXPECT_EQ(RunInflate(w17.str()).code, DecodeResult::kOversizedHeader);
   BitWriter w18 = dynamic(0, 0, 1);  // 0 = "0", 18 = "1"
   w18.Code(1, 1).Put(127, 7).Code(1, 1).Put(127, 7);
-  EXPECT_EQ(RunInflate(w18.str()).code, -4);
+  EXPECT_EQ(RunInflate(w18.str()).code, DecodeResult::kDataError);
   // Code 16 with nothing to repeat.
-  EXPECT_EQ(RunInflate(dynamic(1, 0, 0).Code(1, 1).Put(0, 2).str()).code, -4);
+  EXPECT_EQ(RunInflate(dynamic(1, 0, 0).Code(1, 1).Put(0, 2).str()).code, DecodeResult::kDataError);
 }
 
-int32_t RunExplode(const std::string& input, bool literals, uint32_t size, std::string* out) {
+TEST(Crc32, AgreesWithZlibAtEveryLengthAlignmentAndSplit) {
+  std::mt19937 rng(3);
+  std::vector<uint8_t> data(5000);
+  for (uint8_t& b : data) b = static_cast<uint8_t>(rng());
+  for (size_t offset = 0; offset < 16; ++offset) {
+    for (size_t size = 0; offset + size <= data.size(); size += size < 300 ? 1 : 97) {
+      const uint8_t* p = data.data() + offset;
+      const uint32_t expected = static_cast<uint32_t>(crc32(0, p, static_cast<uInt>(size)));
+      ASSERT_EQ(unzip::Crc32(p, size), expected) << offset << " " << size;
+      const size_t cut = size / 3;
+      const uint32_t running = unzip::UpdateCrc32(unzip::kCrcInitial, p, cut);
+      ASSERT_EQ(~unzip::UpdateCrc32(running, p + cut, size - cut), expected)
+          << offset << " " << size;
+    }
+  }
+}
+
+DecodeResult RunExplode(const std::string& input, bool literals, uint32_t size, std::string* out) {
   MemoryPort port(input);
   std::vector<uint8_t> window(unzip::DecodeStream::kWindowSize);
   unzip::DecodeStream stream(port, window.data());
-  const int32_t code =
+  const DecodeResult code =
       unzip::Explode(stream, {false, literals, static_cast<uint32_t>(input.size()), size});
   if (out) *out = port.output;
   return code;
@@ -161,30 +183,32 @@ TEST(Explode, DecodesRawLiteralsAndMatchesBeforeTheStartAsZeros) {
   w.Put(0, 1).Put(0, 6).Code(63, 6).Code(63, 6);  // distance 1, length 2
   const std::string trees = EvenTree() + EvenTree();
   std::string out;
-  EXPECT_EQ(RunExplode(trees + w.str(), false, 3, &out), 0);
+  EXPECT_EQ(RunExplode(trees + w.str(), false, 3, &out), DecodeResult::kOk);
   EXPECT_EQ(out, "AAA");
   BitWriter far;
   far.Put(0, 1).Put(9, 6).Code(63, 6).Code(63, 6);  // distance 10, nothing written yet
-  EXPECT_EQ(RunExplode(trees + far.str(), false, 2, &out), 0);
+  EXPECT_EQ(RunExplode(trees + far.str(), false, 2, &out), DecodeResult::kOk);
   EXPECT_EQ(out, std::string(2, '\0'));
 }
 
 TEST(Explode, InconsistentTreesAreFormatErrors) {
   // Too few lengths, too many, and lengths that over-subscribe the code space.
-  EXPECT_EQ(RunExplode(std::string("\x00\x00", 2) + EvenTree(), false, 1, nullptr), -4);
+  EXPECT_EQ(RunExplode(std::string("\x00\x00", 2) + EvenTree(), false, 1, nullptr),
+            DecodeResult::kDataError);
   EXPECT_EQ(RunExplode(std::string("\x04\xF5\xF5\xF5\xF5\xF5", 6) + EvenTree(), false, 1, nullptr),
-            -4);
-  EXPECT_EQ(RunExplode(std::string("\x03\xF0\xF0\xF0\xF0", 5) + EvenTree(), false, 1, nullptr), -4);
+            DecodeResult::kDataError);
+  EXPECT_EQ(RunExplode(std::string("\x03\xF0\xF0\xF0\xF0", 5) + EvenTree(), false, 1, nullptr),
+            DecodeResult::kDataError);
   // Input that ends before the output is complete.
-  EXPECT_EQ(RunExplode(EvenTree() + EvenTree(), false, 5, nullptr), -3);
+  EXPECT_EQ(RunExplode(EvenTree() + EvenTree(), false, 5, nullptr), DecodeResult::kInputEnded);
 }
 
-int32_t RunUnshrink(const std::string& input, std::string* out) {
+DecodeResult RunUnshrink(const std::string& input, std::string* out) {
   MemoryPort port(input);
   std::vector<uint8_t> window(unzip::DecodeStream::kWindowSize);
   unzip::DecodeStream stream(port, window.data());
   auto area = std::make_unique<unzip::UnshrinkArea>();
-  const int32_t code = unzip::Unshrink(stream, *area, static_cast<uint32_t>(input.size()));
+  const DecodeResult code = unzip::Unshrink(stream, *area, static_cast<uint32_t>(input.size()));
   if (out) *out = port.output;
   return code;
 }
@@ -194,22 +218,24 @@ TEST(Unshrink, DecodesCodesWideningAndTheCodeBeingDefined) {
   // "a", "b", 257 ("ab"), then 259, the entry being defined ("ab" + "a"), widen, 'c' at 10 bits.
   w.Put('a', 9).Put('b', 9).Put(257, 9).Put(259, 9).Put(256, 9).Put(1, 9).Put('c', 10);
   std::string out;
-  EXPECT_EQ(RunUnshrink(w.str(), &out), 0);
+  EXPECT_EQ(RunUnshrink(w.str(), &out), DecodeResult::kOk);
   EXPECT_EQ(out, "abababac");
 }
 
 TEST(Unshrink, DamagedStreamsAreFormatErrors) {
-  EXPECT_EQ(RunUnshrink(BitWriter().Put('a', 9).Put(256, 9).Put(3, 9).str(), nullptr), -4);
-  EXPECT_EQ(RunUnshrink(BitWriter().Put('a', 9).Put(300, 9).str(), nullptr), -4);
-  EXPECT_EQ(RunUnshrink(BitWriter().Put(257, 9).str(), nullptr), -4);
+  EXPECT_EQ(RunUnshrink(BitWriter().Put('a', 9).Put(256, 9).Put(3, 9).str(), nullptr),
+            DecodeResult::kDataError);
+  EXPECT_EQ(RunUnshrink(BitWriter().Put('a', 9).Put(300, 9).str(), nullptr),
+            DecodeResult::kDataError);
+  EXPECT_EQ(RunUnshrink(BitWriter().Put(257, 9).str(), nullptr), DecodeResult::kDataError);
   BitWriter wide;
   wide.Put('a', 9);
   for (uint32_t width = 9; width <= 13; ++width) wide.Put(256, width).Put(1, width);
-  EXPECT_EQ(RunUnshrink(wide.str(), nullptr), -4);
+  EXPECT_EQ(RunUnshrink(wide.str(), nullptr), DecodeResult::kDataError);
   // After a partial clear the leaf 257 is free again; using it before redefinition fails.
   BitWriter cleared;
   cleared.Put('a', 9).Put('b', 9).Put(256, 9).Put(2, 9).Put(258, 9);
-  EXPECT_EQ(RunUnshrink(cleared.str(), nullptr), -4);
+  EXPECT_EQ(RunUnshrink(cleared.str(), nullptr), DecodeResult::kDataError);
 }
 
 }  // namespace

@@ -159,4 +159,19 @@ TEST(FixtureListing, ListsAndMeasuresTheLargeDirectoryThroughItsWindow) {
   EXPECT_GT(unzip.CompressedTotal(), 0);
 }
 
+TEST(FixtureReports, AShrunkEntryReportsEachOutputBufferOf767BytesInTurn) {
+  static std::vector<int32_t> codes;
+  codes.clear();
+  testing_support::TempDir temp;
+  unzip::TBraskUnzip unzip;
+  unzip.SetFileName((fs::path(FixtureDir()) / "shrunk-text.zip").string());
+  unzip.SetDirectoryName(temp.path().string());
+  unzip.SetReportCallback([](int32_t code, unzip::TUnzipReport*) { codes.push_back(code); });
+  EXPECT_EQ(unzip.ExtractAll(), 1);
+  std::vector<int32_t> expected = {-1004, -1000};
+  expected.insert(expected.end(), 167611 / 767, 767);
+  expected.insert(expected.end(), {167611 % 767, -1002, -1005});
+  EXPECT_EQ(codes, expected);
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 // Report sequences, callbacks, filters and the safety rules of archive extraction.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -158,6 +160,25 @@ TEST_F(ArchiveTest, CrcErrorLeavesAnExistingFileAsItWas) {
   EXPECT_EQ(Out("DATA.DB"), "the user's data");
   EXPECT_EQ(std::filesystem::directory_iterator(temp_.path() / "out")->path().filename(),
             "DATA.DB");  // no scratch file left behind
+}
+
+TEST_F(ArchiveTest, AnExtractedFileCarriesTheTimeOfItsEntryAlsoWhenItReplacesOne) {
+  ZipBuilder b;
+  b.Stored("NEW.TXT", "new").Stored("OLD.TXT", "replaced");
+  b.last().time_date = 0x582F528F;  // 2024-01-15 10:20:30, local time
+  temp_.Write("out/OLD.TXT", "old");
+  EXPECT_EQ(Extract(Write(b)), 2);
+  std::tm when = {};
+  when.tm_year = 124;
+  when.tm_mday = 15;
+  when.tm_hour = 10;
+  when.tm_min = 20;
+  when.tm_sec = 30;
+  when.tm_isdst = -1;
+  struct stat st;
+  ASSERT_EQ(stat(temp_.File("out/OLD.TXT").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mtime, std::mktime(&when));
+  EXPECT_EQ(Out("OLD.TXT"), "replaced");
 }
 
 TEST_F(ArchiveTest, FormatErrorStopsWithoutAnEndReport) {
