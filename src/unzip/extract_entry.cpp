@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "changes/files.h"
 #include "os/os.h"
 #include "unzip/crc32.h"
 #include "unzip/decode_stream.h"
@@ -333,7 +334,8 @@ int32_t EntryExtractor::Resources::Extract(const std::string& target, uint32_t o
   }
   const bool closed = out.Close();
   if (code == kUnzipOk && !closed) code = kUnzipWriteError;
-  if (code == kUnzipOk && !os::MoveReplace(scratch, target)) code = kUnzipWriteError;
+  // The journal keeps what the file replaces before it takes its place.
+  if (code == kUnzipOk && !changes::CommitFile(scratch, target)) code = kUnzipWriteError;
   if (code != kUnzipOk) {
     os::RemoveFile(scratch);
     return code;

@@ -1,5 +1,6 @@
 #include "unzip/target_path.h"
 
+#include "changes/files.h"
 #include "os/os.h"
 
 namespace unzip {
@@ -54,8 +55,8 @@ bool MakeTargetDirectories(const std::string& target) {
     const std::string part = target.substr(0, i);
     // The root and a bare drive exist already.
     if (part.empty() || IsSeparator(part.back()) || (part.size() == 2 && part[1] == ':')) continue;
-    if (os::DirectoryExists(part)) continue;
-    if (!os::MakeDirectory(part)) return false;
+    if (changes::DirectoryExists(part)) continue;
+    if (!changes::MakeDirectory(part)) return false;
   }
   return true;
 }

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "changes/files.h"
+#include "changes/journal.h"
 #include "os/os.h"
 #include "unzip/central_directory.h"
 #include "unzip/extract_entry.h"
@@ -182,9 +184,16 @@ int32_t ExtractArchive(const std::string& archive, const std::string& raw_destin
     int32_t code;
     if (Refused(cursor, target)) {
       code = kUnzipWriteError;
-    } else if (confirm && os::FileExists(target) && !confirm(&record)) {
+    } else if (confirm && changes::FileExists(target) && !confirm(&record)) {
       record.status = kStatusBlockWritten;
       record.method = kMethodSkipped;
+      ReportCurrent(cursor.size);
+      code = kUnzipOk;
+    } else if (changes::Planning()) {
+      // A dry run lists what the entry would make and writes nothing.
+      MakeTargetDirectories(target);
+      if (!IsDirectoryTarget(target)) changes::PlanFile(target, cursor.size);
+      record.status = kStatusBlockWritten;
       ReportCurrent(cursor.size);
       code = kUnzipOk;
     } else {

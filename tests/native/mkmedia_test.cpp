@@ -1,6 +1,7 @@
 // The media builder: disk plans, and media built from a product tree whose pieces rejoin into
 // archives that unzip accepts.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "copy/media_manifest.h"
 #include "media_builder.h"
 #include "media_plan.h"
 #include "support/temp_dir.h"
@@ -166,6 +168,34 @@ class MediaBuilder : public testing::Test {
     out_.Write(archive + ".ZIP", joined);
     return zip;
   }
+  // The installer's own reader finds each piece on its disk with its size and CRC, and each
+  // archive with what it unpacks to.
+  void ExpectManifestNamesEveryPiece(const fs::path& config) {
+    const std::optional<copy::MediaManifest> manifest = copy::ReadMediaManifest(config.string());
+    ASSERT_TRUE(manifest) << config;
+    EXPECT_EQ(manifest->upgrade, options_.upgrade);
+    size_t count = 0;
+    for (const auto& [archive, numbered] : Pieces()) {
+      for (const auto& [number, path] : numbered) {
+        const copy::PieceRecord* piece = manifest->Piece(archive + "." + std::to_string(number));
+        ASSERT_NE(piece, nullptr) << path;
+        const std::string bytes = TempDirRead(path);
+        EXPECT_EQ(piece->size, static_cast<int64_t>(bytes.size())) << path;
+        EXPECT_EQ(piece->crc, crc32(0, reinterpret_cast<const Bytef*>(bytes.data()),
+                                    static_cast<uInt>(bytes.size())))
+            << path;
+        const std::string disk = path.parent_path().filename().string();
+        if (!options_.single_folder) {
+          EXPECT_EQ("disk" + std::to_string(piece->disk), disk);
+        }
+        ++count;
+      }
+      ASSERT_NE(manifest->Archive(archive), nullptr) << archive;
+      EXPECT_GT(manifest->Archive(archive)->unpacked, 0) << archive;
+    }
+    EXPECT_EQ(manifest->pieces.size(), count);
+  }
+
   static std::string TempDirRead(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -191,8 +221,10 @@ TEST_F(MediaBuilder, FloppiesCarryMarkersFixedFilesAndPiecesThatRejoin) {
   }
   const fs::path first = media / "disk1";
   EXPECT_EQ(TempDirRead(first / "INSTALL.EXE"), tools_.Read("INSTALL.EXE"));
-  EXPECT_EQ(TempDirRead(first / "INSTALL.CFG"),
-            "[General]\r\nNrDiscuri=" + std::to_string(disks) + "\r\n");
+  EXPECT_EQ(TempDirRead(first / "INSTALL.CFG")
+                .rfind("[General]\r\nNrDiscuri=" + std::to_string(disks) + "\r\n", 0),
+            0u);
+  ExpectManifestNamesEveryPiece(first / "INSTALL.CFG");
   EXPECT_TRUE(UnzipAccepts(first / "UPGRADE.1"));
   EXPECT_FALSE(fs::exists(media / "disk2" / "INSTALL.EXE"));
 
@@ -211,7 +243,9 @@ TEST_F(MediaBuilder, OneFolderHoldsTenAndMorePiecesOfAnArchive) {
   options_.piece_limit = 5'000;
   ASSERT_EQ(Build(), "");
   EXPECT_TRUE(fs::exists(options_.out_dir / "DISK1"));
-  EXPECT_EQ(TempDirRead(options_.out_dir / "INSTALL.CFG"), "[General]\r\nNrDiscuri=1\r\n");
+  EXPECT_EQ(TempDirRead(options_.out_dir / "INSTALL.CFG").rfind("[General]\r\nNrDiscuri=1\r\n", 0),
+            0u);
+  ExpectManifestNamesEveryPiece(options_.out_dir / "INSTALL.CFG");
   EXPECT_GE(Pieces()["EXE"].size(), 10u);
   EXPECT_TRUE(UnzipAccepts(Rejoin("EXE")));
 }

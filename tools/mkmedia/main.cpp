@@ -10,9 +10,10 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: mkmedia PRODUCT_DIR OUT_DIR --install-exe PATH --upgrade-dll PATH\n"
-               "               [--disk-size BYTES] [--cluster-size BYTES] [--piece-size BYTES]\n"
-               "               [--cd] [--upgrade]\n"
+               "               [--disk-size BYTES] [--first-disk-size BYTES] [--cluster-size BYTES]\n"
+               "               [--piece-size BYTES] [--cd] [--upgrade]\n"
                "  --disk-size     space of one disk (default 1457664, a 1.44 MB floppy)\n"
+               "  --first-disk-size  space of disk 1, which carries the installer (default as the others)\n"
                "  --cluster-size  allocation unit of a disk (default 512)\n"
                "  --piece-size    largest piece of an archive (default: as much as fits)\n"
                "  --cd            everything in OUT_DIR, one medium, instead of disk1, disk2 ...\n"
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
       options.upgrade_dll = argv[++i];
     } else if (arg == "--disk-size" && has_value) {
       if (!ParseSize(argv[++i], &options.disk_size)) return Usage();
+    } else if (arg == "--first-disk-size" && has_value) {
+      if (!ParseSize(argv[++i], &options.first_disk_size)) return Usage();
     } else if (arg == "--cluster-size" && has_value) {
       if (!ParseSize(argv[++i], &options.cluster_size)) return Usage();
     } else if (arg == "--piece-size" && has_value) {

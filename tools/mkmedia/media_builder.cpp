@@ -1,6 +1,10 @@
 #include "media_builder.h"
 
+#include <zlib.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <cctype>
 #include <fstream>
 #include <system_error>
@@ -16,15 +20,38 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kStagingName[] = ".mkmedia-staging";
-// INSTALL.CFG is written last, when the disk count is known; one cluster holds any count.
-constexpr uint64_t kConfigReserve = 1;
+// INSTALL.CFG is written last, when the disk count is known, and carries the media manifest;
+// this much of disk 1 is kept for it.
+constexpr uint64_t kConfigReserve = 4096;
 
 struct Archive {
   std::string name;
   fs::path folder;
   fs::path zip;
   uint64_t size = 0;
+  // What the archive unpacks to.
+  uint64_t unpacked = 0;
+  size_t files = 0;
 };
+
+// The CRC-32 of a file, as the installer checks each piece while it copies it.
+std::optional<uint32_t> FileCrc(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  uLong crc = crc32(0, nullptr, 0);
+  std::vector<char> buffer(1 << 16);
+  while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0) {
+    crc = crc32(crc, reinterpret_cast<const Bytef*>(buffer.data()), static_cast<uInt>(in.gcount()));
+    if (in.eof()) break;
+  }
+  return static_cast<uint32_t>(crc);
+}
+
+std::string Hex(uint32_t value) {
+  char text[9];
+  std::snprintf(text, sizeof text, "%08X", value);
+  return text;
+}
 
 // A folder of the product tree, matched without regard to case.
 fs::path FindFolder(const fs::path& product_dir, const std::string& name) {
@@ -106,6 +133,8 @@ class Builder {
       a.zip = staging / (a.name + ".ZIP");
       if (auto error = WriteArchive(entries, a.zip); !error.empty()) return error;
       a.size = fs::file_size(a.zip);
+      for (const auto& entry : entries) a.unpacked += fs::file_size(entry.second);
+      a.files = entries.size();
     }
     const fs::path upgrade_zip = staging / "UPGRADE.ZIP";
     if (auto error = WriteArchive({{"UPGRADE.DLL", o_.upgrade_dll}}, upgrade_zip); !error.empty())
@@ -113,6 +142,7 @@ class Builder {
 
     PlanInput input;
     input.disk_size = o_.disk_size;
+    input.first_disk_size = o_.first_disk_size;
     input.cluster_size = o_.cluster_size;
     input.piece_limit = o_.piece_limit;
     input.single_folder = o_.single_folder;
@@ -124,6 +154,7 @@ class Builder {
     if (auto* error = std::get_if<std::string>(&planned)) return *error;
     const Plan& plan = std::get<Plan>(planned);
 
+    std::string pieces;
     for (size_t d = 0; d < plan.size(); ++d) {
       const fs::path dir = DiskFolder(d + 1);
       std::error_code ec;
@@ -136,6 +167,10 @@ class Builder {
         const std::string name = a.name + "." + std::to_string(p.number);
         if (auto error = CopyRange(a.zip, p.offset, p.size, dir / name); !error.empty())
           return error;
+        const std::optional<uint32_t> crc = FileCrc(dir / name);
+        if (!crc) return "cannot read " + (dir / name).string();
+        pieces += name + "=" + std::to_string(d + 1) + " " + std::to_string(p.size) + " " +
+                  Hex(*crc) + "\r\n";
         report_ << dir.filename().string() << "/" << name << " " << p.size << "\n";
       }
     }
@@ -145,10 +180,16 @@ class Builder {
     if (ec) return "cannot copy " + o_.install_exe.string() + ": " + ec.message();
     fs::copy_file(upgrade_zip, first / "UPGRADE.1", ec);
     if (ec) return "cannot write " + (first / "UPGRADE.1").string() + ": " + ec.message();
-    if (auto error = WriteText(first / "INSTALL.CFG",
-                               "[General]\r\nNrDiscuri=" + std::to_string(plan.size()) + "\r\n");
-        !error.empty())
-      return error;
+    std::string unpacked;
+    for (const Archive& a : archives_)
+      unpacked += a.name + "=" + std::to_string(a.unpacked) + " " + std::to_string(a.files) + "\r\n";
+    const std::string config = "[General]\r\nNrDiscuri=" + std::to_string(plan.size()) +
+                               "\r\n\r\n[Media]\r\nKind=" + (o_.upgrade ? "Upgrade" : "Full") +
+                               "\r\n\r\n[Pieces]\r\n" + pieces + "\r\n[Archives]\r\n" + unpacked;
+    if (config.size() > kConfigReserve)
+      return "the manifest (" + std::to_string(config.size()) + " bytes) does not fit the " +
+             std::to_string(kConfigReserve) + " bytes kept for it on disk 1";
+    if (auto error = WriteText(first / "INSTALL.CFG", config); !error.empty()) return error;
     report_ << plan.size() << (plan.size() == 1 ? " disk" : " disks") << "\n";
     return std::string();
   }

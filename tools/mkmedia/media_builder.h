@@ -16,6 +16,7 @@ struct MediaOptions {
   std::filesystem::path install_exe;
   std::filesystem::path upgrade_dll;
   uint64_t disk_size = kFloppySize;
+  uint64_t first_disk_size = 0;  // 0: as the others
   uint64_t cluster_size = kFloppyCluster;
   uint64_t piece_limit = 0;
   bool single_folder = false;  // everything in out_dir instead of disk1, disk2 ...

@@ -13,15 +13,17 @@ std::variant<Plan, std::string> PlanMedia(const PlanInput& input) {
   if (input.cluster_size == 0) return std::string("the cluster size must not be 0");
   const uint64_t disk_size =
       input.single_folder ? std::numeric_limits<uint64_t>::max() / 2 : input.disk_size;
+  const uint64_t first_size =
+      input.single_folder || input.first_disk_size == 0 ? disk_size : input.first_disk_size;
   if (disk_size < input.cluster_size)
     return "a disk of " + std::to_string(disk_size) + " bytes holds no cluster of " +
            std::to_string(input.cluster_size);
-  if (input.first_disk_reserved + input.cluster_size > disk_size)
-    return "disk 1 cannot hold the fixed files (" + std::to_string(input.first_disk_reserved) +
-           " bytes) and a piece";
+  if (input.first_disk_reserved + input.cluster_size > first_size)
+    return "disk 1 of " + std::to_string(first_size) + " bytes cannot hold the installer, its " +
+           "files (" + std::to_string(input.first_disk_reserved) + " bytes) and a piece";
 
   Plan plan(1);
-  uint64_t free = disk_size - input.first_disk_reserved;
+  uint64_t free = first_size - input.first_disk_reserved;
   for (size_t a = 0; a < input.archive_sizes.size(); ++a) {
     uint64_t remaining = input.archive_sizes[a];
     uint64_t offset = 0;

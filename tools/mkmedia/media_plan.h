@@ -15,6 +15,7 @@ constexpr uint64_t kFloppyCluster = 512;
 
 struct PlanInput {
   uint64_t disk_size = kFloppySize;
+  uint64_t first_disk_size = 0;            // disk 1 when it differs (it carries the installer)
   uint64_t cluster_size = kFloppyCluster;  // a file occupies whole clusters
   uint64_t first_disk_reserved = 0;        // fixed files on disk 1, already rounded to clusters
   uint64_t piece_limit = 0;                // largest piece; 0 for no limit
