@@ -45,7 +45,8 @@ void FinishRunJournal(const TInstallState& state, const std::string& work_dir) {
     return;
   }
   if (!state.RolledBack && !changes::RunChanges().empty()) {
-    const std::string kept = os::WithTrailingBackslash(state.ProgramDir) + kInstallationJournal;
+    const std::string kept =
+        os::WithTrailingBackslash(state.ProgramDir) + changes::kInstallationJournal;
     if (!changes::AppendJournal(RunJournal(work_dir), kept)) DebugNote("Nu pot scrie " + kept);
   }
   changes::EndRun(false);

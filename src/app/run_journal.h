@@ -6,9 +6,6 @@
 
 #include "state/install_state.h"
 
-// The installation's own journal in its program directory; each run appends to it.
-constexpr char kInstallationJournal[] = "INSTALL.JRN";
-
 // Journals the run in the working directory, or, for a dry run, plans it into `plan_file`.
 // False when the journal or the plan cannot be written: nothing may be changed then.
 bool BeginRunJournal(const std::string& work_dir, const std::string& plan_file);

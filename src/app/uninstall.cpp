@@ -155,7 +155,7 @@ changes::LockedFile AskAboutLockedFile(const TSetupOptions& options, const std::
 }
 
 int Remove(const std::string& dir, const TSetupOptions& options) {
-  const std::string journal_path = os::WithTrailingBackslash(dir) + kInstallationJournal;
+  const std::string journal_path = os::WithTrailingBackslash(dir) + changes::kInstallationJournal;
   const std::vector<changes::Change> journal = changes::LoadJournal(journal_path);
   if (journal.empty()) {
     // Removed already, or by hand: an entry that names nothing goes too.
@@ -244,7 +244,7 @@ void ReportToLauncher(const std::string& launcher, int code) {
 // gone; this copy itself when Windows next starts.
 void RemoveLast(const std::string& dir, int code) {
   if (code == kExitDone || code == kExitRestartNeeded) {
-    for (const char* name : {kUninstallerName, kInstallationJournal}) {
+    for (const char* name : {kUninstallerName, changes::kInstallationJournal}) {
       const std::string path = os::WithTrailingBackslash(dir) + name;
       if (os::FileExists(path) && !os::RemoveFile(path)) os::RemoveAtRestart(path);
     }
@@ -260,6 +260,8 @@ int Work(const TSetupOptions& options) {
     return kExitAnotherSetup;
   }
   SetMessagesUnattended(options.Unattended());
+  // Started from the program directory, this copy would keep it as its current directory.
+  os::ChangeDirectory(os::DirectoryOf(os::ProgramPath()));
   const std::string dir = os::WithoutTrailingBackslash(*options.uninstall_dir);
   int code = kExitFailed;
   try {

@@ -7,8 +7,11 @@
 
 #include "bde/alias_list.h"
 #include "bde/engine_loader.h"
+#include "bde/registry_keys.h"
+#include "changes/files.h"
 #include "changes/journal.h"
 #include "changes/rollback.h"
+#include "os/os.h"
 
 namespace bde {
 
@@ -17,6 +20,24 @@ namespace {
 bool engine_open = false;
 
 constexpr char kAliasHandler[] = "alias";
+
+// The engine's own configuration file, where it keeps the aliases: the file it will make on its
+// first save belongs to the engine, and goes with it.
+void NoteConfigurationFile() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kEngineKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+    return;
+  }
+  char path[MAX_PATH] = "";
+  DWORD size = sizeof path - 1, type = 0;
+  const bool found = RegQueryValueExA(key, "CONFIGFILE01", nullptr, &type,
+                                      reinterpret_cast<BYTE*>(path), &size) == ERROR_SUCCESS &&
+                     type == REG_SZ;
+  RegCloseKey(key);
+  if (!found || os::FileExists(path)) return;
+  const changes::Scope scope(changes::kScopeEngine);
+  changes::NoteTemporaryFile(path);
+}
 
 changes::Change AliasChange(const std::string& name, const std::string& path) {
   changes::Change change;
@@ -95,6 +116,7 @@ bool CreateAliases(const std::vector<std::string>& names, const std::vector<std:
     return true;
   }
   if (!OpenEngine()) return false;
+  NoteConfigurationFile();
   bool all = true;
   for (size_t i = 0; i < names.size(); ++i) {
     TextBuffer name, parameters;
@@ -124,7 +146,10 @@ bool DeleteAlias(const std::string& name) {
 void RegisterEngineUndo() {
   changes::RegisterUndo(changes::Kind::kDomain, kAliasHandler,
                         [](const changes::Change& change) -> std::string {
-                          if (DeleteAlias(change.target)) return {};
+                          const bool deleted = DeleteAlias(change.target);
+                          // Unloaded, so that its own files can go after it.
+                          CloseEngine();
+                          if (deleted) return {};
                           return "nu pot sterge aliasul " + change.target;
                         });
 }

@@ -10,6 +10,9 @@
 
 namespace changes {
 
+// The installation's own journal in its program directory; each run appends to it.
+constexpr char kInstallationJournal[] = "INSTALL.JRN";
+
 enum class Mode {
   kDirect,  // no run is journaled: changes are made as they come (tools, tests)
   kApply,   // changes are journaled, then made

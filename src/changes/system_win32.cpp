@@ -42,12 +42,21 @@ std::optional<std::string> ReadProfile(const std::string& file, const std::strin
   return std::string(buffer);
 }
 
+// An empty `key` with no value removes the whole section.
 bool WriteProfile(const std::string& file, const std::string& section, const std::string& key,
                   const std::optional<std::string>& value) {
   const char* text = value ? value->c_str() : nullptr;
-  return file.empty()
-             ? WriteProfileStringA(section.c_str(), key.c_str(), text) != 0
-             : WritePrivateProfileStringA(section.c_str(), key.c_str(), text, file.c_str()) != 0;
+  const char* name = key.empty() ? nullptr : key.c_str();
+  return file.empty() ? WriteProfileStringA(section.c_str(), name, text) != 0
+                      : WritePrivateProfileStringA(section.c_str(), name, text, file.c_str()) != 0;
+}
+
+bool SectionEmpty(const std::string& file, const std::string& section) {
+  char keys[4] = "";
+  const DWORD n = file.empty() ? GetProfileStringA(section.c_str(), nullptr, "", keys, sizeof keys)
+                               : GetPrivateProfileStringA(section.c_str(), nullptr, "", keys,
+                                                          sizeof keys, file.c_str());
+  return n == 0;
 }
 
 std::string SplitLast(const std::string& text, std::string& rest) {
@@ -186,8 +195,10 @@ std::string UndoProfile(const Change& c) {
   const std::string& file = section_path;
   if (ReadProfile(file, section, key) != std::optional<std::string>(c.value))
     return "[" + section + "] " + key + " a fost schimbat dupa instalare";
-  return WriteProfile(file, section, key, c.previous) ? std::string()
-                                                      : "nu pot scrie [" + section + "] " + key;
+  if (!WriteProfile(file, section, key, c.previous)) return "nu pot scrie [" + section + "] " + key;
+  // A section the run made goes with its last value.
+  if (!c.previous && SectionEmpty(file, section)) WriteProfile(file, section, {}, std::nullopt);
+  return {};
 }
 
 std::string UndoRegistry(const Change& c) {

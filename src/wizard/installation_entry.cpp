@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <map>
 
 #include "changes/files.h"
 #include "changes/journal.h"
@@ -12,14 +13,20 @@
 
 namespace {
 
-// Bytes of the files below `dir`, its folders included.
-int64_t FolderBytes(const std::string& dir) {
-  int64_t total = 0;
-  for (const os::DirEntry& entry : os::ListDirectory(dir)) {
-    if (entry.is_link) continue;
-    total +=
-        entry.is_directory ? FolderBytes(os::WithTrailingBackslash(dir) + entry.name) : entry.size;
+// Bytes of the files the installation wrote, each at its last size: from its journal and this
+// run's, so that a dry run says what the run will.
+int64_t InstalledBytes(const std::string& program_dir) {
+  std::map<std::string, int64_t> files;
+  const auto count = [&files](const changes::Change& c) {
+    if (c.kind == changes::Kind::kFile && c.size > 0) files[c.target] = c.size;
+  };
+  for (const changes::Change& c :
+       changes::LoadJournal(program_dir + "\\" + changes::kInstallationJournal)) {
+    count(c);
   }
+  for (const changes::Change& c : changes::RunChanges()) count(c);
+  int64_t total = 0;
+  for (const auto& file : files) total += file.second;
   return total;
 }
 
@@ -50,8 +57,7 @@ bool RegisterInstallation(const TInstallState& state) {
   const std::string dir = os::WithoutTrailingBackslash(state.ProgramDir);
   const std::string uninstaller = "\"" + dir + "\\" + kUninstallerName + "\" /UNINSTALL";
   if (!CopyUninstaller(dir + "\\" + kUninstallerName)) return false;
-  int64_t bytes = FolderBytes(dir);
-  if (os::WithoutTrailingBackslash(state.DataDir) != dir) bytes += FolderBytes(state.DataDir);
+  const int64_t bytes = InstalledBytes(dir);
   const struct {
     const char* name;
     std::string value;

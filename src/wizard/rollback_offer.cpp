@@ -3,10 +3,13 @@
 #include "changes/journal.h"
 #include "changes/rollback.h"
 #include "log/debug_log.h"
+#include "os/os.h"
 #include "ui/message/mesaj_dlg.h"
 
 bool RollBackRun(TInstallState& state, bool quiet) {
   DebugBegin("Anulare instalare");
+  // The copy works in the program directory; a current directory cannot be removed.
+  os::ChangeDirectory(os::DirectoryOf(os::ProgramPath()));
   const changes::UndoReport report = changes::Undo(changes::RunChanges());
   state.RolledBack = true;
   for (const std::string& kept : report.kept) DebugNote("Nu poate fi anulat: " + kept);

@@ -52,3 +52,34 @@ check_installed_machine() {
   WINEPREFIX="$prefix" wineserver -k 2>/dev/null
   check '[ "$opened" = 1 ]' "a new process opens the alias VORTEL (probe said $opened)"
 }
+
+# machine_base TEMPLATE DIR: a Windows environment as a user's machine has it before the
+# installation: a read-only, hidden CONFIG.SYS with FILES=30 and a WIN.INI entry of its own.
+machine_base() {
+  local template="$1" base="$2"
+  rm -rf "$base"
+  cp -a "$template" "$base" || return 1
+  rm -f "$base/.ready" "$base/.e2e-ready"
+  printf 'DEVICE=C:\\HIMEM.SYS\r\nFILES=30\r\n' >"$base/drive_c/CONFIG.SYS"
+  WINEPREFIX="$base" WINEDEBUG=-all wine cmd /c 'attrib +r +h C:\CONFIG.SYS' >/dev/null 2>&1
+  WINEPREFIX="$base" wineserver -w
+}
+
+# journal_lines JOURNAL: the lines a person reads of an installation's journal, one a change.
+journal_lines() {
+  python3 - "$1" <<'PY'
+import sys
+for line in open(sys.argv[1], encoding='latin-1'):
+    f = line.rstrip('\r\n').split('\t')
+    if len(f) == 13 and f[0] == 'CHG1' and f[2]:
+        out, i, s = '', 0, f[2]
+        while i < len(s):
+            if s[i] == '\\' and i + 1 < len(s):
+                i += 1
+                out += {'t': '\t', 'r': '\r', 'n': '\n'}.get(s[i], s[i])
+            else:
+                out += s[i]
+            i += 1
+        print(out)
+PY
+}

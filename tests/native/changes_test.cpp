@@ -1,6 +1,10 @@
 // The journal of a run: what it keeps, how it is undone, and a dry run that changes nothing.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "changes/change_text.h"
 #include "changes/files.h"
 #include "changes/journal.h"
@@ -66,6 +70,26 @@ TEST_F(Journal, UndoesARunFromTheLastChangeAndNeverWhatOthersChangedSince) {
   EXPECT_NE(report.failures[1].find("App"), std::string::npos) << report.failures[1];
   EXPECT_EQ(report.undone, 3);
 }
+
+#ifdef _WIN32
+// A file another program holds cannot be removed: it is named, and the rest is still undone.
+TEST_F(Journal, AFileThatCannotBeRemovedIsNamedAndTheRestStillUndone) {
+  ASSERT_TRUE(changes::MakeDirectory(machine.File("App")));
+  ASSERT_TRUE(changes::CommitFile(Scratch(machine, "first"), machine.File("App\\A.EXE")));
+  ASSERT_TRUE(changes::CommitFile(Scratch(machine, "held"), machine.File("App\\B.EXE")));
+  ASSERT_TRUE(changes::CommitFile(Scratch(machine, "last"), machine.File("App\\C.EXE")));
+  HANDLE held = CreateFileA(machine.File("App\\B.EXE").c_str(), GENERIC_READ, 0, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const changes::UndoReport report = changes::Undo(changes::RunChanges());
+  CloseHandle(held);
+  ASSERT_EQ(report.failures.size(), 2u) << "the file, then its directory";
+  EXPECT_NE(report.failures[0].find("B.EXE"), std::string::npos) << report.failures[0];
+  EXPECT_FALSE(machine.Exists("App/A.EXE"));
+  EXPECT_FALSE(machine.Exists("App/C.EXE"));
+  EXPECT_TRUE(machine.Exists("App/B.EXE"));
+}
+#endif
 
 TEST(Plan, ListsWhatARunWouldChangeAndChangesNothing) {
   TempDir work, machine;
