@@ -88,6 +88,8 @@ struct SystemParts {
   upgrade::SystemProbeWin32 probe;
   TWizardServices services{&bde::ProductAliasExists, &upgrade::LoadUpgradeLibrary,
                            &upgrade::AskServerUpgrade};
+  std::optional<copy::MediaManifest> media =
+      copy::ReadMediaManifest(WorkConfigPath(os::DirectoryOf(os::ProgramPath())));
 
   TWizardContext Context(TInstallState& state, const TSetupOptions& options) {
     TRestartRequest restart = &RestartWindows;
@@ -97,7 +99,7 @@ struct SystemParts {
         return false;
       };
     }
-    return {state, engine_registry, library, probe, restart};
+    return {state, engine_registry, library, probe, restart, media ? &*media : nullptr};
   }
 };
 

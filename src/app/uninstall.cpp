@@ -146,12 +146,9 @@ changes::LockedFile AskAboutLockedFile(const TSetupOptions& options, const std::
     DebugNote("Fisier folosit, sters la repornire: " + path);
     return changes::LockedFile::kAtRestart;
   }
-  const int answer =
-      MesajDlg("Fisierul\r" + path +
-                   "\reste folosit de alt program.\rInchideti programul si "
-                   "apasati Reincearca.",
-               "Fisier folosit", mtWarning, taCenter, Btn(mbRetry) | Btn(mbCancel), mbRetry, 0);
-  return answer == mrRetry ? changes::LockedFile::kRetry : changes::LockedFile::kLeave;
+  return AskRetry(changes::FileInUseText(path), changes::kFileInUseCaption)
+             ? changes::LockedFile::kRetry
+             : changes::LockedFile::kLeave;
 }
 
 int Remove(const std::string& dir, const TSetupOptions& options) {

@@ -1,5 +1,7 @@
 #include "bde/engine_directory.h"
 
+#include <utility>
+
 #include "bde/engine_version.h"
 #include "changes/files.h"
 #include "os/os.h"
@@ -18,6 +20,13 @@ bool EnsureDirectory(const std::string& path) {
 // DLLPATH may list several directories; the engine lives in the first.
 std::string FirstPath(const std::string& list) {
   return list.substr(0, list.find(';'));
+}
+
+// Where an older engine, seen earlier and since removed, said it lived.
+std::optional<std::string> OldEngineDirectory(EngineRegistry& registry) {
+  const std::optional<std::string> dll_path = registry.EngineDllPath();
+  if (!dll_path || FirstPath(*dll_path).empty()) return std::nullopt;
+  return FirstPath(*dll_path);
 }
 
 EngineDirectoryChoice CommonFilesDirectory(EngineRegistry& registry) {
@@ -47,10 +56,19 @@ EngineDirectoryChoice ChooseEngineDirectory(EngineRegistry& registry, bool& old_
     return {std::nullopt, old_engine_found};
   }
   if (old_engine_found) {
-    const std::optional<std::string> dll_path = registry.EngineDllPath();
-    if (dll_path && !FirstPath(*dll_path).empty()) return {FirstPath(*dll_path)};
+    if (std::optional<std::string> dir = OldEngineDirectory(registry)) return {std::move(dir)};
   }
   return CommonFilesDirectory(registry);
+}
+
+std::optional<std::string> PlannedEngineDirectory(EngineRegistry& registry, bool old_engine_found) {
+  if (registry.EngineInstalled()) return std::nullopt;
+  if (old_engine_found) {
+    if (std::optional<std::string> dir = OldEngineDirectory(registry)) return dir;
+  }
+  const std::optional<std::string> program_files = registry.ProgramFilesDir();
+  if (!program_files || program_files->empty()) return std::nullopt;
+  return os::WithoutTrailingBackslash(*program_files) + "\\Borland\\Common Files\\BDE";
 }
 
 }  // namespace bde

@@ -41,5 +41,8 @@ struct EngineDirectoryChoice {
 // The directory for the engine archive. Creates the Borland common directories. An older engine
 // once seen stays in `old_engine_found`, so that later visits of the copy remember it.
 EngineDirectoryChoice ChooseEngineDirectory(EngineRegistry& registry, bool& old_engine_found);
+// Where the choice would put the engine, without making or warning of anything: the space check
+// asks before the first byte is written.
+std::optional<std::string> PlannedEngineDirectory(EngineRegistry& registry, bool old_engine_found);
 
 }  // namespace bde

@@ -1,11 +1,39 @@
 #include "changes/files.h"
 
+#include <utility>
+
 #include "changes/change_text.h"
 #include "changes/journal.h"
 #include "os/file_replace.h"
 #include "os/os.h"
 
 namespace changes {
+
+namespace {
+
+std::function<LockedFile(const std::string&)> g_locked_handler;
+int g_at_restart = 0;
+
+// The new file in the old one's place; a file another program holds is asked about once, then
+// left for the restart, its new content waiting beside it under the scratch name.
+bool Replace(const std::string& scratch, const std::string& target) {
+  bool asked = false;
+  for (;;) {
+    if (os::MoveReplace(scratch, target)) return true;
+    if (!os::FileInUse(target)) return false;
+    if (!asked) {
+      asked = true;
+      const LockedFile answer = g_locked_handler ? g_locked_handler(target) : LockedFile::kLeave;
+      if (answer == LockedFile::kLeave) return false;
+      if (answer == LockedFile::kRetry) continue;
+    }
+    if (!os::ReplaceAtRestart(scratch, target)) return false;
+    ++g_at_restart;
+    return true;
+  }
+}
+
+}  // namespace
 
 bool DirectoryExists(const std::string& path) {
   return os::DirectoryExists(path) || (Planning() && IsPlanned(path));
@@ -43,7 +71,21 @@ bool CommitFile(const std::string& scratch, const std::string& target) {
     if (!os::CopyWholeFile(target, change.backup)) return false;
   }
   if (!Record(change)) return false;
-  return os::MoveReplace(scratch, target);
+  return Replace(scratch, target);
+}
+
+std::string FileInUseText(const std::string& path) {
+  return "Fisierul\r" + path +
+         "\reste folosit de alt program.\rInchideti programul si apasati Retry.";
+}
+
+LockedFileHandler SetReplaceLockedHandler(LockedFileHandler handler) {
+  std::swap(g_locked_handler, handler);
+  return handler;
+}
+
+int ReplacementsAtRestart() {
+  return g_at_restart;
 }
 
 void PlanFile(const std::string& target, int64_t size) {

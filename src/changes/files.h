@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace changes {
@@ -13,6 +14,22 @@ bool FileExists(const std::string& path);
 
 // Makes one directory level. False when it cannot (also when it exists).
 bool MakeDirectory(const std::string& path);
+// What to do with a file that another program holds open.
+enum class LockedFile { kRetry, kAtRestart, kLeave };
+
+// The question for a file in use, and its caption.
+std::string FileInUseText(const std::string& path);
+constexpr char kFileInUseCaption[] = "Fisier folosit";
+
+// Asked when a file to be replaced is held open by another program (the product still running
+// during an upgrade). kRetry tries once more; a file still held then, or kAtRestart, is replaced
+// when Windows next starts. Without a handler, or on kLeave, the replacement fails.
+// Returns the handler it replaces.
+using LockedFileHandler = std::function<LockedFile(const std::string& path)>;
+LockedFileHandler SetReplaceLockedHandler(LockedFileHandler handler);
+// Files of this run that wait for the restart to be replaced.
+int ReplacementsAtRestart();
+
 // Puts a finished scratch file in the place of `target` in one step. A file standing there is
 // copied to the backups first; the journal keeps the new file's size and time, so that a change
 // made to it later by someone else is never undone.

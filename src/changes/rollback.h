@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "changes/change.h"
+#include "changes/files.h"
 
 namespace changes {
 
@@ -24,9 +25,6 @@ struct UndoReport {
   // Files in use, removed when Windows restarts.
   std::vector<std::string> at_restart;
 };
-
-// What to do with a file that another program holds open.
-enum class LockedFile { kRetry, kAtRestart, kLeave };
 
 struct UndoOptions {
   // Changes to leave as they are (the user's data on removal).

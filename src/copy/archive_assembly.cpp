@@ -8,6 +8,7 @@
 #include "changes/files.h"
 #include "changes/journal.h"
 #include "os/os.h"
+#include "unzip/crc32.h"
 
 namespace copy {
 
@@ -78,7 +79,7 @@ bool TArchiveAssembler::IsArchivePiece(const std::string& name) const {
   return false;
 }
 
-bool TArchiveAssembler::CopyPiece(const std::string& name) {
+PieceCopy TArchiveAssembler::CopyPiece(const std::string& name) {
   host_.SetStatus(name);
   const std::string source = state_.SourceDir + "\\" + name;
   const std::string target = AssemblyDirectory(state_) + "\\" + BaseName(name) + ".ZIP";
@@ -86,42 +87,84 @@ bool TArchiveAssembler::CopyPiece(const std::string& name) {
   os::File in = os::File::Open(source, os::OpenMode::kRead);
   if (!in) {
     host_.ShowError("Nu pot citi " + source);
-    return false;
+    return PieceCopy::kFailed;
   }
   os::File out;
   if (Extension(name) == ".1") {
     if (!changes::NoteTemporaryFile(target)) {
       host_.ShowError("Nu pot scrie " + target);
-      return false;
+      return PieceCopy::kFailed;
     }
     out = os::File::Open(target, os::OpenMode::kCreate);
   } else {
     out = os::File::Open(target, os::OpenMode::kAppend);
     // A later piece without its first one has no archive to join: it is dropped.
-    if (!out) return true;
+    if (!out) return PieceCopy::kCopied;
   }
   if (!out) {
     host_.ShowError("Nu pot scrie " + target);
-    return false;
+    return PieceCopy::kFailed;
   }
+  const int64_t start = out.Size();
+  const PieceRecord* expected = media_ ? media_->Piece(name) : nullptr;
+  // The check rides on the copy's own reads: the disk is read once.
+  uint32_t crc = unzip::kCrcInitial;
+  int64_t size = 0;
   const auto buffer = std::make_unique<char[]>(kPieceBuffer);
   for (;;) {
     const int32_t n = in.Read(buffer.get(), kPieceBuffer);
     if (n < 0) {
       host_.ShowError("Nu pot citi " + source);
-      return false;
+      return PieceCopy::kFailed;
     }
+    if (expected) crc = unzip::UpdateCrc32(crc, reinterpret_cast<const uint8_t*>(buffer.get()), n);
+    size += n;
     if (n > 0 && out.Write(buffer.get(), static_cast<uint32_t>(n)) != n) {
       host_.ShowError("Nu pot scrie " + target);
-      return false;
+      return PieceCopy::kFailed;
     }
     if (static_cast<uint32_t>(n) < kPieceBuffer) break;
   }
+  if (expected && (size != expected->size || ~crc != expected->crc)) {
+    // The archive goes back to its length before this piece, so that a second reading of the
+    // disk joins on the right bytes and a damaged archive is never extracted.
+    if (!out.Seek(start) || !out.Truncate()) {
+      host_.ShowError("Nu pot scrie " + target);
+      return PieceCopy::kFailed;
+    }
+    out.Close();
+    --pieces_;
+    return PieceCopy::kDamaged;
+  }
   if (!out.Close()) {
     host_.ShowError("Nu pot scrie " + target);
-    return false;
+    return PieceCopy::kFailed;
   }
-  return true;
+  return PieceCopy::kCopied;
+}
+
+std::vector<std::string> TArchiveAssembler::MissingPieces(
+    int n, const std::vector<std::string>& found) const {
+  std::vector<std::string> missing;
+  if (!media_) return missing;
+  for (const auto& entry : media_->pieces) {
+    const std::string& name = entry.first;
+    // Media in one folder hold every disk's pieces.
+    if (state_.DiskCount > 1 && entry.second.disk != n) continue;
+    if (!IsArchivePiece(name)) continue;
+    const bool present = std::any_of(found.begin(), found.end(),
+                                     [&name](const std::string& f) { return Upper(f) == name; });
+    if (!present) missing.push_back(name);
+  }
+  return missing;
+}
+
+bool TArchiveAssembler::AskAgain(const std::string& text, int n) {
+  const std::string where = state_.DiskCount > 1 ? "\rIntroduceti din nou discul " +
+                                                       std::to_string(n) + " si apasati Retry."
+                                                 : "\rVerificati sursa si apasati Retry.";
+  if (!host_.AskRetry(text + where, "Disc deteriorat")) return false;
+  return WaitForDisk(n);
 }
 
 AssemblyResult TArchiveAssembler::AssembleArchives() {
@@ -134,12 +177,25 @@ AssemblyResult TArchiveAssembler::AssembleArchives() {
   for (int n = 1; n <= state_.DiskCount; ++n) {
     if (!WaitForDisk(n)) return AssemblyResult::kCancelled;
     host_.SetGaugePosition(n);
+    const std::string disk = state_.DiskCount > 1 ? " de pe discul " + std::to_string(n) : "";
     std::vector<std::string> pieces;
-    for (const os::DirEntry& entry : os::ListDirectory(state_.SourceDir)) {
-      if (!entry.is_directory && IsArchivePiece(entry.name)) pieces.push_back(entry.name);
+    for (;;) {
+      pieces.clear();
+      for (const os::DirEntry& entry : os::ListDirectory(state_.SourceDir)) {
+        if (!entry.is_directory && IsArchivePiece(entry.name)) pieces.push_back(entry.name);
+      }
+      const std::vector<std::string> missing = MissingPieces(n, pieces);
+      if (missing.empty()) break;
+      if (!AskAgain("Lipseste " + missing.front() + disk + ".", n))
+        return AssemblyResult::kCancelled;
     }
     for (const std::string& piece : OrderPieces(pieces)) {
-      if (!CopyPiece(piece)) return AssemblyResult::kFailed;
+      for (;;) {
+        const PieceCopy copied = CopyPiece(piece);
+        if (copied == PieceCopy::kCopied) break;
+        if (copied == PieceCopy::kFailed) return AssemblyResult::kFailed;
+        if (!AskAgain(piece + disk + " este deteriorat.", n)) return AssemblyResult::kCancelled;
+      }
     }
     host_.SetGaugePosition(pieces_);
   }

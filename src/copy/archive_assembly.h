@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "copy/media_manifest.h"
 #include "state/install_state.h"
 
 namespace copy {
@@ -27,6 +28,15 @@ class AssemblyHost {
   // The plain system message box.
   virtual void ShowPlainMessage(const std::string& text) = 0;
   virtual bool IsRemovableDrive(const std::string& root) = 0;
+  // A fault the person may mend (a damaged disk, a full drive): true for Retry, false for Cancel.
+  virtual bool AskRetry(const std::string& text, const std::string& caption) = 0;
+};
+
+// What became of one piece.
+enum class PieceCopy {
+  kCopied,
+  kFailed,   // it could not be read or its archive written; the user was told which
+  kDamaged,  // its bytes are not those the manifest names; its archive was cut back
 };
 
 enum class AssemblyResult {
@@ -37,14 +47,16 @@ enum class AssemblyResult {
 
 class TArchiveAssembler {
  public:
-  TArchiveAssembler(TInstallState& state, AssemblyHost& host, const TSelection& selection)
-      : state_(state), host_(host), selection_(selection) {}
+  // With a manifest, each piece is checked against it as it is copied and a missing one is
+  // asked for; without one (older media) the pieces are joined as they are found.
+  TArchiveAssembler(TInstallState& state, AssemblyHost& host, const TSelection& selection,
+                    const MediaManifest* media = nullptr)
+      : state_(state), host_(host), selection_(selection), media_(media) {}
 
   AssemblyResult AssembleArchives();
   bool WaitForDisk(int n);
   bool IsArchivePiece(const std::string& name) const;
-  // False when the piece could not be read or its archive could not be written.
-  bool CopyPiece(const std::string& name);
+  PieceCopy CopyPiece(const std::string& name);
   void RemoveAssembledArchives();
 
   int PiecesCounter() const { return pieces_; }
@@ -52,7 +64,13 @@ class TArchiveAssembler {
  private:
   TInstallState& state_;
   AssemblyHost& host_;
+  // The pieces of disk `n` the manifest names and the disk does not hold.
+  std::vector<std::string> MissingPieces(int n, const std::vector<std::string>& found) const;
+  // Asks for the disk again after a damaged or missing piece; false when the person stops.
+  bool AskAgain(const std::string& text, int n);
+
   const TSelection& selection_;
+  const MediaManifest* media_;
   int pieces_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "copy/copy_controller.h"
 
+#include <utility>
+
 #include "changes/journal.h"
 #include "os/os.h"
 
@@ -45,6 +47,19 @@ std::string AssemblyCurrentDirectory(const TInstallState& state) {
   return os::WithoutTrailingBackslash(dir);
 }
 
+// The page answers for files in use while its copy runs, and no longer.
+class LockedFileScope {
+ public:
+  explicit LockedFileScope(changes::LockedFileHandler handler)
+      : previous_(changes::SetReplaceLockedHandler(std::move(handler))) {}
+  ~LockedFileScope() { changes::SetReplaceLockedHandler(std::move(previous_)); }
+  LockedFileScope(const LockedFileScope&) = delete;
+  LockedFileScope& operator=(const LockedFileScope&) = delete;
+
+ private:
+  changes::LockedFileHandler previous_;
+};
+
 }  // namespace
 
 std::optional<std::string> ProductDestination(const TInstallState& state, uint8_t code) {
@@ -67,8 +82,20 @@ std::string ExtractionFailureText(const std::string& archive, int32_t code,
   return text;
 }
 
+std::optional<SpaceShortage> CopyController::FindShortage() const {
+  if (!media_) return std::nullopt;
+  return FindSpaceShortage(state_, selection_, *media_, PlannedEngineDirectory());
+}
+
 int CopyController::Run() {
-  TArchiveAssembler assembler(state_, host_, selection_);
+  // A full drive is found before the first disk is asked for, never halfway through.
+  if (!WaitForSpace([this] { return FindShortage(); },
+                    [this](const std::string& text) {
+                      return host_.AskRetry(text, kSpaceShortageCaption);
+                    })) {
+    return kCopyRetry;
+  }
+  TArchiveAssembler assembler(state_, host_, selection_, media_);
   switch (assembler.AssembleArchives()) {
     case AssemblyResult::kCancelled:
       return kCopyAbandoned;
@@ -97,6 +124,8 @@ bool CopyController::ExtractArchives() {
     host_.ShowError("Nu pot deschide directorul " + assembly_dir);
     return false;
   }
+  const int waiting_before = changes::ReplacementsAtRestart();
+  const LockedFileScope locked([this](const std::string& path) { return host_.OnFileInUse(path); });
   progress_.Reset();
   for (int i = 0; i < kCatalogueSize; ++i) {
     if (!Selected(i)) continue;
@@ -107,6 +136,8 @@ bool CopyController::ExtractArchives() {
     if (Selected(i)) ExtractOne(kCatalogue[i]);
   }
   TArchiveAssembler(state_, host_, selection_).RemoveAssembledArchives();
+  // A file that was in use is replaced when Windows starts again.
+  if (changes::ReplacementsAtRestart() > waiting_before) state_.RestartNeeded = true;
   return true;
 }
 
@@ -120,7 +151,7 @@ void CopyController::ExtractOne(const TCompRecord& archive) {
   archive_ = &archive;
   port_.SetDirectoryName(directory_);
   // The database and the engine are kept apart when an installation is removed.
-  const changes::Scope scope(archive.Destination == kDestinationEngine ? changes::kScopeEngine
+  const changes::Scope scope(archive.Destination == kDestinationEngine    ? changes::kScopeEngine
                              : archive.Destination == kDestinationProgram ? ""
                                                                           : changes::kScopeData);
   failure_code_ = 0;

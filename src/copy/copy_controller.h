@@ -7,8 +7,11 @@
 #include <optional>
 #include <string>
 
+#include "changes/files.h"
 #include "copy/archive_assembly.h"
 #include "copy/extraction_port.h"
+#include "copy/free_space.h"
+#include "copy/media_manifest.h"
 #include "copy/unzip_progress.h"
 #include "state/install_state.h"
 #include "state/steps.h"
@@ -20,6 +23,8 @@ class CopyHost : public AssemblyHost {
  public:
   // Moves and repaints the decompression gauge.
   virtual void SetUnzipPosition(int percent) = 0;
+  // A file to be replaced is held open by another program (the product still running).
+  virtual changes::LockedFile OnFileInUse(const std::string& path) = 0;
 };
 
 // Modal results of a run.
@@ -30,12 +35,15 @@ constexpr int kCopyRetry = 3;
 
 class CopyController : public ExtractionListener {
  public:
+  // `media`: the manifest of the media, when they carry one.
   CopyController(TInstallState& state, CopyHost& host, ExtractionPort& port,
-                 const TSelection& selection)
-      : state_(state), host_(host), port_(port), selection_(selection) {}
+                 const TSelection& selection, const MediaManifest* media)
+      : state_(state), host_(host), port_(port), selection_(selection), media_(media) {}
 
-  // Assembly, extraction and removal; returns the page's modal result.
+  // The space check, assembly, extraction and removal; returns the page's modal result.
   int Run();
+  // The first drive the selection does not fit on (nothing without a manifest).
+  std::optional<SpaceShortage> FindShortage() const;
   // Measuring and extraction passes over the assembled archives, then their removal. False
   // when the assembly directory cannot be entered (nothing is extracted then).
   bool ExtractArchives();
@@ -49,6 +57,8 @@ class CopyController : public ExtractionListener {
   // The directory an archive goes to, or nothing to leave it out.
   virtual std::optional<std::string> DestinationOf(const TCompRecord& archive) = 0;
   virtual bool ConfirmsOverwrite() const { return false; }
+  // Where the engine archive would go, asked before anything is made.
+  virtual std::optional<std::string> PlannedEngineDirectory() const { return std::nullopt; }
 
   TInstallState& state_;
   CopyHost& host_;
@@ -62,6 +72,7 @@ class CopyController : public ExtractionListener {
 
   ExtractionPort& port_;
   const TSelection& selection_;
+  const MediaManifest* media_;
   UnzipProgress progress_;
   int failed_archives_ = 0;
   // The first failure reported for the archive being extracted.

@@ -4,6 +4,13 @@
 
 namespace copy {
 
+std::optional<SpaceShortage> FreshSpaceShortage(const TInstallState& planned,
+                                                const MediaManifest& media,
+                                                bde::EngineRegistry& registry) {
+  return FindSpaceShortage(planned, kFreshSelection, media,
+                           bde::PlannedEngineDirectory(registry, planned.OldEngineFound));
+}
+
 std::optional<std::string> FreshCopy::DestinationOf(const TCompRecord& archive) {
   if (archive.Destination != kDestinationEngine) {
     return ProductDestination(state_, archive.Destination);

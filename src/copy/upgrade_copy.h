@@ -8,8 +8,9 @@ namespace copy {
 
 class UpgradeCopy : public CopyController {
  public:
-  UpgradeCopy(TInstallState& state, CopyHost& host, ExtractionPort& port)
-      : CopyController(state, host, port, kUpgradeSelection) {}
+  UpgradeCopy(TInstallState& state, CopyHost& host, ExtractionPort& port,
+              const MediaManifest* media)
+      : CopyController(state, host, port, kUpgradeSelection, media) {}
 
   bool OnConfirmOverwrite(const std::string& target) override;
 

@@ -72,6 +72,10 @@ bool MakeDirectory(const std::string& path);
 bool RemoveEmptyDirectory(const std::string& path);
 // Has Windows remove a file or an empty directory when it next starts; false where it cannot.
 bool RemoveAtRestart(const std::string& path);
+// Another program holds the file open so that it cannot be replaced now (a running program).
+bool FileInUse(const std::string& path);
+// Puts `source` in the place of `target` when Windows next starts.
+bool ReplaceAtRestart(const std::string& source, const std::string& target);
 // Copies a file, replacing `target`; false when the copy is not whole.
 bool CopyWholeFile(const std::string& source, const std::string& target);
 // The last-write time of a file (100 ns units on Windows, ns elsewhere); nothing when missing.

@@ -176,6 +176,14 @@ bool RemoveAtRestart(const std::string&) {
   return false;
 }
 
+bool FileInUse(const std::string&) {
+  return false;
+}
+
+bool ReplaceAtRestart(const std::string&, const std::string&) {
+  return false;
+}
+
 bool CopyWholeFile(const std::string& source, const std::string& target) {
   File in = File::Open(source, OpenMode::kRead);
   File out = File::Open(target, OpenMode::kCreate);

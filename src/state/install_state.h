@@ -40,5 +40,7 @@ struct TInstallState {
                                                             "DATA"};
 };
 
+// The media's setup configuration as the working copy of the program keeps it.
+std::string WorkConfigPath(const std::string& program_dir);
 // Reads [General] NrDiscuri of "instvort.cfg" in a program directory (default 6, never below 0).
 int32_t ReadDiskCount(const std::string& program_dir);

@@ -39,8 +39,8 @@ void UseControlFont(TControl* control) {
 
 }  // namespace
 
-TCopyPage::TCopyPage(TComponent* owner, TInstallState& state)
-    : TWizardPage(owner, state, "Copiere fisiere Vortel") {
+TCopyPage::TCopyPage(TComponent* owner, TInstallState& state, const copy::MediaManifest* media)
+    : TWizardPage(owner, state, "Copiere fisiere Vortel"), media_(media) {
   TitleBar1->SetCaptionColor(clWhite);
   BBack = frame_.left;
   BNext = frame_.right;
@@ -141,6 +141,16 @@ void TCopyPage::ShowPlainMessage(const std::string& text) {
 
 bool TCopyPage::IsRemovableDrive(const std::string& root) {
   return os::IsRemovableDrive(root);
+}
+
+bool TCopyPage::AskRetry(const std::string& text, const std::string& caption) {
+  return ::AskRetry(text, caption);
+}
+
+changes::LockedFile TCopyPage::OnFileInUse(const std::string& path) {
+  return AskRetry(changes::FileInUseText(path), changes::kFileInUseCaption)
+             ? changes::LockedFile::kRetry
+             : changes::LockedFile::kLeave;
 }
 
 void TCopyPage::SetUnzipPosition(int percent) {

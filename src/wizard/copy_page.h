@@ -31,12 +31,16 @@ class TCopyPage : public TWizardPage, public copy::CopyHost {
   void ShowPlainMessage(const std::string& text) override;
   bool IsRemovableDrive(const std::string& root) override;
   void SetUnzipPosition(int percent) override;
+  bool AskRetry(const std::string& text, const std::string& caption) override;
+  changes::LockedFile OnFileInUse(const std::string& path) override;
 
  protected:
-  explicit TCopyPage(TComponent* owner, TInstallState& state);
+  TCopyPage(TComponent* owner, TInstallState& state, const copy::MediaManifest* media);
 
   // The page's own copy over the extraction component; returns the page's modal result.
   virtual int RunCopy(copy::ExtractionPort& port) = 0;
+
+  const copy::MediaManifest* media_;
 
  private:
   void BNextClick(TObject* sender);

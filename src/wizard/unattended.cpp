@@ -62,6 +62,15 @@ class UnattendedCopyHost : public copy::CopyHost {
   void ShowPlainMessage(const std::string& text) override { DebugNote(OneLine(text)); }
   bool IsRemovableDrive(const std::string& root) override { return os::IsRemovableDrive(root); }
   void SetUnzipPosition(int percent) override { progress_.ShowGauge(100, percent); }
+  bool AskRetry(const std::string& text, const std::string&) override {
+    Fail(state_, text);
+    return false;
+  }
+  // Nobody can end the program: its file is replaced at the next start of Windows.
+  changes::LockedFile OnFileInUse(const std::string& path) override {
+    DebugNote("Fisier folosit, inlocuit la repornire: " + path);
+    return changes::LockedFile::kAtRestart;
+  }
 
   bool Failed() const { return failed_; }
 
@@ -112,7 +121,12 @@ bool FreshRoad(TWizardContext& context, const TAnswers& answers, TProgressHost& 
   const std::string data = state.InstallType == itClient
                                ? answers.database.value_or(std::string())
                                : answers.data_dir.value_or(state.DataDirOffered);
-  const DirectoryOutcome directories = StoreDirectories(state, program, data);
+  const DirectoryOutcome directories = StoreDirectories(
+      state, program, data,
+      FreshRoomCheck(context.media, context.engine_registry, [&state](const std::string& text) {
+        Fail(state, text);
+        return false;
+      }));
   if (directories.client_database_missing) Fail(state, kClientDatabaseMissing);
   for (const std::string& dir : directories.not_created)
     Fail(state, "Directorul " + dir + " nu poate fi creat.");
@@ -121,7 +135,7 @@ bool FreshRoad(TWizardContext& context, const TAnswers& answers, TProgressHost& 
   progress.ShowStep("Copiere fisiere Vortel");
   UnattendedCopyHost host(state, progress);
   copy::BraskExtraction<unzip::TBraskUnzip> port;
-  copy::FreshCopy copy(state, host, port, context.engine_registry);
+  copy::FreshCopy copy(state, host, port, context.engine_registry, context.media);
   if (!Copy(copy, host, state)) return false;
 
   progress.ShowStep("Configurare sistem");
@@ -159,7 +173,7 @@ bool UpgradeRoad(TWizardContext& context, const TWizardServices& services, const
   progress.ShowStep("Copiere fisiere Vortel");
   UnattendedCopyHost host(state, progress);
   copy::BraskExtraction<unzip::TBraskUnzip> port;
-  copy::UpgradeCopy copy(state, host, port);
+  copy::UpgradeCopy copy(state, host, port, context.media);
   if (!Copy(copy, host, state)) return false;
 
   if (state.InstallType == itClient) return true;
@@ -193,6 +207,10 @@ int RunUnattended(TWizardContext& context, const TWizardServices& services, cons
       // The upgrade library is unpacked into the program's own folder: no change to the machine.
       changes::Unjournaled own_work;
       PrepareUpgradeArchive(state);
+    }
+    if (const std::string refusal = MediaRefusal(context); !refusal.empty()) {
+      Fail(state, refusal);
+      return kExitFailed;
     }
     state.DiskCount = ReadDiskCount(os::DirectoryOf(os::ProgramPath()));
     done = state.UpgradeMode ? UpgradeRoad(context, services, answers, progress)

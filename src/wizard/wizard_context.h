@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "bde/engine_directory.h"
+#include "copy/media_manifest.h"
 #include "state/install_state.h"
 #include "upgrade/system_probe.h"
 #include "upgrade/upgrade_library_port.h"
@@ -16,6 +17,8 @@ struct TWizardContext {
   upgrade::UpgradeLibraryPort& library;
   upgrade::SystemProbe& probe;
   TRestartRequest restart;
+  // What the media say of themselves; nothing for media without a manifest.
+  const copy::MediaManifest* media = nullptr;
 };
 
 // What the driver asks of the system before and between the pages.

@@ -36,6 +36,13 @@ void PrepareUpgradeArchive(const TInstallState& state) {
   }
 }
 
+std::string MediaRefusal(const TWizardContext& context) {
+  if (context.state.UpgradeMode || !context.media || !context.media->upgrade) return {};
+  return "Aceste discuri contin doar actualizarea programului.\r"
+         "Nu am gasit o instalare RidOZIZUZ de actualizat.\r"
+         "Pentru o instalare noua folositi discurile complete.";
+}
+
 int RunWizard(TWizardContext& context, const TWizardServices& services, const TPageTable& pages) {
   TInstallState& state = context.state;
   state.UpgradeMode = services.installation_found();
@@ -44,6 +51,11 @@ int RunWizard(TWizardContext& context, const TWizardServices& services, const TP
     // The upgrade library is unpacked into the program's own folder: no change to the machine.
     changes::Unjournaled own_work;
     PrepareUpgradeArchive(state);
+  }
+  if (const std::string refusal = MediaRefusal(context); !refusal.empty()) {
+    state.Failures.push_back(refusal);
+    MesajDlg(refusal, "Instalare imposibila", mtError, taCenter, kButtonsOK, mbOK, 0);
+    return kExitFailed;
   }
   state.DiskCount = ReadDiskCount(os::DirectoryOf(os::ProgramPath()));
   if (state.UpgradeMode) {

@@ -7,6 +7,10 @@
 // Unpacks UPGRADE.ZIP beside the program on the upgrade road and removes it on both.
 void PrepareUpgradeArchive(const TInstallState& state);
 
+// Upgrade media carry neither the engine nor the data: they cannot install the product where no
+// installation is found. The text says so; empty when the media serve the road.
+std::string MediaRefusal(const TWizardContext& context);
+
 // Returns the run's exit code.
 int RunWizard(TWizardContext& context, const TWizardServices& services,
               const TPageTable& pages = WizardPages());

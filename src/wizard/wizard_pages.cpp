@@ -1,6 +1,8 @@
 #include "wizard/wizard_pages.h"
 
+#include "copy/free_space.h"
 #include "forms/forms.h"
+#include "ui/message/mesaj_dlg.h"
 #include "wizard/end_page.h"
 #include "wizard/fresh/config_page.h"
 #include "wizard/fresh/directories_page.h"
@@ -14,9 +16,14 @@ const TPageTable& WizardPages() {
   static const TPageTable table = [] {
     TPageTable t{};
     t[kStepInstallType] = [](TWizardContext& c) { return CreateInstallTypePage(c.state); };
-    t[kStepDirectories] = [](TWizardContext& c) { return CreateDirectoriesPage(c.state); };
+    t[kStepDirectories] = [](TWizardContext& c) {
+      return CreateDirectoriesPage(
+          c.state, FreshRoomCheck(c.media, c.engine_registry, [](const std::string& text) {
+            return AskRetry(text, copy::kSpaceShortageCaption);
+          }));
+    };
     t[kStepCopy] = [](TWizardContext& c) -> TForm* {
-      return CreateForm<TCopy>(&Application, c.state, c.engine_registry);
+      return CreateForm<TCopy>(&Application, c.state, c.engine_registry, c.media);
     };
     t[kStepConfig] = [](TWizardContext& c) { return CreateConfigPage(c.state); };
     t[kStepEnd] = [](TWizardContext& c) { return CreateEndPage(c.state, c.restart); };
@@ -24,7 +31,7 @@ const TPageTable& WizardPages() {
       return CreateFindAppPage(c.state, c.library, c.probe);
     };
     t[kStepUpgradeCopy] = [](TWizardContext& c) -> TForm* {
-      return CreateForm<TUpgCopy>(&Application, c.state);
+      return CreateForm<TUpgCopy>(&Application, c.state, c.media);
     };
     t[kStepUpgradeData] = [](TWizardContext& c) { return CreateUpgDataPage(c.state, c.library); };
     return t;

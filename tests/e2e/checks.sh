@@ -58,7 +58,7 @@ check_installed_machine() {
 machine_base() {
   local template="$1" base="$2"
   rm -rf "$base"
-  cp -a "$template" "$base" || return 1
+  "$root/scripts/wine-libraries" copy "$template" "$base" || return 1
   rm -f "$base/.ready" "$base/.e2e-ready"
   printf 'DEVICE=C:\\HIMEM.SYS\r\nFILES=30\r\n' >"$base/drive_c/CONFIG.SYS"
   WINEPREFIX="$base" WINEDEBUG=-all wine cmd /c 'attrib +r +h C:\CONFIG.SYS' >/dev/null 2>&1
@@ -82,4 +82,13 @@ for line in open(sys.argv[1], encoding='latin-1'):
             i += 1
         print(out)
 PY
+}
+
+# without_manifest MEDIA: media as older releases were made, without the list of pieces and the
+# sizes of the archives: the installer cannot check them before it extracts.
+without_manifest() {
+  local cfg="$1/INSTALL.CFG"
+  [ -f "$1/disk1/INSTALL.CFG" ] && cfg="$1/disk1/INSTALL.CFG"
+  awk '/^\[/ { skip = ($0 == "[Media]" || $0 == "[Pieces]" || $0 == "[Archives]") } !skip' \
+    "$cfg" >"$cfg.new" && mv "$cfg.new" "$cfg"
 }

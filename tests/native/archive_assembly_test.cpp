@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "support/temp_dir.h"
+#include "unzip/crc32.h"
 
 using testing_support::TempDir;
 namespace fs = std::filesystem;
@@ -35,6 +37,16 @@ class FakeDrive : public AssemblyHost {
   void ShowWarning(const std::string& text) override { errors.push_back(text); }
   void ShowPlainMessage(const std::string& text) override { errors.push_back(text); }
   bool IsRemovableDrive(const std::string&) override { return removable; }
+  // Each Retry inserts the disk of `retry_disks` first (0 for Cancel) after mending it.
+  bool AskRetry(const std::string& text, const std::string&) override {
+    questions.push_back(text);
+    if (retry_disks.empty() || retry_disks.front() == 0) return false;
+    const int disk = retry_disks.front();
+    retry_disks.erase(retry_disks.begin());
+    if (mend) mend();
+    Insert(disk);
+    return true;
+  }
 
   void AddFile(int disk, const std::string& name, const std::string& content) {
     disks[disk][name] = content;
@@ -46,7 +58,9 @@ class FakeDrive : public AssemblyHost {
 
   std::map<int, std::map<std::string, std::string>> disks;
   std::vector<int> answers;  // the disk inserted at each prompt; 0 cancels
-  std::vector<std::string> statuses, prompts, errors;
+  std::vector<int> retry_disks;
+  std::function<void()> mend;
+  std::vector<std::string> statuses, prompts, errors, questions;
   std::vector<int> gauge;
   int gauge_max = -1;
   std::string suffix;
@@ -64,8 +78,9 @@ class Assembly : public ::testing::Test {
     state.InstallType = itLocal;
     state.DiskCount = 3;
   }
-  AssemblyResult Run(const TSelection& selection = kFreshSelection) {
-    TArchiveAssembler assembler(state, host, selection);
+  AssemblyResult Run(const TSelection& selection = kFreshSelection,
+                     const MediaManifest* media = nullptr) {
+    TArchiveAssembler assembler(state, host, selection, media);
     return assembler.AssembleArchives();
   }
   TempDir drive, program;
@@ -112,6 +127,54 @@ TEST_F(Assembly, CancelAtTheThirdDiskKeepsWhatWasAssembled) {
   EXPECT_EQ(Run(), AssemblyResult::kCancelled);
   EXPECT_TRUE(program.Exists("EXE.ZIP"));
   EXPECT_TRUE(program.Exists("HELP.ZIP"));
+}
+
+// With a manifest every piece is checked as it is copied: a damaged one is named with its disk
+// and read again from the disk the person inserts; a missing one is asked for; the archive never
+// holds the damaged bytes.
+TEST_F(Assembly, PiecesAreCheckedAgainstTheManifestAndReadAgain) {
+  const std::string first = "exe-first|", second = "exe-second", help = "help";
+  MediaManifest media;
+  const auto crc = [](const std::string& s) {
+    return unzip::Crc32(reinterpret_cast<const uint8_t*>(s.data()), s.size());
+  };
+  media.pieces["EXE.1"] = {1, static_cast<int64_t>(first.size()), crc(first)};
+  media.pieces["EXE.2"] = {2, static_cast<int64_t>(second.size()), crc(second)};
+  media.pieces["HELP.1"] = {2, static_cast<int64_t>(help.size()), crc(help)};
+  state.DiskCount = 2;
+  host.AddFile(1, "DISK1", "");
+  host.AddFile(1, "EXE.1", first);
+  host.AddFile(2, "DISK2", "");
+  host.AddFile(2, "EXE.2", "exe-sEcond");  // one flipped byte
+  host.Insert(1);
+  host.answers = {2};
+  // The first Retry finds HELP.1 still missing; the disk is mended before the second.
+  host.retry_disks = {2, 2, 2};
+  int mended = 0;
+  host.mend = [&] {
+    if (++mended == 2) host.AddFile(2, "HELP.1", help);
+    if (mended == 3) host.AddFile(2, "EXE.2", second);
+  };
+
+  ASSERT_EQ(Run(kFreshSelection, &media), AssemblyResult::kDone);
+  ASSERT_EQ(host.questions.size(), 3u);
+  EXPECT_EQ(
+      host.questions[0].rfind("Lipseste HELP.1 de pe discul 2.\rIntroduceti din nou discul 2", 0),
+      0u)
+      << host.questions[0];
+  EXPECT_EQ(host.questions[2].rfind("EXE.2 de pe discul 2 este deteriorat.", 0), 0u)
+      << host.questions[2];
+  EXPECT_EQ(program.Read("EXE.ZIP"), first + second);
+  EXPECT_EQ(program.Read("HELP.ZIP"), help);
+
+  // Cancel: the archive is cut back to the pieces that were whole.
+  host.disks[2]["EXE.2"] = "exe-seconD";
+  host.Insert(1);
+  host.answers = {2};
+  host.retry_disks = {0};
+  host.mend = nullptr;
+  EXPECT_EQ(Run(kFreshSelection, &media), AssemblyResult::kCancelled);
+  EXPECT_EQ(program.Read("EXE.ZIP"), first);
 }
 
 TEST_F(Assembly, FixedMediaIsOneDiskButStillNeedsItsMarker) {

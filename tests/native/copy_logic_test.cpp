@@ -5,6 +5,7 @@
 
 #include "bde/engine_version.h"
 #include "copy/brask_extraction.h"
+#include "copy/free_space.h"
 #include "copy/fresh_copy.h"
 #include "copy/overwrite_rules.h"
 #include "copy/upgrade_copy.h"
@@ -98,6 +99,13 @@ class FakePage : public CopyHost {
   void ShowPlainMessage(const std::string& text) override { errors.push_back(text); }
   bool IsRemovableDrive(const std::string&) override { return false; }
   void SetUnzipPosition(int percent) override { gauge.push_back(percent); }
+  bool AskRetry(const std::string& text, const std::string&) override {
+    errors.push_back(text);
+    return false;
+  }
+  changes::LockedFile OnFileInUse(const std::string&) override {
+    return changes::LockedFile::kLeave;
+  }
 
   int answer = 2;
   std::vector<std::string> statuses, errors, events;
@@ -213,7 +221,7 @@ TEST_F(CopyTest, InstalledEngineIsLeftAloneAndOnlyAnOldOneWarns) {
   // The copy shows the warning under its own suffix and leaves the engine archive out.
   registry.version = "3.5";
   Assembled("BDE32", {{"IDAPI32.DLL", "x"}});
-  FreshCopy copy(state, page, unzip, registry);
+  FreshCopy copy(state, page, unzip, registry, nullptr);
   ASSERT_TRUE(copy.ExtractArchives());
   EXPECT_TRUE(state.OldEngineFound);
   const std::vector<std::string> expected = {
@@ -258,7 +266,7 @@ TEST_F(CopyTest, AnEngineDirectoryThatCannotBeMadeIsReportedNotGuessed) {
 
 TEST_F(CopyTest, LocalInstallationPutsEachArchiveInItsDirectoryAndFillsTheGauge) {
   AssembleAll();
-  FreshCopy copy(state, page, unzip, registry);
+  FreshCopy copy(state, page, unzip, registry, nullptr);
   ASSERT_TRUE(copy.ExtractArchives());
   const std::string p = program.path().string(), d = data.path().string();
   const std::vector<std::string> expected = {
@@ -280,7 +288,7 @@ TEST_F(CopyTest, LocalInstallationPutsEachArchiveInItsDirectoryAndFillsTheGauge)
 TEST_F(CopyTest, ClientGetsNothingInTheDataDirectory) {
   state.InstallType = itClient;
   AssembleAll();
-  FreshCopy copy(state, page, unzip, registry);
+  FreshCopy copy(state, page, unzip, registry, nullptr);
   ASSERT_TRUE(copy.ExtractArchives());
   EXPECT_TRUE(std::filesystem::is_empty(data.path()));
   EXPECT_EQ(unzip.extracted.size(), 5u);
@@ -293,7 +301,7 @@ TEST_F(CopyTest, SkippedEngineLeavesTheGaugeShortAndMissingArchivesPassQuietly) 
   AssembleAll();
   std::filesystem::remove(program.path() / "ROVANEL.ZIP");
   std::filesystem::remove(program.path() / "TESKARD.ZIP");
-  FreshCopy copy(state, page, unzip, registry);
+  FreshCopy copy(state, page, unzip, registry, nullptr);
   ASSERT_TRUE(copy.ExtractArchives());
   EXPECT_EQ(page.gauge.back(), 80);  // 400 of 500 measured bytes
   EXPECT_TRUE(page.errors.empty());
@@ -303,7 +311,7 @@ TEST_F(CopyTest, SkippedEngineLeavesTheGaugeShortAndMissingArchivesPassQuietly) 
 TEST_F(CopyTest, ADamagedArchiveIsReportedAndTheNextOneStillExtracted) {
   AssembleAll();
   unzip.archives["EXE"] = {{"VORTEL.EXE", "abc", -1}};
-  FreshCopy copy(state, page, unzip, registry);
+  FreshCopy copy(state, page, unzip, registry, nullptr);
   ASSERT_TRUE(copy.ExtractArchives());
   ASSERT_EQ(page.errors.size(), 1u);
   EXPECT_NE(page.errors[0].find("EXE.ZIP"), std::string::npos);
@@ -317,7 +325,7 @@ TEST_F(CopyTest, ADamagedArchiveIsReportedAndTheNextOneStillExtracted) {
 TEST_F(CopyTest, AnAssemblyDirectoryThatCannotBeEnteredExtractsNothing) {
   AssembleAll();
   state.ProgramDirOffered = program.File("missing");
-  FreshCopy copy(state, page, unzip, registry);
+  FreshCopy copy(state, page, unzip, registry, nullptr);
   EXPECT_FALSE(copy.ExtractArchives());
   for (const std::string& line : unzip.extracted)
     EXPECT_EQ(line.rfind("BDE32", 0), std::string::npos);
@@ -326,7 +334,7 @@ TEST_F(CopyTest, AnAssemblyDirectoryThatCannotBeEnteredExtractsNothing) {
 
 TEST_F(CopyTest, RunEndsByTheAssemblysOutcome) {
   // No disk marker: the prompt is cancelled and nothing is extracted.
-  FreshCopy cancelled(state, page, unzip, registry);
+  FreshCopy cancelled(state, page, unzip, registry, nullptr);
   EXPECT_EQ(cancelled.Run(), kCopyAbandoned);
   for (const std::string& line : unzip.extracted)
     EXPECT_EQ(line.rfind("BDE32", 0), std::string::npos);
@@ -334,7 +342,7 @@ TEST_F(CopyTest, RunEndsByTheAssemblysOutcome) {
   media.Write("DISK1", "");
   media.Write("EXE.1", "PK");
   unzip.archives["EXE"] = {{"VORTEL.EXE", "MZ"}};
-  FreshCopy done(state, page, unzip, registry);
+  FreshCopy done(state, page, unzip, registry, nullptr);
   EXPECT_EQ(done.Run(), kCopyDone);
   EXPECT_EQ(program.Read("VORTEL.EXE"), "MZ");
   EXPECT_FALSE(program.Exists("EXE.ZIP"));
@@ -342,7 +350,7 @@ TEST_F(CopyTest, RunEndsByTheAssemblysOutcome) {
   // An archive that cannot be written: nothing half-assembled is extracted; the page returns.
   unzip.extracted.clear();
   state.ProgramDirOffered = program.File("missing");
-  FreshCopy failed(state, page, unzip, registry);
+  FreshCopy failed(state, page, unzip, registry, nullptr);
   EXPECT_EQ(failed.Run(), kCopyRetry);
   for (const std::string& line : unzip.extracted)
     EXPECT_EQ(line.rfind("BDE32", 0), std::string::npos);
@@ -395,7 +403,7 @@ TEST_F(UpgradeTest, ProgramFilesAreReplacedButTheEnginesLibrariesStay) {
     program.Write("IDAPI32.DLL", "old engine");
     program.Write("VORTEL.EXE", "old");
     Assembled("EXE", {{"VORTEL.EXE", "new"}, {"IDAPI32.DLL", "new engine"}, {"MELDORA.EXE", "m"}});
-    UpgradeCopy copy(state, page, unzip);
+    UpgradeCopy copy(state, page, unzip, nullptr);
     ASSERT_TRUE(copy.ExtractArchives());
     EXPECT_EQ(program.Read("VORTEL.EXE"), "new") << dir;
     EXPECT_EQ(program.Read("IDAPI32.DLL"), "old engine") << dir;
@@ -423,7 +431,7 @@ TEST_F(UpgradeTest, DataStaysAndOnlyTheReferenceDataUnderNewIsRenewed) {
     Assembled("DBDAT",
               {{"FIRMA.DB", "shipped"}, {"NEWCLIENT.DB", "shipped"}, {"FRESH.DB", "created"}});
     Assembled("DBNEW", {{"NEW\\X.DB", "new reference"}});
-    UpgradeCopy copy(state, page, unzip);
+    UpgradeCopy copy(state, page, unzip, nullptr);
     ASSERT_TRUE(copy.ExtractArchives());
     EXPECT_EQ(data.Read("FIRMA.DB"), "mine") << dir;
     EXPECT_EQ(data.Read("NEWCLIENT.DB"), "mine too") << dir;
@@ -435,7 +443,7 @@ TEST_F(UpgradeTest, DataStaysAndOnlyTheReferenceDataUnderNewIsRenewed) {
 TEST_F(UpgradeTest, ClientUpgradeTakesOnlyProgramArchivesAndNeverTheEngine) {
   state.InstallType = itClient;
   AssembleAll();
-  UpgradeCopy client(state, page, unzip);
+  UpgradeCopy client(state, page, unzip, nullptr);
   ASSERT_TRUE(client.ExtractArchives());
   EXPECT_EQ(unzip.extracted.size(), 4u);
   EXPECT_TRUE(std::filesystem::is_empty(data.path()));
@@ -443,7 +451,7 @@ TEST_F(UpgradeTest, ClientUpgradeTakesOnlyProgramArchivesAndNeverTheEngine) {
   state.InstallType = itLocal;
   AssembleAll();
   unzip.extracted.clear();
-  UpgradeCopy local(state, page, unzip);
+  UpgradeCopy local(state, page, unzip, nullptr);
   ASSERT_TRUE(local.ExtractArchives());
   EXPECT_EQ(unzip.extracted.size(), 6u);
   EXPECT_FALSE(std::filesystem::exists(program_files.path() / "Borland"));
@@ -503,4 +511,57 @@ TEST(BraskExtraction, CallbacksReachTheListenerOfTheExtractionInProgress) {
   Report r{"x", 0};
   port.Component().report(1, &r);
   EXPECT_EQ(recorder.seen.size(), 3u);
+}
+
+// Each drive is charged what lands on it: the archives unpacked into its directories with a
+// cluster more per file, and the assembled archives where they are joined.
+TEST(FreeSpace, EachDriveCarriesWhatLandsOnIt) {
+  TInstallState state;
+  state.InstallType = itServer;
+  state.ProgramDir = state.ProgramDirOffered = "c:\\WinVort";
+  state.DataDir = "\\\\server\\share\\DATE";
+  MediaManifest media;
+  media.archives["EXE"] = {100000, 5};
+  media.archives["DBDAT"] = {50000, 3};
+  media.archives["BDE32"] = {30000, 2};
+  media.pieces["EXE.1"] = {1, 40000, 0};
+  media.pieces["EXE.2"] = {2, 20000, 0};
+  media.pieces["DBDAT.1"] = {2, 10000, 0};
+  media.pieces["BDE32.1"] = {2, 9000, 0};
+  std::map<std::string, os::DriveSpace> drives = {{"C:\\", {1 << 30, 4096}},
+                                                  {"\\\\SERVER\\SHARE\\", {1 << 30, 512}},
+                                                  {"E:\\", {1 << 30, 4096}}};
+  const SpaceProbe probe = [&](const std::string& root) -> std::optional<os::DriveSpace> {
+    const auto it = drives.find(root);
+    if (it == drives.end()) return std::nullopt;
+    return it->second;
+  };
+  EXPECT_FALSE(FindSpaceShortage(state, kFreshSelection, media, "e:\\Borland", probe));
+
+  // C: takes EXE unpacked and all three assembled archives; the margin is a cluster for each file
+  // and for each archive of the catalogue.
+  const uint64_t c_needed = 100000 + 40000 + 20000 + 10000 + 9000 + (5 + 7) * 4096;
+  drives["C:\\"].free = c_needed - 1;
+  const std::optional<SpaceShortage> short_c =
+      FindSpaceShortage(state, kFreshSelection, media, "e:\\Borland", probe);
+  ASSERT_TRUE(short_c);
+  EXPECT_EQ(short_c->drive, "C:\\");
+  EXPECT_EQ(short_c->needed, c_needed);
+  EXPECT_EQ(SpaceShortageText(*short_c),
+            "Nu este destul spatiu pe discul C:\\\rNecesar: 223 KB\rLiber: 222 KB\r"
+            "Faceti loc pe disc si apasati Retry.");
+  drives["C:\\"].free = c_needed;
+  drives["\\\\SERVER\\SHARE\\"].free = 50000 + 3 * 512 + 7 * 512 - 1;
+  EXPECT_EQ(FindSpaceShortage(state, kFreshSelection, media, "e:\\Borland", probe)->drive,
+            "\\\\SERVER\\SHARE\\");
+  // A drive that cannot be asked, and no engine directory, hold nothing back.
+  drives.erase("\\\\SERVER\\SHARE\\");
+  drives["E:\\"].free = 0;
+  EXPECT_FALSE(FindSpaceShortage(state, kFreshSelection, media, std::nullopt, probe));
+  EXPECT_TRUE(FindSpaceShortage(state, kFreshSelection, media, "e:\\Borland", probe));
+
+  EXPECT_EQ(os::DriveRoot("d:"), "D:\\");
+  EXPECT_EQ(os::DriveRoot("\\\\srv\\Share"), "\\\\SRV\\SHARE\\");
+  EXPECT_EQ(os::DriveRoot("\\\\srv"), "");
+  EXPECT_EQ(os::DriveRoot("WinVort"), "");
 }

@@ -119,6 +119,16 @@ bool UnzipAccepts(const fs::path& zip) {
   return std::system(("unzip -tq '" + zip.string() + "' >/dev/null 2>&1").c_str()) == 0;
 }
 
+// Our own tool, as a maintainer checks media with it: "l" and "x" both succeed.
+bool ZipxAccepts(const fs::path& zip, const fs::path& scratch) {
+  const std::string archive = "'" + zip.string() + "'";
+  return std::system((std::string(ZIPX_PATH) + " l " + archive + " >/dev/null 2>&1").c_str()) ==
+             0 &&
+         std::system((std::string(ZIPX_PATH) + " x " + archive + " '" + scratch.string() +
+                      "' >/dev/null 2>&1")
+                         .c_str()) == 0;
+}
+
 class MediaBuilder : public testing::Test {
  protected:
   void SetUp() override {
@@ -248,6 +258,21 @@ TEST_F(MediaBuilder, OneFolderHoldsTenAndMorePiecesOfAnArchive) {
   ExpectManifestNamesEveryPiece(options_.out_dir / "INSTALL.CFG");
   EXPECT_GE(Pieces()["EXE"].size(), 10u);
   EXPECT_TRUE(UnzipAccepts(Rejoin("EXE")));
+  EXPECT_TRUE(ZipxAccepts(Rejoin("EXE"), out_.path() / "whole"));
+
+  // Pieces joined in the wrong order make an archive the tool must not call good.
+  std::string swapped;
+  const auto pieces = Pieces().at("EXE");
+  for (auto it = pieces.rbegin(); it != pieces.rend(); ++it) swapped += TempDirRead(it->second);
+  out_.Write("SWAPPED.ZIP", swapped);
+  // The first piece still opens the archive; the last one moved ahead leaves no directory at its
+  // end, and the engine then reports no entry rather than an error.
+  std::string last_second = TempDirRead(pieces.at(1)) + TempDirRead(pieces.rbegin()->second);
+  for (const auto& [number, path] : pieces)
+    if (number != 1 && number != pieces.rbegin()->first) last_second += TempDirRead(path);
+  out_.Write("MIDDLE.ZIP", last_second);
+  EXPECT_FALSE(ZipxAccepts(out_.path() / "SWAPPED.ZIP", out_.path() / "swapped"));
+  EXPECT_FALSE(ZipxAccepts(out_.path() / "MIDDLE.ZIP", out_.path() / "middle"));
 }
 
 TEST_F(MediaBuilder, UpgradeMediaLeaveOutTheEngine) {

@@ -50,3 +50,7 @@ bool MessagesUnattended();
 uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgType dlg_type,
                   TAlignment alignment, TMsgDlgButtons buttons, uint8_t default_button,
                   int32_t help_ctx);
+
+// A warning with Retry and Cancel, Retry the default; true for Retry. Unattended it answers
+// Cancel: nobody mends the fault between two tries.
+bool AskRetry(const std::string& text, const std::string& caption);

@@ -305,3 +305,13 @@ uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgTyp
   Screen.SetCursor(saved_cursor);
   return result;
 }
+
+bool AskRetry(const std::string& text, const std::string& caption) {
+  if (g_unattended) {
+    AnswerUnattended(MessageText(text, MessageSuffix), caption, Btn(mbRetry) | Btn(mbCancel),
+                     mbCancel);
+    return false;
+  }
+  return MesajDlg(text, caption, mtWarning, taCenter, Btn(mbRetry) | Btn(mbCancel), mbRetry, 0) ==
+         mrRetry;
+}

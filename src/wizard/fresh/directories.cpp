@@ -1,6 +1,9 @@
 #include "wizard/fresh/directories.h"
 
+#include <utility>
+
 #include "changes/files.h"
+#include "copy/fresh_copy.h"
 
 namespace {
 
@@ -14,9 +17,28 @@ bool EnsureDirectory(const std::string& path, DirectoryOutcome& outcome) {
 
 }  // namespace
 
+RoomCheck FreshRoomCheck(const copy::MediaManifest* media, bde::EngineRegistry& registry,
+                         std::function<bool(const std::string& text)> ask) {
+  if (!media) return {};
+  return [media, &registry, ask = std::move(ask)](const TInstallState& planned) {
+    return copy::WaitForSpace([&] { return copy::FreshSpaceShortage(planned, *media, registry); },
+                              ask);
+  };
+}
+
 DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& program_text,
-                                  const std::string& data_text) {
+                                  const std::string& data_text, const RoomCheck& room) {
   DirectoryOutcome outcome;
+  if (room) {
+    TInstallState planned = state;
+    planned.ProgramDir = planned.ProgramDirOffered = program_text;
+    planned.DataDir = state.InstallType == itLocal ? program_text : data_text;
+    if (!room(planned)) {
+      outcome.ok = false;
+      outcome.no_room = true;
+      return outcome;
+    }
+  }
   state.ProgramDir = program_text;
   // The program directory first, so that a database directory inside it can follow at once.
   EnsureDirectory(state.ProgramDir, outcome);

@@ -2,21 +2,35 @@
 // creates and what it stores in the installation state.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "bde/engine_directory.h"
+#include "copy/media_manifest.h"
 #include "state/install_state.h"
 
 struct DirectoryOutcome {
   bool ok = true;
   // A client installation needs a database that already exists.
   bool client_database_missing = false;
+  // The product does not fit on a drive and the person did not make room: nothing was made.
+  bool no_room = false;
   // Directories that did not exist and could not be created, in the order tried.
   std::vector<std::string> not_created;
 };
+
+// Is asked, with the state as the fields would make it, before any directory is made; false
+// when the product does not fit.
+using RoomCheck = std::function<bool(const TInstallState& planned)>;
+
+// The fresh installation's check: asks with `ask` (true for Retry) until the selection fits on
+// the drives of the planned directories. Media without a manifest are not checked.
+RoomCheck FreshRoomCheck(const copy::MediaManifest* media, bde::EngineRegistry& registry,
+                         std::function<bool(const std::string& text)> ask);
 
 // Stores the fields as typed into ProgramDir and DataDir (by the installation type), creates a
 // missing program or server database directory one level deep, and offers the stored values
 // again the next time the page opens.
 DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& program_text,
-                                  const std::string& data_text);
+                                  const std::string& data_text, const RoomCheck& room = {});

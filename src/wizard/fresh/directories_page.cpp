@@ -1,5 +1,7 @@
 #include "wizard/fresh/directories_page.h"
 
+#include <utility>
+
 #include "ui/message/mesaj_dlg.h"
 #include "wizard/directory_dialog.h"
 #include "wizard/directory_fields.h"
@@ -10,9 +12,10 @@ namespace {
 
 class TDirs : public TWizardPage {
  public:
-  TDirs(TComponent* owner, TInstallState& state)
+  TDirs(TComponent* owner, TInstallState& state, RoomCheck room)
       : TWizardPage(owner, state, "Alegeti directoarele destinatie!",
-                    {kBackButton, kNextButton, true, AbandonButton(57, 45, 64, 109, true)}) {
+                    {kBackButton, kNextButton, true, AbandonButton(57, 45, 64, 109, true)}),
+        room_(std::move(room)) {
     BBack = frame_.left;
     BNext = frame_.right;
     BCancel = frame_.bevel_button;
@@ -89,7 +92,8 @@ class TDirs : public TWizardPage {
   }
 
   void BNextClick() {
-    const DirectoryOutcome outcome = StoreDirectories(state_, RProgram->Text(), RDate->Text());
+    const DirectoryOutcome outcome =
+        StoreDirectories(state_, RProgram->Text(), RDate->Text(), room_);
     if (outcome.client_database_missing)
       MesajDlg("La instalarea client baza de date trebuie sa existe!", "Eroare!", mtError, taCenter,
                kButtonsCancel, mbCancel, 0);
@@ -99,6 +103,7 @@ class TDirs : public TWizardPage {
     if (outcome.ok) SetModalResult(mrOk);
   }
 
+  RoomCheck room_;
   TPanel* Panel1;
   TActiveLabel* LProgram;
   TActiveLabel* LDate;
@@ -114,6 +119,6 @@ class TDirs : public TWizardPage {
 
 }  // namespace
 
-TForm* CreateDirectoriesPage(TInstallState& state) {
-  return CreateForm<TDirs>(&Application, state);
+TForm* CreateDirectoriesPage(TInstallState& state, RoomCheck room) {
+  return CreateForm<TDirs>(&Application, state, std::move(room));
 }

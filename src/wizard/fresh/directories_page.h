@@ -3,7 +3,9 @@
 #pragma once
 
 #include "state/install_state.h"
+#include "wizard/fresh/directories.h"
 
 class TForm;
 
-TForm* CreateDirectoriesPage(TInstallState& state);
+// `room` is asked before any directory is made.
+TForm* CreateDirectoriesPage(TInstallState& state, RoomCheck room = {});

@@ -2,9 +2,10 @@
 
 #include "copy/fresh_copy.h"
 
-TCopy::TCopy(TComponent* owner, TInstallState& state, bde::EngineRegistry& registry)
-    : TCopyPage(owner, state), registry_(registry) {}
+TCopy::TCopy(TComponent* owner, TInstallState& state, bde::EngineRegistry& registry,
+             const copy::MediaManifest* media)
+    : TCopyPage(owner, state, media), registry_(registry) {}
 
 int TCopy::RunCopy(copy::ExtractionPort& port) {
-  return copy::FreshCopy(state_, *this, port, registry_).Run();
+  return copy::FreshCopy(state_, *this, port, registry_, media_).Run();
 }

@@ -8,7 +8,8 @@
 class TCopy : public TCopyPage {
  public:
   // The engine's place as `registry` records it; it must outlive the page.
-  TCopy(TComponent* owner, TInstallState& state, bde::EngineRegistry& registry);
+  TCopy(TComponent* owner, TInstallState& state, bde::EngineRegistry& registry,
+        const copy::MediaManifest* media = nullptr);
 
  protected:
   int RunCopy(copy::ExtractionPort& port) override;

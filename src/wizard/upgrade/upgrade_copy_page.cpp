@@ -2,8 +2,9 @@
 
 #include "copy/upgrade_copy.h"
 
-TUpgCopy::TUpgCopy(TComponent* owner, TInstallState& state) : TCopyPage(owner, state) {}
+TUpgCopy::TUpgCopy(TComponent* owner, TInstallState& state, const copy::MediaManifest* media)
+    : TCopyPage(owner, state, media) {}
 
 int TUpgCopy::RunCopy(copy::ExtractionPort& port) {
-  return copy::UpgradeCopy(state_, *this, port).Run();
+  return copy::UpgradeCopy(state_, *this, port, media_).Run();
 }

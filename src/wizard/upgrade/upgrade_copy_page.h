@@ -6,7 +6,7 @@
 
 class TUpgCopy : public TCopyPage {
  public:
-  TUpgCopy(TComponent* owner, TInstallState& state);
+  TUpgCopy(TComponent* owner, TInstallState& state, const copy::MediaManifest* media = nullptr);
 
  protected:
   int RunCopy(copy::ExtractionPort& port) override;
