@@ -89,6 +89,8 @@ PY
 without_manifest() {
   local cfg="$1/INSTALL.CFG"
   [ -f "$1/disk1/INSTALL.CFG" ] && cfg="$1/disk1/INSTALL.CFG"
-  awk '/^\[/ { skip = ($0 == "[Media]" || $0 == "[Pieces]" || $0 == "[Archives]") } !skip' \
+  awk '{ line = $0; sub(/\r$/, "", line) }
+    line ~ /^\[/ { skip = (line == "[Media]" || line == "[Pieces]" || line == "[Archives]") }
+    !skip' \
     "$cfg" >"$cfg.new" && mv "$cfg.new" "$cfg"
 }

@@ -308,10 +308,14 @@ uint16_t MesajDlg(const std::string& msg, const std::string& caption, TMsgDlgTyp
 
 bool AskRetry(const std::string& text, const std::string& caption) {
   if (g_unattended) {
-    AnswerUnattended(MessageText(text, MessageSuffix), caption, Btn(mbRetry) | Btn(mbCancel),
-                     mbCancel);
+    AnswerUnattended(text, caption, Btn(mbRetry) | Btn(mbCancel), mbCancel);
     return false;
   }
-  return MesajDlg(text, caption, mtWarning, taCenter, Btn(mbRetry) | Btn(mbCancel), mbRetry, 0) ==
-         mrRetry;
+  // The question says itself what to do; the disk prompts' suffix is not part of it.
+  std::string suffix;
+  std::swap(suffix, MessageSuffix);
+  const int result =
+      MesajDlg(text, caption, mtWarning, taCenter, Btn(mbRetry) | Btn(mbCancel), mbRetry, 0);
+  std::swap(suffix, MessageSuffix);
+  return result == mrRetry;
 }

@@ -1,8 +1,10 @@
 // A program that holds a file open as Windows holds a running program's file: others may read
 // it but neither write, rename over nor delete it. Its window's button "&Release" lets it go and
 // ends the program; so does the end of the session.
-//   hold_probe PATH
+//   hold_probe PATH   (the words after the program's name are the path, blanks and all)
 #include <windows.h>
+
+#include <string>
 
 namespace {
 
@@ -25,8 +27,10 @@ LRESULT CALLBACK HolderProc(HWND window, UINT message, WPARAM w, LPARAM l) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) return 2;
-  g_file = CreateFileA(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  if (argc < 2) return 2;
+  std::string path = argv[1];
+  for (int i = 2; i < argc; ++i) path += std::string(" ") + argv[i];
+  g_file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
   if (g_file == INVALID_HANDLE_VALUE) return 1;
   WNDCLASSA window_class = {};
