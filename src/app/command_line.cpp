@@ -51,6 +51,10 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
       options.answers.data_dir = value;
     } else if (name == "DATABASE" && text) {
       options.answers.database = value;
+    } else if (name == "SERVERDATABASE" && (Upper(value) == "YES" || Upper(value) == "NO")) {
+      options.answers.server_database = Upper(value) == "YES";
+    } else if (name == "SYSTEMCOMPONENT" && flag) {
+      options.system_component = true;
     } else if (name == "ANSWERS" && text) {
       options.answers_file = value;
     } else if (name == "SAVEANSWERS" && text) {

@@ -32,6 +32,8 @@ struct TSetupOptions {
   std::optional<std::string> uninstall_dir;
   std::optional<std::string> launcher;
   bool no_restart = false;
+  // Started by the product's Windows Installer package, whose entry is the one listed.
+  bool system_component = false;
   // The switches as given, to be handed on to the working start.
   std::vector<std::string> switches;
   // Each switch that is not known or whose value is not valid, as given.

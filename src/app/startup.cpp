@@ -167,6 +167,7 @@ int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
   }
   TInstallState state;
   state.SourceDir = source_dir;
+  state.EntryHidden = options.system_component;
   Offer(state, answers);
   const std::string work_dir = os::DirectoryOf(os::ProgramPath());
   if (!BeginRunJournal(work_dir, options.plan_file.value_or(std::string()))) {

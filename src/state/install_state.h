@@ -34,6 +34,8 @@ struct TInstallState {
   bool RestartNeeded = false;
   // The run's changes were undone after a failure.
   bool RolledBack = false;
+  // A Windows Installer package lists the product: the installer's own entry stays hidden.
+  bool EntryHidden = false;
   static constexpr std::array<const char*, 4> AliasNames = {"VORTELALIAS", "FIRMAALIAS",
                                                             "LUNAALIAS", "VORTEL"};
   static constexpr std::array<const char*, 4> AliasPaths = {"NEW\\DATA", "NEW\\FIRMA", "NEW\\LUNA",

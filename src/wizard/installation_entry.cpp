@@ -74,6 +74,9 @@ bool RegisterInstallation(const TInstallState& state) {
   for (const auto& text : texts) {
     if (!changes::SetRegistryString(kUninstallKey, text.name, text.value)) return false;
   }
+  // Deployment tools still read a hidden entry; Add or Remove Programs lists the package's.
+  if (state.EntryHidden && !changes::SetRegistryNumber(kUninstallKey, "SystemComponent", 1))
+    return false;
   return changes::SetRegistryNumber(kUninstallKey, "EstimatedSize",
                                     static_cast<uint32_t>((bytes + 1023) / 1024)) &&
          changes::SetRegistryNumber(kUninstallKey, "NoModify", 1) &&

@@ -15,9 +15,10 @@ TEST(LogSwitch, NeedsTwoParametersAndTheExactSpelling) {
 }
 
 TEST(Switches, AreReadInAnyCaseWithEitherMarkAndEveryBadOneIsNamed) {
-  const TSetupOptions o = ParseCommandLine(
-      {"-log", "-log", "/silent", "-TYPE=server", "/Dir=C:\\Program Files\\Vortel", "word",
-       "/DataDir=D:\\Date", "/answers=a.ini", "/LOG=C:\\setup.log", "/NoRestart", "-LOG"});
+  const TSetupOptions o =
+      ParseCommandLine({"-log", "-log", "/silent", "-TYPE=server", "/Dir=C:\\Program Files\\Vortel",
+                        "word", "/DataDir=D:\\Date", "/answers=a.ini", "/LOG=C:\\setup.log",
+                        "/NoRestart", "-LOG", "/ServerDatabase=yes", "/SYSTEMCOMPONENT"});
   EXPECT_TRUE(o.errors.empty());
   EXPECT_EQ(o.mode, TRunMode::kSilent);
   EXPECT_EQ(o.answers.type, itServer);
@@ -26,13 +27,15 @@ TEST(Switches, AreReadInAnyCaseWithEitherMarkAndEveryBadOneIsNamed) {
   EXPECT_EQ(o.answers_file, "a.ini");
   EXPECT_EQ(o.log_file, "C:\\setup.log");
   EXPECT_TRUE(o.no_restart);
-  EXPECT_EQ(o.switches.size(), 7u) << "the historic switches and plain words are not handed on";
+  EXPECT_EQ(o.answers.server_database, true);
+  EXPECT_TRUE(o.system_component);
+  EXPECT_EQ(o.switches.size(), 9u) << "the historic switches and plain words are not handed on";
 
   EXPECT_EQ(ParseCommandLine({"/VERYSILENT", "/SILENT"}).mode, TRunMode::kVerySilent);
-  const TSetupOptions bad =
-      ParseCommandLine({"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1", "/VERYSILENT"});
-  EXPECT_EQ(bad.errors,
-            (std::vector<std::string>{"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1"}));
+  const TSetupOptions bad = ParseCommandLine(
+      {"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1", "/VERYSILENT", "/SERVERDATABASE=maybe"});
+  EXPECT_EQ(bad.errors, (std::vector<std::string>{"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1",
+                                                  "/SERVERDATABASE=maybe"}));
 }
 
 TEST(Switches, AreHandedOnSoThatTheProgramReadsThemBackExactly) {
