@@ -1,0 +1,52 @@
+// What the package's custom actions run: the installer's command line from the package's
+// properties, and how the installer's exit codes reach Windows Installer.
+#include "package/package_command.h"
+
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+
+namespace {
+
+// The command line as the installer reads it back, without the program's own name.
+std::vector<std::string> Switches(const std::string& command_line) {
+  std::vector<std::string> words;
+  std::string word;
+  bool quoted = false;
+  for (const char c : command_line) {
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ' ' && !quoted) {
+      if (!word.empty()) words.push_back(word);
+      word.clear();
+    } else {
+      word += c;
+    }
+  }
+  if (!word.empty()) words.push_back(word);
+  return std::vector<std::string>(words.begin() + 1, words.end());
+}
+
+TEST(PackageCommand, PropertiesNotSetAreLeftOutAndBlanksSurvive) {
+  const std::string line = package::SetupCommandLine(
+      "MEDIA=C:\\Program Files (x86)\\RidOZIZUZ Setup\\3.20.852\\|TYPE=SERVER|DIR=C:\\Program "
+      "Files\\Vortel App|DATADIR=|DATABASE=|ANSWERS=|SERVERDATABASE=|LOG=");
+  EXPECT_EQ(line.substr(0, line.find(" /")),
+            "\"C:\\Program Files (x86)\\RidOZIZUZ Setup\\3.20.852\\INSTALL.EXE\"");
+  const TSetupOptions options = ParseCommandLine(Switches(line));
+  EXPECT_TRUE(options.errors.empty()) << line;
+  EXPECT_EQ(options.mode, TRunMode::kVerySilent);
+  EXPECT_TRUE(options.no_restart);
+  EXPECT_TRUE(options.system_component);
+  EXPECT_EQ(options.answers.type, itServer);
+  EXPECT_EQ(options.answers.program_dir, "C:\\Program Files\\Vortel App");
+  EXPECT_FALSE(options.answers.data_dir.has_value());
+
+  EXPECT_EQ(package::OutcomeOf(0), package::Outcome::kDone);
+  EXPECT_EQ(package::OutcomeOf(3010), package::Outcome::kRestartNeeded);
+  EXPECT_EQ(package::OutcomeOf(1602), package::Outcome::kCancelled);
+  for (const int failure : {1603, 1618, 87, -1})
+    EXPECT_EQ(package::OutcomeOf(failure), package::Outcome::kFailed) << failure;
+}
+
+}  // namespace
