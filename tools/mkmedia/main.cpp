@@ -9,15 +9,24 @@
 namespace {
 
 int Usage() {
-  std::cerr << "usage: mkmedia PRODUCT_DIR OUT_DIR --install-exe PATH --upgrade-dll PATH\n"
-               "               [--disk-size BYTES] [--first-disk-size BYTES] [--cluster-size BYTES]\n"
-               "               [--piece-size BYTES] [--cd] [--upgrade]\n"
-               "  --disk-size     space of one disk (default 1457664, a 1.44 MB floppy)\n"
-               "  --first-disk-size  space of disk 1, which carries the installer (default as the others)\n"
-               "  --cluster-size  allocation unit of a disk (default 512)\n"
-               "  --piece-size    largest piece of an archive (default: as much as fits)\n"
-               "  --cd            everything in OUT_DIR, one medium, instead of disk1, disk2 ...\n"
-               "  --upgrade       upgrade media: the upgrade selection, without BDE32\n";
+  std::cerr
+      << "usage: mkmedia PRODUCT_DIR OUT_DIR --install-exe PATH --upgrade-dll PATH\n"
+         "               [--disk-size BYTES] [--first-disk-size BYTES] [--cluster-size BYTES]\n"
+         "               [--piece-size BYTES] [--cd] [--upgrade]\n"
+         "               [--msi --version MAJOR.MINOR.BUILD [--setup-action PATH]]\n"
+         "  --disk-size     space of one disk (default 1457664, a 1.44 MB floppy)\n"
+         "  --first-disk-size  space of disk 1, which carries the installer (default as the "
+         "others)\n"
+         "  --cluster-size  allocation unit of a disk (default 512)\n"
+         "  --piece-size    largest piece of an archive (default: as much as fits)\n"
+         "  --cd            everything in OUT_DIR, one medium, instead of disk1, disk2 ...\n"
+         "  --upgrade       upgrade media: the upgrade selection, without BDE32\n"
+         "  --msi           one folder of media and RidOZIZUZ.msi in it, a Windows Installer\n"
+         "                  package of that version which installs them (needs wixl)\n"
+         "  --setup-action  the package's custom actions (default: SETUPACT.DLL beside\n"
+         "                  --install-exe)\n"
+         "       mkmedia --msi-of MEDIA_DIR --version MAJOR.MINOR.BUILD --setup-action PATH\n"
+         "  the package of one folder of media built before, written into it\n";
   return 2;
 }
 
@@ -33,6 +42,9 @@ bool ParseSize(const std::string& text, uint64_t* value) {
 int main(int argc, char** argv) {
   mkmedia::MediaOptions options;
   int positional = 0;
+  bool package = false;
+  std::string version;
+  std::filesystem::path packaged_media;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool has_value = i + 1 < argc;
@@ -40,6 +52,15 @@ int main(int argc, char** argv) {
       options.single_folder = true;
     } else if (arg == "--upgrade") {
       options.upgrade = true;
+    } else if (arg == "--msi") {
+      package = true;
+      options.single_folder = true;
+    } else if (arg == "--version" && has_value) {
+      version = argv[++i];
+    } else if (arg == "--msi-of" && has_value) {
+      packaged_media = argv[++i];
+    } else if (arg == "--setup-action" && has_value) {
+      options.setup_action = argv[++i];
     } else if (arg == "--install-exe" && has_value) {
       options.install_exe = argv[++i];
     } else if (arg == "--upgrade-dll" && has_value) {
@@ -62,8 +83,26 @@ int main(int argc, char** argv) {
       return Usage();
     }
   }
-  if (positional != 2 || options.install_exe.empty() || options.upgrade_dll.empty()) return Usage();
-  const std::string error = mkmedia::BuildMedia(options, std::cout);
+  if (!packaged_media.empty()) {
+    if (positional != 0 || package || version.empty() || options.setup_action.empty())
+      return Usage();
+  } else if (positional != 2 || options.install_exe.empty() || options.upgrade_dll.empty() ||
+             package == version.empty()) {
+    return Usage();
+  }
+  if (!version.empty()) {
+    options.package_version = mkmedia::ParsePackageVersion(version);
+    if (!options.package_version) {
+      std::cerr << "mkmedia: " << version << " is no package version (0-255.0-255.0-65535)\n";
+      return 2;
+    }
+    if (options.setup_action.empty())
+      options.setup_action = options.install_exe.parent_path() / "SETUPACT.DLL";
+  }
+  const std::string error =
+      packaged_media.empty()
+          ? mkmedia::BuildMedia(options, std::cout)
+          : mkmedia::BuildPackage({*options.package_version, packaged_media, options.setup_action});
   if (!error.empty()) {
     std::cerr << "mkmedia: " << error << "\n";
     return 1;

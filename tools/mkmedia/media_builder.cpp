@@ -3,10 +3,10 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <optional>
 #include <cctype>
+#include <cstdio>
 #include <fstream>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -111,6 +111,9 @@ class Builder {
     if (!fs::is_directory(o_.product_dir)) return "no product folder " + o_.product_dir.string();
     if (!fs::is_regular_file(o_.install_exe)) return "no INSTALL.EXE at " + o_.install_exe.string();
     if (!fs::is_regular_file(o_.upgrade_dll)) return "no UPGRADE.DLL at " + o_.upgrade_dll.string();
+    if (o_.package_version && !o_.single_folder) return "a package carries one folder of media";
+    if (o_.package_version && !fs::is_regular_file(o_.setup_action))
+      return "no SETUPACT.DLL at " + o_.setup_action.string();
     std::error_code ec;
     if (fs::exists(o_.out_dir) && !fs::is_empty(o_.out_dir, ec))
       return "the output folder " + o_.out_dir.string() + " is not empty";
@@ -182,7 +185,8 @@ class Builder {
     if (ec) return "cannot write " + (first / "UPGRADE.1").string() + ": " + ec.message();
     std::string unpacked;
     for (const Archive& a : archives_)
-      unpacked += a.name + "=" + std::to_string(a.unpacked) + " " + std::to_string(a.files) + "\r\n";
+      unpacked +=
+          a.name + "=" + std::to_string(a.unpacked) + " " + std::to_string(a.files) + "\r\n";
     const std::string config = "[General]\r\nNrDiscuri=" + std::to_string(plan.size()) +
                                "\r\n\r\n[Media]\r\nKind=" + (o_.upgrade ? "Upgrade" : "Full") +
                                "\r\n\r\n[Pieces]\r\n" + pieces + "\r\n[Archives]\r\n" + unpacked;
@@ -191,6 +195,11 @@ class Builder {
              std::to_string(kConfigReserve) + " bytes kept for it on disk 1";
     if (auto error = WriteText(first / "INSTALL.CFG", config); !error.empty()) return error;
     report_ << plan.size() << (plan.size() == 1 ? " disk" : " disks") << "\n";
+    if (!o_.package_version) return std::string();
+    if (auto error = BuildPackage({*o_.package_version, o_.out_dir, o_.setup_action});
+        !error.empty())
+      return error;
+    report_ << kPackageName << " " << o_.package_version->Text() << "\n";
     return std::string();
   }
 

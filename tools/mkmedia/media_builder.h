@@ -7,6 +7,7 @@
 #include <string>
 
 #include "media_plan.h"
+#include "msi_package.h"
 
 namespace mkmedia {
 
@@ -21,6 +22,9 @@ struct MediaOptions {
   uint64_t piece_limit = 0;
   bool single_folder = false;  // everything in out_dir instead of disk1, disk2 ...
   bool upgrade = false;        // the upgrade selection: no database engine
+  // One folder of media and, beside it, the Windows Installer package that carries them.
+  std::optional<PackageVersion> package_version;
+  std::filesystem::path setup_action;  // the package's custom actions, SETUPACT.DLL
 };
 
 // Writes the media and a summary to `report`; an error text, empty on success. A failed build
