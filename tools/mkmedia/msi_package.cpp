@@ -33,8 +33,13 @@ constexpr struct {
   const char* property;
   const char* setup_switch;
 } kSwitchProperties[] = {
-    {"TYPE", "TYPE"},         {"INSTALLDIR", "DIR"},  {"DATADIR", "DATADIR"},
-    {"DATABASE", "DATABASE"}, {"ANSWERS", "ANSWERS"}, {"SERVERDATABASE", "SERVERDATABASE"},
+    {"TYPE", "TYPE"},
+    {"INSTALLDIR", "DIR"},
+    {"DATADIR", "DATADIR"},
+    // DATABASE is Windows Installer's own: the path of the package.
+    {"DATABASEDIR", "DATABASE"},
+    {"ANSWERS", "ANSWERS"},
+    {"SERVERDATABASE", "SERVERDATABASE"},
     {"SETUPLOG", "LOG"},
 };
 
@@ -159,10 +164,8 @@ std::string WixSource(const PackageInput& input, const std::vector<std::string>&
     <Binary Id="SetupAction" SourceFile="SETUPACT.DLL"/>
     <Directory Id="TARGETDIR" Name="SourceDir">
       <Directory Id="ProgramFilesFolder">
-        <Directory Id="SETUPFOLDER" Name=")"
-    << kProductName << R"( Setup">
-          <Directory Id="MEDIADIR" Name=")"
-    << version << R"(">
+        <Directory Id="MEDIADIR" Name=")"
+    << kProductName << " Setup " << version << R"(">
             <Component Id="Media" Guid=")"
     << kComponentStem << VersionDigits(input.version) << R"(0000}">
 )";
@@ -172,7 +175,6 @@ std::string WixSource(const PackageInput& input, const std::vector<std::string>&
       << "/>\n";
   }
   s << R"(            </Component>
-          </Directory>
         </Directory>
       </Directory>
     </Directory>
