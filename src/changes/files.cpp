@@ -29,7 +29,8 @@ bool Replace(const std::string& scratch, const std::string& target) {
     }
     if (!os::ReplaceAtRestart(scratch, target)) return false;
     ++g_at_restart;
-    return true;
+    // Undoing the run takes the waiting file away, so the restart has nothing to put in place.
+    return NoteTemporaryFile(scratch);
   }
 }
 
