@@ -5,15 +5,17 @@
 #include "app/debug_dialog.h"
 #include "app/startup.h"
 #include "log/debug_log.h"
+#include "os/os.h"
 #include "ui/toolkit.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   DebugInitialize();
   StartToolkit();
   InstallDebugDialog();
-  std::vector<std::string> arguments;
-  for (int i = 0; i < __argc; ++i) arguments.emplace_back(__argv[i]);
-  const int exit_code = RunStartup(arguments);
+  std::string error;
+  const std::optional<std::vector<std::string>> arguments =
+      os::ProgramArguments(__argc, __argv, &error);
+  const int exit_code = arguments ? RunStartup(*arguments) : RefuseCommandLine(error);
   StopToolkit();
   return exit_code;
 }

@@ -73,7 +73,7 @@ int MediaStart(const std::string& argument0, const TSetupOptions& options) {
   std::string command_line = RelaunchCommandLine(work_dir, DebugEnabled);
   for (const std::string& s : options.switches) command_line += " " + QuoteArgument(s);
   if (!options.Unattended()) {
-    WinExec(command_line.c_str(), SW_SHOW);
+    os::StartProgram(command_line, SW_SHOW);
     return kExitDone;
   }
   const int32_t code = os::RunAndWait(command_line, SW_SHOWNORMAL);
@@ -197,6 +197,12 @@ void RegisterUndoHandlers() {
   changes::RegisterSystemUndo();
   bde::RegisterEngineUndo();
   config::RegisterGroupUndo();
+}
+
+int RefuseCommandLine(const std::string& error) {
+  MesajDlg("Linia de comanda nu poate fi citita:\r" + error, "Eroare!", mtError, taCenter,
+           kButtonsOK, mbOK, 0);
+  return kExitBadArguments;
 }
 
 int RunStartup(const std::vector<std::string>& arguments) {

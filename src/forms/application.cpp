@@ -1,6 +1,8 @@
 #include "forms/application.h"
 
 #include "forms/form.h"
+#include "os/os.h"
+#include "os/text_encoding.h"
 
 // The screen first: the application frees its forms when it goes, and they report to the screen.
 TScreen Screen;
@@ -10,9 +12,7 @@ TApplication::TApplication() : TComponent(nullptr) {}
 
 std::string TApplication::Title() const {
   if (!title_.empty()) return title_;
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string name = path;
+  std::string name = os::ProgramPath();
   const size_t slash = name.find_last_of("\\/");
   if (slash != std::string::npos) name = name.substr(slash + 1);
   const size_t dot = name.find_last_of('.');
@@ -49,13 +49,13 @@ bool TApplication::ProcessMessage(MSG& msg) {
     }
   }
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
   return true;
 }
 
 void TApplication::HandleMessage() {
   MSG msg;
-  const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+  const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
   if (got == 0) {
     terminated_ = true;
     return;
@@ -65,7 +65,7 @@ void TApplication::HandleMessage() {
 
 void TApplication::ProcessMessages() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
     if (!ProcessMessage(msg)) break;
 }
 
@@ -98,5 +98,6 @@ void TApplication::HandleException(const std::exception_ptr& failure) {
 void TApplication::ShowException(const std::string& text) {
   HWND owner = GetActiveWindow();
   const UINT modality = owner ? MB_APPLMODAL : MB_TASKMODAL;
-  MessageBoxA(owner, text.c_str(), Title().c_str(), MB_OK | MB_ICONERROR | modality);
+  MessageBoxW(owner, os::WideShown(text).c_str(), os::WideShown(Title()).c_str(),
+              MB_OK | MB_ICONERROR | modality);
 }

@@ -57,7 +57,7 @@ DWORD TButton::ButtonStyle() const {
 void TButton::SetDefault(bool v) {
   if (v == default_) return;
   default_ = v;
-  if (HandleAllocated() && !OwnerDraw()) SendMessageA(Handle(), BM_SETSTYLE, ButtonStyle(), TRUE);
+  if (HandleAllocated() && !OwnerDraw()) SendMessageW(Handle(), BM_SETSTYLE, ButtonStyle(), TRUE);
 }
 
 void TButton::Click() {
@@ -73,7 +73,7 @@ TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner) {
 }
 
 void TCheckBox::InitWindow() {
-  if (!OwnerDraw()) SendMessageA(Handle(), BM_SETCHECK, state_, 0);
+  if (!OwnerDraw()) SendMessageW(Handle(), BM_SETCHECK, state_, 0);
 }
 
 TCheckBoxState TCheckBox::State() const {
@@ -83,7 +83,7 @@ TCheckBoxState TCheckBox::State() const {
 void TCheckBox::SetState(TCheckBoxState state) {
   if (state == state_) return;
   state_ = state;
-  if (HandleAllocated() && !OwnerDraw()) SendMessageA(Handle(), BM_SETCHECK, state_, 0);
+  if (HandleAllocated() && !OwnerDraw()) SendMessageW(Handle(), BM_SETCHECK, state_, 0);
   Invalidate();
   Click();
 }
@@ -117,7 +117,7 @@ TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {
 }
 
 void TRadioButton::InitWindow() {
-  if (!OwnerDraw()) SendMessageA(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : 0, 0);
+  if (!OwnerDraw()) SendMessageW(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : 0, 0);
 }
 
 void TRadioButton::SetChecked(bool v) {
@@ -125,7 +125,7 @@ void TRadioButton::SetChecked(bool v) {
   checked_ = v;
   TabStop = v;
   if (HandleAllocated() && !OwnerDraw())
-    SendMessageA(Handle(), BM_SETCHECK, v ? BST_CHECKED : 0, 0);
+    SendMessageW(Handle(), BM_SETCHECK, v ? BST_CHECKED : 0, 0);
   Invalidate();
   if (!v) return;
   if (parent_)

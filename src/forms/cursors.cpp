@@ -45,5 +45,5 @@ HCURSOR CursorHandle(TCursor cursor) {
       id = IDC_ARROW;
       break;
   }
-  return LoadCursorA(nullptr, id);
+  return LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(id));
 }

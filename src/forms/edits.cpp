@@ -1,6 +1,7 @@
 #include "forms/edits.h"
 
 #include "forms/form.h"
+#include "os/text_encoding.h"
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   TabStop = true;
@@ -21,10 +22,10 @@ void TCustomEdit::CreateParams(TCreateParams& p) {
 }
 
 void TCustomEdit::InitWindow() {
-  SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(max_length_), 0);
+  SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(max_length_), 0);
   if (password_char_)
-    SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(password_char_), 0);
-  SendMessageA(Handle(), EM_SETMODIFY, modified_, 0);
+    SendMessageW(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(password_char_), 0);
+  SendMessageW(Handle(), EM_SETMODIFY, modified_, 0);
 }
 
 void TCustomEdit::SetText(const std::string& text) {
@@ -45,12 +46,12 @@ void TCustomEdit::SetBorderStyle(TBorderStyle style) {
 
 void TCustomEdit::SetReadOnly(bool v) {
   read_only_ = v;
-  if (HandleAllocated()) SendMessageA(Handle(), EM_SETREADONLY, v, 0);
+  if (HandleAllocated()) SendMessageW(Handle(), EM_SETREADONLY, v, 0);
 }
 
 void TCustomEdit::SetMaxLength(int n) {
   max_length_ = n < 0 ? 0 : n;
-  if (HandleAllocated()) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(max_length_), 0);
+  if (HandleAllocated()) SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(max_length_), 0);
 }
 
 void TCustomEdit::SetAlignment(TAlignment a) {
@@ -68,7 +69,7 @@ void TCustomEdit::SetPasswordChar(char c) {
 int TCustomEdit::SelStart() const {
   if (!HandleAllocated()) return 0;
   DWORD start = 0, end = 0;
-  SendMessageA(const_cast<TCustomEdit*>(this)->Handle(), EM_GETSEL,
+  SendMessageW(const_cast<TCustomEdit*>(this)->Handle(), EM_GETSEL,
                reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(start);
 }
@@ -76,24 +77,24 @@ int TCustomEdit::SelStart() const {
 int TCustomEdit::SelLength() const {
   if (!HandleAllocated()) return 0;
   DWORD start = 0, end = 0;
-  SendMessageA(const_cast<TCustomEdit*>(this)->Handle(), EM_GETSEL,
+  SendMessageW(const_cast<TCustomEdit*>(this)->Handle(), EM_GETSEL,
                reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(end - start);
 }
 
 void TCustomEdit::SetSel(int start, int length) {
   const int end = length < 0 ? -1 : start + length;
-  SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+  SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
 }
 
 bool TCustomEdit::Modified() const {
   if (!HandleAllocated()) return modified_;
-  return SendMessageA(const_cast<TCustomEdit*>(this)->Handle(), EM_GETMODIFY, 0, 0) != 0;
+  return SendMessageW(const_cast<TCustomEdit*>(this)->Handle(), EM_GETMODIFY, 0, 0) != 0;
 }
 
 void TCustomEdit::SetModified(bool v) {
   modified_ = v;
-  if (HandleAllocated()) SendMessageA(Handle(), EM_SETMODIFY, v, 0);
+  if (HandleAllocated()) SendMessageW(Handle(), EM_SETMODIFY, v, 0);
 }
 
 void TCustomEdit::CommandNotify(WORD code) {
@@ -179,7 +180,7 @@ void TComboBox::InitWindow() {
   if (index >= 0) {
     SetItemIndex(index);
   } else if (style_ == csDropDown) {
-    SetWindowTextA(Handle(), text.c_str());
+    SetWindowTextW(Handle(), os::WideShown(text).c_str());
   }
 }
 
@@ -195,22 +196,22 @@ void TComboBox::SetBounds(int left, int top, int width, int height) {
 void TComboBox::FillList() {
   if (!HandleAllocated()) return;
   const int index = ItemIndex();
-  SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+  SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
   for (const auto& s : items_.Items())
-    SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
-  if (index >= 0 && index < items_.Count()) SendMessageA(Handle(), CB_SETCURSEL, index, 0);
+    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(os::WideShown(s).c_str()));
+  if (index >= 0 && index < items_.Count()) SendMessageW(Handle(), CB_SETCURSEL, index, 0);
 }
 
 int TComboBox::ItemIndex() const {
   if (!HandleAllocated()) return item_index_;
-  return static_cast<int>(SendMessageA(const_cast<TComboBox*>(this)->Handle(), CB_GETCURSEL, 0, 0));
+  return static_cast<int>(SendMessageW(const_cast<TComboBox*>(this)->Handle(), CB_GETCURSEL, 0, 0));
 }
 
 void TComboBox::SetItemIndex(int index) {
   if (index < -1 || index >= items_.Count()) index = -1;
   item_index_ = index;
   if (index >= 0) text_ = items_[index];
-  if (HandleAllocated()) SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (HandleAllocated()) SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void TComboBox::SetStyle(TComboBoxStyle style) {
@@ -221,7 +222,7 @@ void TComboBox::SetStyle(TComboBoxStyle style) {
 
 bool TComboBox::DroppedDown() const {
   return HandleAllocated() &&
-         SendMessageA(const_cast<TComboBox*>(this)->Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+         SendMessageW(const_cast<TComboBox*>(this)->Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
 bool TComboBox::WantsKey(uint16_t key) const {
@@ -239,7 +240,7 @@ void TComboBox::CommandNotify(WORD code) {
       // The edit part shows the new item only after this notification; say it now.
       if (index >= 0) {
         text_ = items_[index];
-        SetWindowTextA(Handle(), text_.c_str());
+        SetWindowTextW(Handle(), os::WideShown(text_).c_str());
       }
       Select();
       Change();

@@ -5,14 +5,26 @@
 #include <stdexcept>
 
 #include "os/os.h"
+#include "os/text_encoding.h"
 
 namespace {
 
+// The full path of `path` as the system resolves it; nothing when it cannot.
+std::optional<std::string> FullPath(const std::string& path) {
+  const std::optional<std::wstring> wide = os::Wide(path);
+  if (!wide) return std::nullopt;
+  const DWORD needed = GetFullPathNameW(wide->c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return std::nullopt;
+  std::wstring full(needed, L'\0');
+  const DWORD n = GetFullPathNameW(wide->c_str(), needed, full.data(), nullptr);
+  if (n == 0 || n >= needed) return std::nullopt;
+  full.resize(n);
+  return os::Utf8(full);
+}
+
 // "C:\A\B\" gives "C:\A\B"; a root keeps its backslash.
 std::string NormalDirectory(const std::string& path) {
-  char full[MAX_PATH] = "";
-  const DWORD n = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-  std::string p = n > 0 && n < MAX_PATH ? std::string(full, n) : path;
+  std::string p = FullPath(path).value_or(path);
   while (p.size() > 3 && p.back() == '\\') p.pop_back();
   if (p.size() == 2 && p[1] == ':') p += '\\';
   return p;
@@ -91,13 +103,13 @@ void TDirectoryListBox::SetDirectory(const std::string& path) {
 void TDirectoryListBox::FillList() {
   if (!HandleAllocated()) return;
   HWND h = Handle();
-  SendMessageA(h, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(h, LB_RESETCONTENT, 0, 0);
-  SendMessageA(h, LB_SETITEMHEIGHT, 0, item_height_);
+  SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(h, LB_RESETCONTENT, 0, 0);
+  SendMessageW(h, LB_SETITEMHEIGHT, 0, item_height_);
   for (const auto& e : entries_)
-    SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.name.c_str()));
-  SendMessageA(h, LB_SETCURSEL, static_cast<WPARAM>(current_), 0);
-  SendMessageA(h, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(os::WideShown(e.name).c_str()));
+  SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(current_), 0);
+  SendMessageW(h, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(ClientRect());
 }
 
@@ -120,11 +132,11 @@ std::string TDirectoryListBox::SelectedPath() const {
 int TDirectoryListBox::ItemIndex() const {
   if (!HandleAllocated()) return current_;
   return static_cast<int>(
-      SendMessageA(const_cast<TDirectoryListBox*>(this)->Handle(), LB_GETCURSEL, 0, 0));
+      SendMessageW(const_cast<TDirectoryListBox*>(this)->Handle(), LB_GETCURSEL, 0, 0));
 }
 
 void TDirectoryListBox::SetItemIndex(int index) {
-  if (HandleAllocated()) SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (HandleAllocated()) SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void TDirectoryListBox::SetItemHeight(int h) {
@@ -206,12 +218,13 @@ void TDriveComboBox::FillDrives() {
     std::string text = std::string(1, letter) + ":";
     const std::string root = std::string(1, letter) + ":\\";
     // Only fixed drives are asked for a label: a floppy or CD drive may be empty.
-    if (GetDriveTypeA(root.c_str()) == DRIVE_FIXED) {
-      char label[MAX_PATH] = "";
-      if (GetVolumeInformationA(root.c_str(), label, MAX_PATH, nullptr, nullptr, nullptr, nullptr,
-                                0) &&
+    const std::wstring wide_root = os::WideShown(root);
+    if (GetDriveTypeW(wide_root.c_str()) == DRIVE_FIXED) {
+      wchar_t label[MAX_PATH + 1] = L"";
+      if (GetVolumeInformationW(wide_root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr,
+                                nullptr, 0) &&
           label[0])
-        text += std::string(" [") + label + "]";
+        text += " [" + os::Utf8Shown(label) + "]";
     }
     drives_.push_back(letter);
     texts.push_back(text);
@@ -236,10 +249,8 @@ void TDriveComboBox::SetDrive(char drive) {
     throw std::runtime_error(std::string("Unitatea ") + drive + ": nu exista");
   if (dir_list_) {
     // The drive's own current directory, as the system keeps one per drive.
-    char full[MAX_PATH] = "";
     const std::string root = std::string(1, drive) + ":";
-    const DWORD n = GetFullPathNameA(root.c_str(), MAX_PATH, full, nullptr);
-    std::string dir = n > 0 && n < MAX_PATH ? std::string(full, n) : root + "\\";
+    std::string dir = FullPath(root).value_or(root + "\\");
     try {
       dir_list_->SetDirectory(dir);
     } catch (const std::exception&) {

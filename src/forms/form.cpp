@@ -323,6 +323,8 @@ bool TForm::PreProcessKey(const MSG& msg, TWinControl* target) {
       return false;
     }
     case WM_CHAR: {
+      // Accelerators and key handlers are ASCII; any other character is the control's.
+      if (msg.wParam >= 0x80) return false;
       char ch = static_cast<char>(msg.wParam);
       if (KeyPreview && target != this) {
         KeyPress(ch);
@@ -333,7 +335,7 @@ bool TForm::PreProcessKey(const MSG& msg, TWinControl* target) {
       return false;
     }
     case WM_SYSCHAR:
-      return DialogCharTree(this, static_cast<char>(msg.wParam));
+      return msg.wParam < 0x80 && DialogCharTree(this, static_cast<char>(msg.wParam));
     default:
       return false;
   }
@@ -346,7 +348,7 @@ TModalResult TForm::ShowModal() {
   HWND previous_active = GetActiveWindow();
   HandleNeeded();
   if (!GetWindow(Handle(), GW_OWNER) && previous_active && previous_active != Handle())
-    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(previous_active));
+    SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(previous_active));
   std::pair<HWND, std::vector<HWND>> disabled{Handle(), {}};
   EnumThreadWindows(GetCurrentThreadId(), &DisableWindow, reinterpret_cast<LPARAM>(&disabled));
   modal_ = true;
@@ -366,7 +368,7 @@ TModalResult TForm::ShowModal() {
     }
   } restore{this, disabled.second, previous_active};
   SetVisible(true);
-  if (HandleAllocated()) PostMessageA(Handle(), kModalShown, 0, 0);
+  if (HandleAllocated()) PostMessageW(Handle(), kModalShown, 0, 0);
   for (;;) {
     Application.HandleMessage();
     if (Application.Terminated()) {
@@ -422,7 +424,7 @@ void TForm::Close() {
 
 void TForm::Release() {
   if (HandleAllocated())
-    PostMessageA(Handle(), kRelease, 0, 0);
+    PostMessageW(Handle(), kRelease, 0, 0);
   else
     delete this;
 }

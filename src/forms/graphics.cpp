@@ -4,6 +4,9 @@
 #include <cstring>
 #include <vector>
 
+#include "os/os.h"
+#include "os/text_encoding.h"
+
 TColor ColorToRGB(TColor color) {
   if (IsSystemColor(color)) return static_cast<TColor>(GetSysColor(color & 0xFF));
   return color;
@@ -80,7 +83,7 @@ void TFont::SetCharset(uint8_t charset) {
 
 HFONT TFont::Handle() const {
   if (!handle_) {
-    LOGFONTA lf{};
+    LOGFONTW lf{};
     lf.lfHeight = height_;
     lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = (style_ & fsItalic) ? 1 : 0;
@@ -91,8 +94,8 @@ HFONT TFont::Handle() const {
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
-    lstrcpynA(lf.lfFaceName, name_.c_str(), LF_FACESIZE);
-    handle_ = CreateFontIndirectA(&lf);
+    lstrcpynW(lf.lfFaceName, os::WideShown(name_).c_str(), LF_FACESIZE);
+    handle_ = CreateFontIndirectW(&lf);
     if (!handle_) handle_ = GetStockObject(DEFAULT_GUI_FONT);
   }
   return static_cast<HFONT>(handle_);
@@ -259,7 +262,9 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   Select(false, true, true);
-  if (dc_) ::TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
+  if (!dc_) return;
+  const std::wstring wide = os::WideShown(text);
+  ::TextOutW(dc_, x, y, wide.data(), static_cast<int>(wide.size()));
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
@@ -267,14 +272,18 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
   if (!dc_) return;
   const RECT rc = ToRECT(r);
   const UINT opaque = brush_.Style() == bsClear ? 0 : ETO_OPAQUE;
-  ExtTextOutA(dc_, x, y, ETO_CLIPPED | opaque, &rc, text.data(), static_cast<UINT>(text.size()),
+  const std::wstring wide = os::WideShown(text);
+  ExtTextOutW(dc_, x, y, ETO_CLIPPED | opaque, &rc, wide.data(), static_cast<UINT>(wide.size()),
               nullptr);
 }
 
 TPoint TCanvas::TextExtent(const std::string& text) {
   Select(false, false, true);
   SIZE s{};
-  if (dc_) GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &s);
+  if (dc_) {
+    const std::wstring wide = os::WideShown(text);
+    GetTextExtentPoint32W(dc_, wide.data(), static_cast<int>(wide.size()), &s);
+  }
   return {s.cx, s.cy};
 }
 
@@ -282,7 +291,8 @@ int TCanvas::DrawText(const std::string& text, TRect& r, UINT flags) {
   Select(false, true, true);
   if (!dc_) return 0;
   RECT rc = ToRECT(r);
-  const int h = ::DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &rc, flags);
+  std::wstring wide = os::WideShown(text);
+  const int h = ::DrawTextW(dc_, wide.data(), static_cast<int>(wide.size()), &rc, flags);
   if (flags & DT_CALCRECT) r = {rc.left, rc.top, rc.right, rc.bottom};
   return h;
 }
@@ -458,7 +468,7 @@ void TBitmap::SetPixel(int x, int y, TColor color) {
 
 bool TBitmap::TakeFrom(HBITMAP source) {
   BITMAP info{};
-  if (!source || !GetObjectA(source, sizeof info, &info) || info.bmWidth <= 0 ||
+  if (!source || !GetObjectW(source, sizeof info, &info) || info.bmWidth <= 0 ||
       info.bmHeight == 0) {
     if (source) DeleteObject(source);
     return false;
@@ -481,8 +491,10 @@ bool TBitmap::TakeFrom(HBITMAP source) {
 }
 
 bool TBitmap::LoadFromFile(const std::string& path) {
+  const std::optional<std::wstring> name = os::Wide(path);
+  if (!name) return false;
   HANDLE h =
-      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+      LoadImageW(nullptr, name->c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
   return h && TakeFrom(static_cast<HBITMAP>(h));
 }
 
@@ -490,7 +502,8 @@ bool TBitmap::LoadFromFile(const std::string& path) {
 // read into a DIB section: the system decodes them as it draws them here. One that is missing
 // or damaged loads nothing.
 bool TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name) {
-  HRSRC found = FindResourceA(instance, name.c_str(), MAKEINTRESOURCEA(2));  // RT_BITMAP
+  HRSRC found =
+      FindResourceW(instance, os::WideShown(name).c_str(), MAKEINTRESOURCEW(2));  // RT_BITMAP
   HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
   const auto* info = loaded ? static_cast<const BITMAPINFO*>(LockResource(loaded)) : nullptr;
   const DWORD size = found ? SizeofResource(instance, found) : 0;
@@ -542,14 +555,13 @@ bool TBitmap::SaveToFile(const std::string& path) const {
       out[x * 3 + 2] = static_cast<uint8_t>(row[x] >> 16);
     }
   }
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = WriteFile(f, &fh, sizeof fh, &written, nullptr) && written == sizeof fh;
-  ok = ok && WriteFile(f, &ih, sizeof ih, &written, nullptr) && written == sizeof ih;
-  ok = ok && WriteFile(f, data.data(), image_size, &written, nullptr) && written == image_size;
-  ok = CloseHandle(f) && ok;
-  if (!ok) DeleteFileA(path.c_str());
+  os::File f = os::File::Open(path, os::OpenMode::kCreate);
+  if (!f) return false;
+  const auto write = [&f](const void* bytes, uint32_t size) {
+    return f.Write(bytes, size) == static_cast<int32_t>(size);
+  };
+  bool ok = write(&fh, sizeof fh) && write(&ih, sizeof ih) && write(data.data(), image_size);
+  ok = f.Close() && ok;
+  if (!ok) os::RemoveFile(path);
   return ok;
 }

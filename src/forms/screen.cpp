@@ -25,7 +25,7 @@ int TScreen::BitsPerPixel() const {
 
 TRect TScreen::WorkAreaRect() const {
   RECT r{0, 0, Width(), Height()};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
   return {r.left, r.top, r.right, r.bottom};
 }
 

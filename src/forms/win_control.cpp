@@ -8,23 +8,25 @@
 #include "forms/application.h"
 #include "forms/form.h"
 #include "forms/keyboard.h"
+#include "os/text_encoding.h"
 
 namespace {
 
-constexpr char kObjectProp[] = "VortControl";
+constexpr wchar_t kObjectProp[] = L"VortControl";
 constexpr char kWindowClass[] = "VortWindow";
 
 void RegisterWindowClass(WNDPROC proc, const std::string& name) {
   static std::set<std::string> registered;
   if (registered.count(name)) return;
-  WNDCLASSEXA wc{};
+  const std::wstring wide_name = os::WideShown(name);
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.lpszClassName = name.c_str();
-  if (RegisterClassExA(&wc) != 0) registered.insert(name);
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.lpszClassName = wide_name.c_str();
+  if (RegisterClassExW(&wc) != 0) registered.insert(name);
 }
 
 // The window being created, so that the class procedure knows its object from the first
@@ -51,7 +53,7 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<TWinControl*>(GetPropA(hwnd, kObjectProp)) : nullptr;
+  return hwnd ? static_cast<TWinControl*>(GetPropW(hwnd, kObjectProp)) : nullptr;
 }
 
 TWinControl* TWinControl::FindControl(HWND hwnd) {
@@ -97,16 +99,16 @@ void TWinControl::CreateWnd() {
   }
   creating_ = true;
   g_creating = own_class ? this : nullptr;
-  HWND h = CreateWindowExA(
-      p.ExStyle, class_name.c_str(), text_.c_str(), p.Style, left_, top_, width_, height_,
-      p.WndParent,
+  HWND h = CreateWindowExW(
+      p.ExStyle, os::WideShown(class_name).c_str(), os::WideShown(text_).c_str(), p.Style, left_,
+      top_, width_, height_, p.WndParent,
       (p.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id_)) : nullptr,
-      GetModuleHandleA(nullptr), nullptr);
+      GetModuleHandleW(nullptr), nullptr);
   g_creating = nullptr;
   creating_ = false;
   if (!h) throw EInvalidOperation("Cannot create a window for '" + Name() + "'");
   if (!handle_) Attach(h);
-  if (!own_class) SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+  if (!own_class) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
   // The system may have adjusted the size (combo boxes, top-level minimums).
   RECT wr;
   GetWindowRect(h, &wr);
@@ -122,19 +124,19 @@ void TWinControl::CreateWnd() {
 
 void TWinControl::Attach(HWND hwnd) {
   handle_ = hwnd;
-  SetPropA(hwnd, kObjectProp, this);
-  const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+  SetPropW(hwnd, kObjectProp, this);
+  const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
   if (current != &TWinControl::WindowProc) {
     default_proc_ = current;
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::WindowProc));
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::WindowProc));
   }
 }
 
 void TWinControl::Detach() {
   if (!handle_) return;
-  RemovePropA(handle_, kObjectProp);
+  RemovePropW(handle_, kObjectProp);
   if (default_proc_)
-    SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(default_proc_));
+    SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(default_proc_));
   default_proc_ = nullptr;
   handle_ = nullptr;
   mouse_inside_ = false;
@@ -167,7 +169,7 @@ LRESULT CALLBACK TWinControl::WindowProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l
     g_creating = nullptr;
     c->Attach(hwnd);
   }
-  if (!c) return DefWindowProcA(hwnd, msg, w, l);
+  if (!c) return DefWindowProcW(hwnd, msg, w, l);
   return c->Dispatch(msg, w, l);
 }
 
@@ -187,12 +189,12 @@ LRESULT TWinControl::Dispatch(UINT msg, WPARAM w, LPARAM l) {
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
-  m.Result = default_proc_ ? CallWindowProcA(default_proc_, handle_, m.Msg, m.WParam, m.LParam)
-                           : DefWindowProcA(handle_, m.Msg, m.WParam, m.LParam);
+  m.Result = default_proc_ ? CallWindowProcW(default_proc_, handle_, m.Msg, m.WParam, m.LParam)
+                           : DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
 }
 
 LRESULT TWinControl::Perform(UINT msg, WPARAM w, LPARAM l) {
-  if (handle_) return SendMessageA(handle_, msg, w, l);
+  if (handle_) return SendMessageW(handle_, msg, w, l);
   TMessage m{msg, w, l, 0};
   WndProc(m);
   return m.Result;
@@ -306,6 +308,8 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     }
     case WM_CHAR: {
+      // The key handlers see ASCII; any other character goes to the control as typed.
+      if (m.WParam >= 0x80) break;
       char ch = static_cast<char>(m.WParam);
       KeyPress(ch);
       if (ch == 0) return;
@@ -517,7 +521,7 @@ void TWinControl::PaintTo(TCanvas& canvas, int x, int y) {
   if (SelfPainted())
     PaintWindow(dc);
   else if (handle_)
-    SendMessageA(handle_, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    SendMessageW(handle_, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
   for (TControl* c : controls_) {
     if (!c->IsWindowed() || !c->visible_) continue;
     auto* w = static_cast<TWinControl*>(c);
@@ -531,7 +535,7 @@ void TWinControl::PaintTo(TCanvas& canvas, int x, int y) {
     } else if (w->handle_) {
       const int inner = SaveDC(dc);
       SetViewportOrgEx(dc, org.x + x + w->left_, org.y + y + w->top_, nullptr);
-      SendMessageA(w->handle_, WM_PRINT, reinterpret_cast<WPARAM>(dc),
+      SendMessageW(w->handle_, WM_PRINT, reinterpret_cast<WPARAM>(dc),
                    PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
       RestoreDC(dc, inner);
     }
@@ -581,7 +585,7 @@ void TWinControl::UpdateBoundsFrom(const WINDOWPOS& pos) {
   RECT wr;
   GetWindowRect(handle_, &wr);
   POINT tl{wr.left, wr.top};
-  if (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD) ::ScreenToClient(GetParent(handle_), &tl);
+  if (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD) ::ScreenToClient(GetParent(handle_), &tl);
   (void)pos;
   const int w = wr.right - wr.left, h = wr.bottom - wr.top;
   const bool resized = w != width_ || h != height_;
@@ -674,7 +678,7 @@ void TWinControl::AlignControls(TRect& r) {
 void TWinControl::SetText(const std::string& text) {
   if (handle_) {
     text_ = text;
-    SetWindowTextA(handle_, text.c_str());
+    SetWindowTextW(handle_, os::WideShown(text).c_str());
     TextChanged();
     return;
   }
@@ -683,11 +687,11 @@ void TWinControl::SetText(const std::string& text) {
 
 std::string TWinControl::GetText() const {
   if (!handle_ || SelfPainted()) return text_;
-  const int n = GetWindowTextLengthA(handle_);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  const int got = GetWindowTextA(handle_, s.data(), n + 1);
+  const int n = GetWindowTextLengthW(handle_);
+  std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+  const int got = GetWindowTextW(handle_, s.data(), n + 1);
   s.resize(static_cast<size_t>(std::max(got, 0)));
-  return s;
+  return os::Utf8Shown(s);
 }
 
 void TWinControl::Invalidate() {
@@ -702,7 +706,7 @@ void TWinControl::InvalidateRect(const TRect& r) {
 
 void TWinControl::FontChanged() {
   if (handle_ && !SelfPainted())
-    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
   for (TControl* c : controls_)
     if (c->parent_font_) c->InheritFont(Font());
   Invalidate();

@@ -1,5 +1,6 @@
-// The seam between portable code and the operating system. Paths are byte strings in the
-// ANSI code page with Windows separators; the POSIX implementation maps '\' to '/'.
+// The seam between portable code and the operating system. Paths are UTF-8 with Windows
+// separators; the Windows implementation hands them to the system's wide functions, the POSIX
+// one maps '\' to '/'.
 #pragma once
 
 #include <cstdint>
@@ -106,6 +107,11 @@ std::string ProgramPath();
 std::string WindowsDirectory();
 // True for the root of a drive whose disk can be changed ("A:\\"); any other text is no drive.
 bool IsRemovableDrive(const std::string& root);
+// The program's arguments, its own name first: on Windows from the wide command line (the narrow
+// one loses what the code page lacks), elsewhere `argv` as given. Nothing, with `error`, when one
+// is no text.
+std::optional<std::vector<std::string>> ProgramArguments(int argc, char** argv,
+                                                         std::string* error = nullptr);
 // Integer from an INI file, read the way GetPrivateProfileIntA does.
 int32_t ReadProfileInt(const std::string& section, const std::string& key, int32_t default_value,
                        const std::string& path);

@@ -269,4 +269,8 @@ std::string ProgramPath() {
   return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
 }
 
+std::optional<std::vector<std::string>> ProgramArguments(int argc, char** argv, std::string*) {
+  return std::vector<std::string>(argv, argv + argc);
+}
+
 }  // namespace os

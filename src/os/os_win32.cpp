@@ -1,14 +1,66 @@
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include "os/os.h"
+#include "os/os_win32.h"
+#include "os/text_encoding.h"
 
 namespace os {
 
 namespace {
+
 HANDLE H(intptr_t h) {
   return reinterpret_cast<HANDLE>(h);
 }
+
+// Paths from this long on need the long form: CreateDirectoryW leaves room for an 8.3 name
+// within MAX_PATH, so that a directory path stops 12 characters short of it.
+constexpr size_t kLongFormFrom = MAX_PATH - 12;
+
+bool IsDriveAbsolute(const std::wstring& path) {
+  return path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
+}
+
+bool IsUnc(const std::wstring& path) {
+  return path.size() > 2 && path[0] == L'\\' && path[1] == L'\\' && path[2] != L'?' &&
+         path[2] != L'.';
+}
+
+// A system answer of unknown length: `call` gets a buffer and its size and returns what it wrote
+// or, when the buffer was too small, what it needs.
+template <typename Call>
+std::optional<std::string> SystemText(Call call) {
+  std::wstring buffer(MAX_PATH + 1, L'\0');
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    const DWORD n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return std::nullopt;
+    if (n < buffer.size()) return Utf8(std::wstring_view(buffer.data(), n));
+    buffer.assign(n + 1, L'\0');
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<std::wstring> SystemPath(const std::string& path) {
+  std::optional<std::wstring> wide = Wide(path);
+  if (!wide) {
+    SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+    return std::nullopt;
+  }
+  if (wide->size() < kLongFormFrom || !(IsDriveAbsolute(*wide) || IsUnc(*wide))) return wide;
+  // The long form is taken as it is written: dots and doubled separators are resolved first.
+  const DWORD needed = GetFullPathNameW(wide->c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return wide;
+  std::wstring full(needed, L'\0');
+  const DWORD n = GetFullPathNameW(wide->c_str(), needed, full.data(), nullptr);
+  if (n == 0 || n >= needed) return wide;
+  full.resize(n);
+  if (IsUnc(full)) return L"\\\\?\\UNC" + full.substr(1);
+  if (IsDriveAbsolute(full)) return L"\\\\?\\" + full;
+  return wide;
+}
 
 File File::Open(const std::string& path, OpenMode mode) {
   DWORD access = GENERIC_READ;
@@ -28,9 +80,11 @@ File File::Open(const std::string& path, OpenMode mode) {
       share = FILE_SHARE_READ;
       break;
   }
-  HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                         nullptr);
   File f;
+  const std::optional<std::wstring> name = SystemPath(path);
+  if (!name) return f;
+  HANDLE h = CreateFileW(name->c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
   if (h == INVALID_HANDLE_VALUE) return f;
   f.handle_ = reinterpret_cast<intptr_t>(h);
   if (mode == OpenMode::kAppend &&
@@ -92,61 +146,92 @@ bool File::Close() {
 bool IsRemovableDrive(const std::string& root) {
   // Only a drive root may count: anything else would be asked about the current directory.
   if (root.size() != 3 || root[1] != ':' || root[2] != '\\') return false;
-  return GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE;
+  const std::optional<std::wstring> name = Wide(root);
+  return name && GetDriveTypeW(name->c_str()) == DRIVE_REMOVABLE;
 }
 
+namespace {
+
+DWORD Attributes(const std::string& path) {
+  const std::optional<std::wstring> name = SystemPath(path);
+  return name ? GetFileAttributesW(name->c_str()) : INVALID_FILE_ATTRIBUTES;
+}
+
+bool AttributeData(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
+  const std::optional<std::wstring> name = SystemPath(path);
+  return name && GetFileAttributesExW(name->c_str(), GetFileExInfoStandard, &data);
+}
+
+// A system call over one path; false when the path is no text or the call fails.
+template <typename Call>
+bool OnPath(const std::string& path, Call call) {
+  const std::optional<std::wstring> name = SystemPath(path);
+  return name && call(name->c_str()) != 0;
+}
+
+template <typename Call>
+bool OnPaths(const std::string& first, const std::string& second, Call call) {
+  const std::optional<std::wstring> one = SystemPath(first), two = SystemPath(second);
+  return one && two && call(one->c_str(), two->c_str()) != 0;
+}
+
+}  // namespace
+
 bool FileExists(const std::string& path) {
-  const DWORD a = GetFileAttributesA(path.c_str());
+  const DWORD a = Attributes(path);
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool DirectoryExists(const std::string& path) {
-  const DWORD a = GetFileAttributesA(path.c_str());
+  const DWORD a = Attributes(path);
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::optional<uint32_t> GetAttributes(const std::string& path) {
-  const DWORD a = GetFileAttributesA(path.c_str());
+  const DWORD a = Attributes(path);
   if (a == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   return a;
 }
 
 std::optional<int64_t> FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
-      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+  if (!AttributeData(path, data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
     return std::nullopt;
   }
   return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 bool SetAttributes(const std::string& path, uint32_t attributes) {
-  return SetFileAttributesA(path.c_str(), attributes) != 0;
+  return OnPath(path, [attributes](const wchar_t* p) { return SetFileAttributesW(p, attributes); });
 }
 
 bool RemoveFile(const std::string& path) {
-  return DeleteFileA(path.c_str()) != 0;
+  return OnPath(path, DeleteFileW);
 }
 
 bool MoveReplace(const std::string& source, const std::string& target) {
-  return MoveFileExA(source.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  return OnPaths(source, target, [](const wchar_t* from, const wchar_t* to) {
+    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  });
 }
 
 bool MakeDirectory(const std::string& path) {
-  return CreateDirectoryA(path.c_str(), nullptr) != 0;
+  return OnPath(path, [](const wchar_t* p) { return CreateDirectoryW(p, nullptr); });
 }
 
 bool RemoveEmptyDirectory(const std::string& path) {
-  return RemoveDirectoryA(path.c_str()) != 0;
+  return OnPath(path, RemoveDirectoryW);
 }
 
 bool RemoveAtRestart(const std::string& path) {
-  return MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
+  return OnPath(
+      path, [](const wchar_t* p) { return MoveFileExW(p, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT); });
 }
 
 bool FileInUse(const std::string& path) {
-  const HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE,
+  const std::optional<std::wstring> name = SystemPath(path);
+  if (!name) return false;
+  const HANDLE h = CreateFileW(name->c_str(), GENERIC_WRITE,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h != INVALID_HANDLE_VALUE) {
@@ -158,43 +243,48 @@ bool FileInUse(const std::string& path) {
 }
 
 bool ReplaceAtRestart(const std::string& source, const std::string& target) {
-  return MoveFileExA(source.c_str(), target.c_str(),
-                     MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING) != 0;
+  return OnPaths(source, target, [](const wchar_t* from, const wchar_t* to) {
+    return MoveFileExW(from, to, MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING);
+  });
 }
 
 bool CopyWholeFile(const std::string& source, const std::string& target) {
-  return CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
+  return OnPaths(source, target,
+                 [](const wchar_t* from, const wchar_t* to) { return CopyFileW(from, to, FALSE); });
 }
 
 std::optional<uint64_t> FileWriteTime(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  if (!AttributeData(path, data)) return std::nullopt;
   return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
          data.ftLastWriteTime.dwLowDateTime;
 }
 
 std::string CurrentDirectory() {
-  char buffer[MAX_PATH + 1];
-  const DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);
-  return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+  return SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); })
+      .value_or(std::string());
 }
 
 bool ChangeDirectory(const std::string& path) {
-  return SetCurrentDirectoryA(path.c_str()) != 0;
+  const std::optional<std::wstring> name = Wide(path);
+  return name && SetCurrentDirectoryW(name->c_str()) != 0;
 }
 
 std::vector<DirEntry> ListDirectory(const std::string& path) {
   std::vector<DirEntry> entries;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((WithTrailingBackslash(path) + "*").c_str(), &data);
+  const std::optional<std::wstring> pattern = SystemPath(WithTrailingBackslash(path) + "*");
+  if (!pattern) return entries;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(pattern->c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return entries;
   do {
-    const std::string name = data.cFileName;
-    if (name == "." || name == "..") continue;
-    entries.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+    // A name that is no text (a lone surrogate) cannot be named again: it is passed over.
+    const std::optional<std::string> name = Utf8(data.cFileName);
+    if (!name || *name == "." || *name == "..") continue;
+    entries.push_back({*name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
                        (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow});
     entries.back().is_link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-  } while (FindNextFileA(find, &data));
+  } while (FindNextFileW(find, &data));
   FindClose(find);
   return entries;
 }
@@ -212,37 +302,73 @@ uint32_t MillisecondsSinceMidnight() {
 std::string NowDateTimeText() {
   SYSTEMTIME t;
   GetLocalTime(&t);
-  char date[80] = "", time[80] = "";
-  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, sizeof date);
-  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, time, sizeof time);
-  return std::string(date) + " " + time;
+  wchar_t date[80] = L"", time[80] = L"";
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, 80);
+  GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &t, nullptr, time, 80);
+  return Utf8Shown(date) + " " + Utf8Shown(time);
 }
 
 std::optional<std::string> GetEnv(const std::string& name) {
-  const DWORD needed = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
-  if (needed == 0) return std::nullopt;
-  std::string value(needed, '\0');
-  const DWORD n = GetEnvironmentVariableA(name.c_str(), value.data(), needed);
-  value.resize(n < needed ? n : 0);
-  return value;
+  const std::optional<std::wstring> wide_name = Wide(name);
+  if (!wide_name) return std::nullopt;
+  // An empty value is a value; only a missing variable is none.
+  SetLastError(NO_ERROR);
+  if (GetEnvironmentVariableW(wide_name->c_str(), nullptr, 0) == 0 &&
+      GetLastError() == ERROR_ENVVAR_NOT_FOUND) {
+    return std::nullopt;
+  }
+  return SystemText([&wide_name](wchar_t* buffer, DWORD size) {
+           return GetEnvironmentVariableW(wide_name->c_str(), buffer, size);
+         })
+      .value_or(std::string());
 }
 
 std::string WindowsDirectory() {
-  char buffer[MAX_PATH + 1] = "";
-  const UINT n = GetWindowsDirectoryA(buffer, sizeof buffer);
-  return std::string(buffer, n < sizeof buffer ? n : 0);
+  return SystemText([](wchar_t* buffer, DWORD size) { return GetWindowsDirectoryW(buffer, size); })
+      .value_or(std::string());
 }
 
 std::string ProgramPath() {
-  char buffer[MAX_PATH + 1];
-  const DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-  return std::string(buffer, n < sizeof buffer ? n : 0);
+  // The answer is cut, not refused, when the buffer is too small: it must end before the end.
+  std::wstring buffer(MAX_PATH + 1, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return {};
+    if (n < buffer.size() - 1) return Utf8(std::wstring_view(buffer.data(), n)).value_or("");
+    if (buffer.size() > 32768) return {};
+    buffer.assign(buffer.size() * 2, L'\0');
+  }
 }
 
 int32_t ReadProfileInt(const std::string& section, const std::string& key, int32_t default_value,
                        const std::string& path) {
-  return static_cast<int32_t>(
-      GetPrivateProfileIntA(section.c_str(), key.c_str(), default_value, path.c_str()));
+  const std::optional<std::wstring> wide_section = Wide(section), wide_key = Wide(key),
+                                    wide_path = Wide(path);
+  if (!wide_section || !wide_key || !wide_path) return default_value;
+  return static_cast<int32_t>(GetPrivateProfileIntW(wide_section->c_str(), wide_key->c_str(),
+                                                    default_value, wide_path->c_str()));
+}
+
+std::optional<std::vector<std::string>> ProgramArguments(int, char**, std::string* error) {
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!wide) {
+    if (error) *error = "linia de comanda nu poate fi citita";
+    return std::nullopt;
+  }
+  std::vector<std::string> arguments;
+  for (int i = 0; i < count; ++i) {
+    std::string why;
+    const std::optional<std::string> argument = Utf8(wide[i], &why);
+    if (!argument) {
+      if (error) *error = "argumentul " + std::to_string(i) + ": " + why;
+      LocalFree(wide);
+      return std::nullopt;
+    }
+    arguments.push_back(*argument);
+  }
+  LocalFree(wide);
+  return arguments;
 }
 
 }  // namespace os

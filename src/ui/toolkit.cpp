@@ -40,7 +40,7 @@ std::string NowText() {
 
 ScreenRect TaskbarRect() {
   RECT r{};
-  HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+  HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
   if (!taskbar || !GetWindowRect(taskbar, &r)) return {};
   return {r.left, r.top, r.right, r.bottom};
 }

@@ -7,15 +7,15 @@ namespace unzip {
 void PlatformPumpMessages(WindowHandle window) {
   const HWND dialog = reinterpret_cast<HWND>(window);
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (dialog && IsDialogMessageA(dialog, &msg)) continue;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (dialog && IsDialogMessageW(dialog, &msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
 }
 
 void PlatformSendProgress(WindowHandle window, uint32_t id, uint16_t* percent) {
-  SendMessageA(reinterpret_cast<HWND>(window), WM_COMMAND, static_cast<WPARAM>(id),
+  SendMessageW(reinterpret_cast<HWND>(window), WM_COMMAND, static_cast<WPARAM>(id),
                reinterpret_cast<LPARAM>(percent));
 }
 

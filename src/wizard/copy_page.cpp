@@ -4,6 +4,7 @@
 
 #include "copy/brask_extraction.h"
 #include "os/os.h"
+#include "os/text_encoding.h"
 #include "state/steps.h"
 #include "ui/message/mesaj_dlg.h"
 #include "unzip/brask_unzip.h"
@@ -135,8 +136,8 @@ void TCopyPage::ShowWarning(const std::string& text) {
 }
 
 void TCopyPage::ShowPlainMessage(const std::string& text) {
-  MessageBoxA(HandleAllocated() ? Handle() : nullptr, text.c_str(), Application.Title().c_str(),
-              MB_OK);
+  MessageBoxW(HandleAllocated() ? Handle() : nullptr, os::WideShown(text).c_str(),
+              os::WideShown(Application.Title()).c_str(), MB_OK);
 }
 
 bool TCopyPage::IsRemovableDrive(const std::string& root) {

@@ -11,7 +11,7 @@ void EnableShutdownRight() {
   TOKEN_PRIVILEGES privileges{};
   privileges.PrivilegeCount = 1;
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  if (LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid))
+  if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid))
     AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
   CloseHandle(token);
 }

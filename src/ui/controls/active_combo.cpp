@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "os/text_encoding.h"
+
 namespace {
 
 constexpr UINT_PTR kEditSubclass = 0x564F5254;
@@ -51,7 +53,7 @@ void TActiveCombo::Notification(TComponent* component) {
 }
 
 HWND TActiveCombo::EditWindow() {
-  return HandleAllocated() ? FindWindowExA(Handle(), nullptr, "Edit", nullptr) : nullptr;
+  return HandleAllocated() ? FindWindowExW(Handle(), nullptr, L"Edit", nullptr) : nullptr;
 }
 
 void TActiveCombo::InitWindow() {
@@ -89,13 +91,13 @@ LRESULT CALLBACK TActiveCombo::EditProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l,
 
 void TActiveCombo::Complete() {
   if (!AutoComplete || last_key_ == VK_BACK || last_key_ == VK_DELETE) return;
-  const std::string typed = GetText();
+  const std::wstring typed = os::WideShown(GetText());
   if (typed.empty()) return;
-  const LRESULT found = SendMessageA(Handle(), CB_FINDSTRING, static_cast<WPARAM>(-1),
+  const LRESULT found = SendMessageW(Handle(), CB_FINDSTRING, static_cast<WPARAM>(-1),
                                      reinterpret_cast<LPARAM>(typed.c_str()));
   if (found == CB_ERR) return;
   SetItemIndex(static_cast<int>(found));
-  SendMessageA(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(typed.size(), -1));
+  SendMessageW(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(typed.size(), -1));
 }
 
 void TActiveCombo::CommandNotify(WORD code) {

@@ -107,11 +107,11 @@ void TActiveEdit::WndProc(TMessage& m) {
 int TActiveEdit::TextMargin() {
   if (BorderStyle() != bsSingle) return 0;
   HDC dc = GetDC(nullptr);
-  TEXTMETRICA system{}, own{};
+  TEXTMETRICW system{}, own{};
   HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
-  GetTextMetricsA(dc, &system);
+  GetTextMetricsW(dc, &system);
   SelectObject(dc, Font().Handle());
-  GetTextMetricsA(dc, &own);
+  GetTextMetricsW(dc, &own);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   return std::min(system.tmHeight, own.tmHeight) / 4 - 2;

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "os/os.h"
+#include "os/text_encoding.h"
 #include "ui/controls/title_bar.h"
 #include "ui/controls/trans_image.h"
 #include "ui/core/color_map.h"
@@ -53,7 +54,8 @@ TMForm::~TMForm() {
     DestroyComponents();
   } catch (...) {
     const std::string text = "Eroare la inherited destroy TMForm: " + Name();
-    MessageBoxA(nullptr, text.c_str(), Application.Title().c_str(), MB_OK);
+    MessageBoxW(nullptr, os::WideShown(text).c_str(), os::WideShown(Application.Title()).c_str(),
+                MB_OK);
   }
 }
 
@@ -130,7 +132,8 @@ void TMForm::LocaliseSystemMenu() {
   HMENU menu = GetSystemMenu(Handle(), FALSE);
   if (!menu) return;
   for (const MenuCaption& item : kSystemMenu)
-    ModifyMenuA(menu, item.command, MF_BYCOMMAND | MF_STRING, item.command, item.caption);
+    ModifyMenuW(menu, item.command, MF_BYCOMMAND | MF_STRING, item.command,
+                os::WideShown(item.caption).c_str());
   EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
 }
 
@@ -155,7 +158,7 @@ void TMForm::WndProc(TMessage& m) {
     case WM_SETCURSOR:
       if (HIWORD(m.LParam) == WM_RBUTTONDOWN) {
         if (auto* message = dynamic_cast<TMessageForm*>(Screen.ActiveForm())) {
-          PostMessageA(message->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+          PostMessageW(message->Handle(), WM_KEYDOWN, VK_RETURN, 0);
           m.Result = TRUE;
           return;
         }

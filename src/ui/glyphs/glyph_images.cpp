@@ -16,7 +16,7 @@ const TBitmap& GlyphImage(std::string_view name) {
   if (auto it = cache.find(name); it != cache.end()) return *it->second;
   auto bitmap = std::make_unique<TBitmap>();
   // A picture that cannot be loaded stays empty, and controls draw without it.
-  bitmap->LoadFromResourceName(GetModuleHandleA(nullptr), std::string(name));
+  bitmap->LoadFromResourceName(GetModuleHandleW(nullptr), std::string(name));
   return *cache.emplace(std::string(name), std::move(bitmap)).first->second;
 }
 

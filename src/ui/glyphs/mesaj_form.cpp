@@ -11,7 +11,7 @@ TMesaj::TMesaj(TComponent* owner, bool high_colour, const std::string& program_d
   SetBounds(0, 0, 1200, 794);
   Font().SetName("MS Sans Serif");
   Font().SetHeight(-11);
-  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
   for (std::string_view name : GlyphLibraryImageNames()) {
     auto* image = new TImage(this);
     image->SetName(std::string(name));
