@@ -214,6 +214,8 @@ int RunStartup(const std::vector<std::string>& arguments) {
   const TSetupOptions options = ParseCommandLine(parameters);
   DebugEnabled = DebugEnabled || LogRequested(parameters) || options.log_file.has_value();
   DebugOpen(options.log_file.value_or("c:\\vortinst.log"), "INSTALL");
+  // What the ANSI-only interfaces (the engine, the upgrade library, Program Manager) can be given.
+  DebugNote("Pagina de cod ANSI: " + std::to_string(GetACP()));
 
   int exit_code = kExitBadArguments;
   const std::optional<TAnswers> answers =

@@ -17,6 +17,7 @@
 #include "log/debug_log.h"
 #include "os/file_replace.h"
 #include "os/os.h"
+#include "os/text_encoding.h"
 #include "state/exit_codes.h"
 #include "ui/message/mesaj_dlg.h"
 #include "wizard/installation_entry.h"
@@ -67,11 +68,13 @@ int Launch(const TSetupOptions& options) {
     command += " " + QuoteArgument("/LOG=" + DebugLogPath());
   command += " " + QuoteArgument("/UNINSTALLDIR=" + os::DirectoryOf(os::ProgramPath()));
   command += " " + QuoteArgument("/LAUNCHER=" + launcher);
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!done || !CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process)) {
+  std::optional<std::wstring> wide_command = os::Wide(command);
+  if (!done || !wide_command ||
+      !CreateProcessW(nullptr, wide_command->data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
     if (done) CloseHandle(done);
     Refuse(options, "Nu pot porni " + worker);
     return kExitFailed;

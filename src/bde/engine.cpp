@@ -11,6 +11,7 @@
 #include "changes/files.h"
 #include "changes/journal.h"
 #include "changes/rollback.h"
+#include "os/ansi_code_page.h"
 #include "os/os.h"
 
 namespace bde {
@@ -34,9 +35,10 @@ void NoteConfigurationFile() {
                                       reinterpret_cast<BYTE*>(path), &size) == ERROR_SUCCESS &&
                      type == REG_SZ;
   RegCloseKey(key);
-  if (!found || os::FileExists(path)) return;
+  const std::string file = os::FromAnsiCodePage(path);
+  if (!found || os::FileExists(file)) return;
   const changes::Scope scope(changes::kScopeEngine);
-  changes::NoteTemporaryFile(path);
+  changes::NoteTemporaryFile(file);
 }
 
 changes::Change AliasChange(const std::string& name, const std::string& path) {
@@ -120,7 +122,9 @@ bool CreateAliases(const std::vector<std::string>& names, const std::vector<std:
   bool all = true;
   for (size_t i = 0; i < names.size(); ++i) {
     TextBuffer name, parameters;
-    if (!FillBuffer(name, names[i]) || !FillBuffer(parameters, AliasParameter(paths[i])) ||
+    // The engine reads its parameters in the ANSI code page.
+    const std::optional<std::string> path = os::AnsiPathBytes(paths[i]);
+    if (!path || !FillBuffer(name, names[i]) || !FillBuffer(parameters, AliasParameter(*path)) ||
         !changes::Record(AliasChange(names[i], paths[i]))) {
       all = false;
       continue;

@@ -7,6 +7,8 @@
 
 #include "bde/engine_load_error.h"
 #include "bde/registry_keys.h"
+#include "os/os.h"
+#include "os/text_encoding.h"
 
 namespace bde {
 
@@ -82,13 +84,14 @@ std::string DllPathList() {
 }
 
 HMODULE SearchLibrary(const std::string& file_name) {
-  char directory[MAX_PATH + 1];
-  const DWORD n = GetCurrentDirectoryA(sizeof directory, directory);
-  if (n > 0 && n < sizeof directory) {
-    const std::string here = JoinDirectory(std::string(directory, n), file_name);
-    const DWORD attributes = GetFileAttributesA(here.c_str());
+  // The current directory may be a folder the ANSI code page cannot name (a user's temporary
+  // folder): it is looked in by the wide functions.
+  const std::string directory = os::CurrentDirectory();
+  if (!directory.empty()) {
+    const std::wstring here = os::WideShown(JoinDirectory(directory, file_name));
+    const DWORD attributes = GetFileAttributesW(here.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      if (HMODULE module = LoadLibraryA(here.c_str())) return module;
+      if (HMODULE module = LoadLibraryW(here.c_str())) return module;
     }
   }
   if (const std::string list = DllPathList(); !list.empty()) {

@@ -12,6 +12,7 @@
 #include "changes/journal.h"
 #include "changes/rollback.h"
 #include "os/run_and_wait.h"
+#include "os/text_encoding.h"
 #include "os/text_lines.h"
 
 namespace changes {
@@ -29,33 +30,47 @@ std::string ProfileTarget(const std::string& file, const std::string& section,
   return file + "|" + section + "|" + key;
 }
 
+// Texts of the profile and the registry go through the wide functions: the system keeps each
+// file in the encoding it reads (WIN.INI in the ANSI code page) and the registry in UTF-16.
+std::wstring W(const std::string& text) {
+  return os::WideShown(text);
+}
+
+// A name that may be absent: nothing for an empty one.
+const wchar_t* OrNull(const std::wstring& text) {
+  return text.empty() ? nullptr : text.c_str();
+}
+
 std::optional<std::string> ReadProfile(const std::string& file, const std::string& section,
                                        const std::string& key) {
-  char buffer[2048] = "";
+  wchar_t buffer[2048] = L"";
+  const std::wstring absent = W(kAbsent);
   if (file.empty()) {
-    GetProfileStringA(section.c_str(), key.c_str(), kAbsent, buffer, sizeof buffer);
+    GetProfileStringW(W(section).c_str(), W(key).c_str(), absent.c_str(), buffer, 2048);
   } else {
-    GetPrivateProfileStringA(section.c_str(), key.c_str(), kAbsent, buffer, sizeof buffer,
-                             file.c_str());
+    GetPrivateProfileStringW(W(section).c_str(), W(key).c_str(), absent.c_str(), buffer, 2048,
+                             W(file).c_str());
   }
-  if (std::string(buffer) == kAbsent) return std::nullopt;
-  return std::string(buffer);
+  if (absent == buffer) return std::nullopt;
+  return os::Utf8Shown(buffer);
 }
 
 // An empty `key` with no value removes the whole section.
 bool WriteProfile(const std::string& file, const std::string& section, const std::string& key,
                   const std::optional<std::string>& value) {
-  const char* text = value ? value->c_str() : nullptr;
-  const char* name = key.empty() ? nullptr : key.c_str();
-  return file.empty() ? WriteProfileStringA(section.c_str(), name, text) != 0
-                      : WritePrivateProfileStringA(section.c_str(), name, text, file.c_str()) != 0;
+  const std::wstring wide_value = value ? W(*value) : std::wstring(), wide_key = W(key);
+  const wchar_t* text = value ? wide_value.c_str() : nullptr;
+  const wchar_t* name = OrNull(wide_key);
+  return file.empty()
+             ? WriteProfileStringW(W(section).c_str(), name, text) != 0
+             : WritePrivateProfileStringW(W(section).c_str(), name, text, W(file).c_str()) != 0;
 }
 
 bool SectionEmpty(const std::string& file, const std::string& section) {
-  char keys[4] = "";
-  const DWORD n = file.empty() ? GetProfileStringA(section.c_str(), nullptr, "", keys, sizeof keys)
-                               : GetPrivateProfileStringA(section.c_str(), nullptr, "", keys,
-                                                          sizeof keys, file.c_str());
+  wchar_t keys[4] = L"";
+  const DWORD n = file.empty() ? GetProfileStringW(W(section).c_str(), nullptr, L"", keys, 4)
+                               : GetPrivateProfileStringW(W(section).c_str(), nullptr, L"", keys, 4,
+                                                          W(file).c_str());
   return n == 0;
 }
 
@@ -88,14 +103,16 @@ bool DecodeRaw(const std::string& text, DWORD& type, std::string& bytes) {
 
 std::optional<std::string> ReadRaw(const std::string& key, const std::string& name) {
   HKEY handle = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, W(key).c_str(), 0, KEY_QUERY_VALUE, &handle) !=
+      ERROR_SUCCESS)
     return std::nullopt;
   DWORD type = 0, size = 0;
   std::optional<std::string> raw;
-  if (RegQueryValueExA(handle, name.empty() ? nullptr : name.c_str(), nullptr, &type, nullptr,
-                       &size) == ERROR_SUCCESS) {
+  const std::wstring wide_name = W(name);
+  if (RegQueryValueExW(handle, OrNull(wide_name), nullptr, &type, nullptr, &size) ==
+      ERROR_SUCCESS) {
     std::string bytes(size, '\0');
-    if (RegQueryValueExA(handle, name.empty() ? nullptr : name.c_str(), nullptr, &type,
+    if (RegQueryValueExW(handle, OrNull(wide_name), nullptr, &type,
                          reinterpret_cast<BYTE*>(bytes.data()), &size) == ERROR_SUCCESS) {
       bytes.resize(size);
       raw = EncodeRaw(type, bytes);
@@ -107,7 +124,7 @@ std::optional<std::string> ReadRaw(const std::string& key, const std::string& na
 
 bool KeyExists(const std::string& key) {
   HKEY handle = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, W(key).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
     return false;
   RegCloseKey(handle);
   return true;
@@ -142,10 +159,11 @@ bool RecordValue(const std::string& key, const std::string& name, const std::str
 bool WriteRaw(const std::string& key, const std::string& name, DWORD type,
               const std::string& bytes) {
   HKEY handle = nullptr;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, W(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                       &handle, nullptr) != ERROR_SUCCESS)
     return false;
-  const bool ok = RegSetValueExA(handle, name.empty() ? nullptr : name.c_str(), 0, type,
+  const std::wstring wide_name = W(name);
+  const bool ok = RegSetValueExW(handle, OrNull(wide_name), 0, type,
                                  reinterpret_cast<const BYTE*>(bytes.data()),
                                  static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
   RegCloseKey(handle);
@@ -210,9 +228,11 @@ std::string UndoRegistry(const Change& c) {
     return key + " " + name + " a fost schimbat dupa instalare";
   if (!c.previous) {
     HKEY handle = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_SET_VALUE, &handle) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, W(key).c_str(), 0, KEY_SET_VALUE, &handle) !=
+        ERROR_SUCCESS)
       return {};
-    const LONG r = RegDeleteValueA(handle, name.empty() ? nullptr : name.c_str());
+    const std::wstring wide_name = W(name);
+    const LONG r = RegDeleteValueW(handle, OrNull(wide_name));
     RegCloseKey(handle);
     return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND ? std::string()
                                                            : "nu pot sterge " + key + " " + name;
@@ -225,7 +245,7 @@ std::string UndoRegistry(const Change& c) {
 }
 
 std::string UndoRegistryKey(const Change& c) {
-  const LONG r = RegDeleteKeyA(HKEY_LOCAL_MACHINE, c.target.c_str());
+  const LONG r = RegDeleteKeyW(HKEY_LOCAL_MACHINE, W(c.target).c_str());
   if (r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND) return {};
   return "nu pot sterge cheia " + c.target;
 }
@@ -253,7 +273,11 @@ std::string Shown(const std::optional<std::string>& raw) {
   DWORD type = 0;
   std::string bytes;
   if (!raw || !DecodeRaw(*raw, type, bytes)) return "not set";
-  if (type == REG_SZ) return bytes.substr(0, bytes.find('\0'));
+  if (type == REG_SZ) {
+    std::wstring text(bytes.size() / 2, L'\0');
+    memcpy(text.data(), bytes.data(), text.size() * 2);
+    return os::Utf8Shown(text.substr(0, text.find(L'\0')));
+  }
   if (type == REG_DWORD && bytes.size() == 4) {
     uint32_t n = 0;
     memcpy(&n, bytes.data(), 4);
@@ -280,11 +304,15 @@ bool SetRegistryNumber(const std::string& key, const std::string& name, uint32_t
 }
 
 void RemoveRegistryTree(const std::string& key) {
-  SHDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str());
+  SHDeleteKeyW(HKEY_LOCAL_MACHINE, W(key).c_str());
 }
 
 bool SetRegistryString(const std::string& key, const std::string& name, const std::string& value) {
-  return SetRegistryValue(key, name, REG_SZ, value + std::string(1, '\0'), value);
+  // Stored in UTF-16, as the wide functions read it back.
+  const std::wstring text = W(value) + L'\0';
+  std::string bytes(text.size() * 2, '\0');
+  memcpy(bytes.data(), text.data(), bytes.size());
+  return SetRegistryValue(key, name, REG_SZ, bytes, value);
 }
 
 bool ImportRegistryFile(const std::string& path, const std::string& text,

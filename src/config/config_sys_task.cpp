@@ -6,6 +6,7 @@
 #include "config/config_sys_update.h"
 #include "config/registration_commands.h"
 #include "log/debug_log.h"
+#include "os/ansi_code_page.h"
 #include "os/run_and_wait.h"
 #include "state/install_state.h"
 #include "ui/message/mesaj_dlg.h"
@@ -42,7 +43,9 @@ void DoConfigConfigSys(TInstallState& state) {
       state.Failures.push_back(config::kConfigSysFailure);
       break;
   }
-  changes::RunProgram(config::HhupdCommandLine(state.ProgramDir), os::kShowMinimized);
-  changes::RunProgram(config::TregsvrCommandLine(state.ProgramDir), os::kShowMinimized);
+  // The registration programs read their command lines in the ANSI code page.
+  const std::string program_dir = os::AnsiPathForm(state.ProgramDir).value_or(state.ProgramDir);
+  changes::RunProgram(config::HhupdCommandLine(program_dir), os::kShowMinimized);
+  changes::RunProgram(config::TregsvrCommandLine(program_dir), os::kShowMinimized);
   DebugEnd("DoConfigConfigSys");
 }

@@ -9,6 +9,7 @@
 #include "changes/rollback.h"
 #include "config/group_commands.h"
 #include "log/debug_log.h"
+#include "os/ansi_code_page.h"
 #include "os/os.h"
 #include "state/install_state.h"
 #include "ui/message/mesaj_dlg.h"
@@ -97,11 +98,18 @@ bool SendGroupCommands(const std::string& service, const std::string& program_di
     MesajDlg("Eroare DDE!", "Eroare...", mtError, taCenter, kButtonsCancel, mbCancel, 0);
     return false;
   }
+  // Program Manager reads the commands in the ANSI code page: the items name the programs by
+  // the directory's form there.
+  std::string reason;
+  const std::optional<std::string> ansi_dir = os::AnsiPathForm(program_dir, &reason);
+  const std::optional<std::string> text =
+      ansi_dir
+          ? os::ToAnsiCodePage(GroupCommandText(GroupCommands(*ansi_dir, &changes::FileExists)))
+          : std::nullopt;
+  if (!text) DebugNote("Grupul nu poate numi " + program_dir + ": " + reason);
   // Journaled once a server answers, so that the journal names no group that was never made.
   const bool handed_over =
-      RecordGroup(program_dir) &&
-      Transact(instance, conversation,
-               GroupCommandText(GroupCommands(program_dir, &changes::FileExists)));
+      text && RecordGroup(program_dir) && Transact(instance, conversation, *text);
   DdeDisconnect(conversation);
   return handed_over;
 }

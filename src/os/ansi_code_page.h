@@ -20,6 +20,14 @@ std::string FromAnsiCodePage(const std::string& bytes);
 // exists must be in the code page as they are). Nothing, with `reason`, when neither will do.
 std::optional<std::string> AnsiPathForm(const std::string& path, std::string* reason = nullptr);
 
+// The bytes such an interface takes for `path`: its form above in the ANSI code page.
+inline std::optional<std::string> AnsiPathBytes(const std::string& path,
+                                                std::string* reason = nullptr) {
+  const std::optional<std::string> form = AnsiPathForm(path, reason);
+  if (!form) return std::nullopt;
+  return ToAnsiCodePage(*form);
+}
+
 // A path such an interface gave back, with each short name that exists spelled out again.
 std::string LongPathForm(const std::string& path);
 

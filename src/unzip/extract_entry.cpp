@@ -293,10 +293,11 @@ int32_t EntryExtractor::Resources::Extract(const std::string& target, uint32_t o
   if (h.flags & kFlagEncrypted) return kUnzipEncrypted;
   if (!archive.Seek(static_cast<int64_t>(h.data_offset))) return kUnzipReadError;
 
-  if (target.size() > kTargetPathLimit) return kUnzipWriteError;
+  if (!IsTargetWithinLimit(target)) return kUnzipWriteError;
   if (IsDirectoryTarget(target)) {
     MakeTargetDirectories(target);
-    return kUnzipOk;
+    return changes::DirectoryExists(os::WithoutTrailingBackslash(target)) ? kUnzipOk
+                                                                          : kUnzipWriteError;
   }
   if (TargetLocked(target)) return kUnzipWriteError;
   std::string scratch = ScratchPath(target);

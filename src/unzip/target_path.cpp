@@ -2,6 +2,7 @@
 
 #include "changes/files.h"
 #include "os/os.h"
+#include "os/text_encoding.h"
 
 namespace unzip {
 
@@ -44,12 +45,16 @@ bool IsDirectoryTarget(const std::string& target) {
   return !target.empty() && IsSeparator(target.back());
 }
 
+bool IsTargetWithinLimit(const std::string& target) {
+  const std::optional<size_t> length = os::Utf16Length(target);
+  return length && *length <= kTargetPathLimit;
+}
+
 bool MakeTargetDirectories(const std::string& target) {
   size_t last = target.size();
   while (last > 0 && !IsSeparator(target[last - 1])) --last;
   if (last == 0) return false;
   const size_t directory_length = last - 1;
-  if (directory_length > kDirectoryPathLimit) return false;
   for (size_t i = 1; i <= directory_length; ++i) {
     if (i < directory_length && !IsSeparator(target[i])) continue;
     const std::string part = target.substr(0, i);

@@ -81,7 +81,7 @@ bool EndsInSeparator(const std::string& s) {
 // An entry the engine will not write: a name cut short or leaving the destination.
 bool Refused(const TCentralCursor& c, const std::string& target) {
   return !c.name_complete || c.name_length > kEntryNameLength || !IsContainedEntryName(c.name) ||
-         target.size() > kTargetPathLimit;
+         !IsTargetWithinLimit(target);
 }
 
 }  // namespace
@@ -182,8 +182,12 @@ int32_t ExtractArchive(const std::string& archive, const std::string& raw_destin
     ReportCurrent(kStatusEntryStart);
 
     int32_t code;
+    // An entry whose place cannot be made (its name refused, its directory not created) fails
+    // alone: the entries after it have places of their own.
+    bool place_failed = false;
     if (Refused(cursor, target)) {
       code = kUnzipWriteError;
+      place_failed = true;
     } else if (confirm && changes::FileExists(target) && !confirm(&record)) {
       record.status = kStatusBlockWritten;
       record.method = kMethodSkipped;
@@ -198,6 +202,9 @@ int32_t ExtractArchive(const std::string& archive, const std::string& raw_destin
       code = kUnzipOk;
     } else {
       code = extractor.Extract(target, Unsigned(cursor.local_offset), 0, kEscapeKey);
+      place_failed =
+          code == kUnzipWriteError &&
+          !changes::DirectoryExists(os::WithoutTrailingBackslash(os::DirectoryOf(target)));
     }
 
     if (code == kUnzipOk) {
@@ -210,6 +217,7 @@ int32_t ExtractArchive(const std::string& archive, const std::string& raw_destin
         code == kUnzipEncrypted) {
       record.status = kStatusEntryFailed;
       ReportCurrent(code);
+      if (place_failed) continue;
     } else if (code >= kUnzipNoArchive && code <= kUnzipCrcError && code != kUnzipDirectoryEnd) {
       record.status = kStatusFatal;
       ReportCurrent(kStatusFatal);

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include "log/debug_log.h"
+#include "os/ansi_code_page.h"
 #include "os/os.h"
+#include "os/text_encoding.h"
 #include "upgrade/alias_buffer.h"
 #include "upgrade/library_path.h"
 
@@ -44,7 +46,8 @@ bool LoadUpgradeLibrary() {
 
 bool LoadUpgradeLibraryFrom(const std::string& directory) {
   if (library.module) return true;
-  HMODULE module = LoadLibraryA(UpgradeLibraryPath(directory).c_str());
+  const std::optional<std::wstring> path = os::Wide(UpgradeLibraryPath(directory));
+  HMODULE module = path ? LoadLibraryW(path->c_str()) : nullptr;
   if (reinterpret_cast<uintptr_t>(module) < 32) return false;
   Library bound{module};
   // Every name is looked up, so that the log lists all that are missing.
@@ -74,9 +77,11 @@ void UnloadUpgradeLibrary() {
 
 void GetAliasPath(std::string& alias) {
   if (!library.get_alias_path) return;
-  AliasBuffer buffer(alias);
+  // The library speaks the ANSI code page, and names a directory the code page lacks by its
+  // short name: the long one is what a person recognises and types.
+  AliasBuffer buffer(os::ToAnsiCodePage(alias).value_or(alias));
   library.get_alias_path(buffer.data());
-  alias = buffer.Text();
+  alias = os::LongPathForm(os::FromAnsiCodePage(buffer.Text()));
 }
 
 void DoStructureUpgrade() {
@@ -110,7 +115,7 @@ std::string ReportText(void* global_text) {
   const SIZE_T size = GlobalSize(block);
   const std::string copy(text, strnlen(text, size));
   GlobalUnlock(block);
-  return copy;
+  return os::FromAnsiCodePage(copy);
 }
 
 }  // namespace upgrade

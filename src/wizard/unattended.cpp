@@ -130,6 +130,7 @@ bool FreshRoad(TWizardContext& context, const TAnswers& answers, TProgressHost& 
   if (directories.client_database_missing) Fail(state, kClientDatabaseMissing);
   for (const std::string& dir : directories.not_created)
     Fail(state, "Directorul " + dir + " nu poate fi creat.");
+  for (const std::string& line : directories.no_ansi_form) Fail(state, line);
   if (!directories.ok) return false;
 
   progress.ShowStep("Copiere fisiere Vortel");

@@ -11,11 +11,33 @@ HMODULE ThisModule() {
   return module;
 }
 
-std::string ModuleDirectory(HMODULE module) {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(module, path, MAX_PATH);
+namespace {
+
+// The module's path in the ANSI code page, as Windows gives it to a program started by its short
+// name: Wine gives the long one, whose characters the code page may lack.
+std::string AnsiModulePath(HMODULE module) {
+  wchar_t wide[MAX_PATH];
+  DWORD n = GetModuleFileNameW(module, wide, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return std::string();
-  std::string p(path, n);
+  char path[MAX_PATH * 2];
+  BOOL lost = FALSE;
+  int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, static_cast<int>(n), path,
+                                   sizeof path, nullptr, &lost);
+  if (lost) {
+    wchar_t short_form[MAX_PATH];
+    n = GetShortPathNameW(wide, short_form, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return std::string();
+    length = WideCharToMultiByte(CP_ACP, 0, short_form, static_cast<int>(n), path, sizeof path,
+                                 nullptr, nullptr);
+  }
+  return length > 0 ? std::string(path, static_cast<size_t>(length)) : std::string();
+}
+
+}  // namespace
+
+std::string ModuleDirectory(HMODULE module) {
+  const std::string p = AnsiModulePath(module);
+  if (p.empty()) return p;
   return p.substr(0, p.find_last_of('\\') + 1);
 }
 

@@ -8,11 +8,13 @@ check() {
 }
 same() { cmp -s "$1" "$2"; }
 
-# check_installed_machine PREFIX PROGRAM_DIR DATA_DIR: the machine a fresh installation of the
-# sample product left, with the program and data directories as Windows paths under C:.
+# check_installed_machine PREFIX PROGRAM_DIR DATA_DIR [ANSI_PROGRAM_DIR ANSI_DATA_DIR]: the
+# machine a fresh installation of the sample product left, with the program and data directories
+# as Windows paths under C:, and the forms the engine and Program Manager were given for them
+# (the same unless the code page lacks one of their characters).
 check_installed_machine() {
   local prefix="$1" c="$1/drive_c" product="$root/build/sample-product" opened alias engine_cfg
-  local program_dir="$2" data_dir="$3"
+  local program_dir="$2" data_dir="$3" ansi_program_dir="${4:-$2}" ansi_data_dir="${5:-$3}"
   local app="$c/$(tr '\\' / <<<"${2#C:\\}")" data="$c/$(tr '\\' / <<<"${3#C:\\}")"
   check 'same "$app/VORTEL.EXE" "$product/EXE/VORTEL.EXE"' "VORTEL.EXE installed byte for byte"
   check 'same "$data/DATA/VORTEL.DB" "$product/DBDAT/DATA/VORTEL.DB"' "the database in the data directory"
@@ -24,12 +26,12 @@ check_installed_machine() {
   check 'ls "$app"/HHUPD.TRC >/dev/null 2>&1' "HHUPD.EXE ran"
   check 'ls "$app"/TREGSVR.TRC >/dev/null 2>&1' "TREGSVR.EXE ran"
   check 'grep -q "CreateGroup" "$c/progman.rec"' "the program group was asked for"
-  check 'grep -qF "AddItem(\"$program_dir\\VORTEL.EXE\"" "$c/progman.rec"' "the group's item starts the program"
+  check 'grep -qF "AddItem(\"$ansi_program_dir\\VORTEL.EXE\"" "$c/progman.rec"' "the group's item starts the program"
   engine_cfg="$(find "$c" -iname IDAPI32.CFG | head -1)"
   for alias in VORTELALIAS FIRMAALIAS LUNAALIAS VORTEL; do
     check 'grep -q "^$alias	" "$engine_cfg"' "the alias $alias"
   done
-  check 'grep -qF "VORTEL	PARADOX	$data_dir\\DATA" "$engine_cfg"' "the alias VORTEL names the data directory"
+  check 'grep -qF "VORTEL	PARADOX	$ansi_data_dir\\DATA" "$engine_cfg"' "the alias VORTEL names the data directory"
   # The engine is a 32-bit program: its files go under the Program Files of 32-bit programs and
   # its keys into their view of the registry, which on a 64-bit Windows are "(x86)" and
   # Wow6432Node.

@@ -1,5 +1,6 @@
 // waitexit FILE COMMAND LINE...: runs the command line as it stands after FILE, waits for the
 // program and writes its exit code, a number alone, into FILE. Exits 2 when it cannot start it.
+// The wide command line carries names the ANSI code page lacks.
 #include <windows.h>
 
 #include <cstdio>
@@ -8,16 +9,16 @@
 namespace {
 
 // The command line after its first `count` arguments, as the system splits them.
-const char* SkipArguments(const char* line, int count) {
+const wchar_t* SkipArguments(const wchar_t* line, int count) {
   for (int i = 0; i < count; ++i) {
-    while (*line == ' ' || *line == '\t') ++line;
+    while (*line == L' ' || *line == L'\t') ++line;
     bool quoted = false;
-    while (*line && (quoted || (*line != ' ' && *line != '\t'))) {
-      if (*line == '"') quoted = !quoted;
+    while (*line && (quoted || (*line != L' ' && *line != L'\t'))) {
+      if (*line == L'"') quoted = !quoted;
       ++line;
     }
   }
-  while (*line == ' ' || *line == '\t') ++line;
+  while (*line == L' ' || *line == L'\t') ++line;
   return line;
 }
 
@@ -25,11 +26,11 @@ const char* SkipArguments(const char* line, int count) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (__argc < 3) return 2;
-  std::string command = SkipArguments(GetCommandLineA(), 2);
-  STARTUPINFOA startup{};
+  std::wstring command = SkipArguments(GetCommandLineW(), 2);
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
     return 2;
   }
@@ -38,6 +39,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   GetExitCodeProcess(process.hProcess, &code);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  // The result file is the harness's own, named in ASCII.
   FILE* out = std::fopen(__argv[1], "wb");
   if (!out) return 2;
   std::fprintf(out, "%lu\n", static_cast<unsigned long>(code));

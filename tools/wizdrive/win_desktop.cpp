@@ -43,28 +43,41 @@ BOOL CALLBACK CollectTopLevel(HWND w, LPARAM param) {
 
 }  // namespace
 
+namespace {
+
+// Window texts are read wide and kept as UTF-8, as the scripts are written.
+std::string Utf8(const std::wstring& text) {
+  const int length = static_cast<int>(text.size());
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+  if (n > 0) WideCharToMultiByte(CP_UTF8, 0, text.data(), length, out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+}  // namespace
+
 std::string ReadWindowText(HWND window) {
   char cls[256] = "";
   GetClassNameA(window, cls, sizeof cls);
   if (!IsEditClass(cls)) {
     // Kept by the system for windows of other processes: no message, no waiting.
-    char text[kLongestText] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    wchar_t text[kLongestText] = L"";
+    GetWindowTextW(window, text, kLongestText);
+    return Utf8(text);
   }
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyMs, &length)) {
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyMs, &length)) {
     return "";
   }
   if (length > static_cast<DWORD_PTR>(kLongestText)) length = kLongestText;
-  std::string text(length + 1, '\0');
+  std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
                            SMTO_ABORTIFHUNG, kReplyMs, &copied)) {
     return "";
   }
   text.resize(copied <= length ? copied : length);
-  return text;
+  return Utf8(text);
 }
 
 Desktop TakeDesktop() {

@@ -76,7 +76,12 @@ void ClickAt(HWND window, int x, int y) {
 void TypeInto(HWND edit, const std::string& text) {
   PostMessageA(edit, EM_SETSEL, 0, -1);
   PostMessageA(edit, WM_CHAR, VK_BACK, 1);
-  for (char c : text) PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+  // The script is UTF-8; a window of the wide functions takes each UTF-16 unit as a character.
+  const int length = static_cast<int>(text.size());
+  std::wstring units(static_cast<size_t>(length), L'\0');
+  units.resize(static_cast<size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), length, units.data(), length)));
+  for (wchar_t c : units) PostMessageW(edit, WM_CHAR, c, 1);
 }
 
 void PressKey(HWND window, const Key& key) {

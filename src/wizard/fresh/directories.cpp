@@ -4,6 +4,8 @@
 
 #include "changes/files.h"
 #include "copy/fresh_copy.h"
+#include "log/debug_log.h"
+#include "os/ansi_code_page.h"
 
 namespace {
 
@@ -13,6 +15,21 @@ bool EnsureDirectory(const std::string& path, DirectoryOutcome& outcome) {
   outcome.ok = false;
   outcome.not_created.push_back(path);
   return false;
+}
+
+// The engine's configuration, the upgrade library and Program Manager's DDE text take paths in
+// the ANSI code page only; a directory none of them could be given stops the run before the copy.
+void CheckAnsiForm(const std::string& path, DirectoryOutcome& outcome) {
+  if (path.empty()) return;
+  std::string reason;
+  const std::optional<std::string> form = os::AnsiPathForm(path, &reason);
+  if (form) {
+    if (*form != path) DebugNote("Forma ANSI a caii " + path + ": " + *form);
+    return;
+  }
+  outcome.ok = false;
+  outcome.no_ansi_form.push_back("Calea " + path +
+                                 " nu poate fi data motorului de baze de date: " + reason + ".");
 }
 
 }  // namespace
@@ -59,6 +76,10 @@ DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& progr
       break;
     case itNone:
       break;
+  }
+  if (outcome.ok) {
+    CheckAnsiForm(state.ProgramDir, outcome);
+    if (state.DataDir != state.ProgramDir) CheckAnsiForm(state.DataDir, outcome);
   }
   state.ProgramDirOffered = state.ProgramDir;
   state.DataDirOffered = state.DataDir;

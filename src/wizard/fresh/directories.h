@@ -18,6 +18,9 @@ struct DirectoryOutcome {
   bool no_room = false;
   // Directories that did not exist and could not be created, in the order tried.
   std::vector<std::string> not_created;
+  // One line for each directory the ANSI-only interfaces (the database engine, the upgrade
+  // library, Program Manager) could not be given, naming it and the reason; nothing is copied.
+  std::vector<std::string> no_ansi_form;
 };
 
 // Is asked, with the state as the fields would make it, before any directory is made; false
@@ -30,7 +33,8 @@ RoomCheck FreshRoomCheck(const copy::MediaManifest* media, bde::EngineRegistry& 
                          std::function<bool(const std::string& text)> ask);
 
 // Stores the fields as typed into ProgramDir and DataDir (by the installation type), creates a
-// missing program or server database directory one level deep, and offers the stored values
-// again the next time the page opens.
+// missing program or server database directory one level deep, checks that both have a form in
+// the ANSI code page (as written or by their short names), and offers the stored values again
+// the next time the page opens.
 DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& program_text,
                                   const std::string& data_text, const RoomCheck& room = {});

@@ -100,6 +100,8 @@ class TDirs : public TWizardPage {
     for (const std::string& dir : outcome.not_created)
       MesajDlg("Directorul\r" + dir + "\rnu poate fi creat.", "Eroare!", mtError, taCenter,
                kButtonsCancel, mbCancel, 0);
+    for (const std::string& line : outcome.no_ansi_form)
+      MesajDlg(line, "Eroare!", mtError, taCenter, kButtonsCancel, mbCancel, 0);
     if (outcome.ok) SetModalResult(mrOk);
   }
 
