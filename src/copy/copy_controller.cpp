@@ -175,6 +175,10 @@ void CopyController::OnReport(int32_t code, int32_t status, const std::string& t
              failure_code_ == 0) {
     failure_code_ = code;
     failure_target_ = target;
+    // A place that could not be made is the likeliest reason for a write error: it is said.
+    const std::string directory = os::WithoutTrailingBackslash(os::DirectoryOf(target));
+    if (code == unzip::kUnzipWriteError && !directory.empty() && !os::DirectoryExists(directory))
+      failure_target_ += "\r(directorul " + directory + " nu poate fi creat)";
   }
   host_.SetUnzipPosition(progress_.Position());
 }

@@ -7,39 +7,45 @@
 #include <msi.h>
 #include <msiquery.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "os/text_encoding.h"
 #include "package/package_command.h"
 #include "wizard/installation_entry.h"
 
 namespace {
 
-std::string Property(MSIHANDLE install, const char* name) {
+// Properties, log lines and command lines go through the wide functions: a folder the ANSI
+// code page lacks (a user's or a share's Romanian name) passes whole. Text here is UTF-8.
+std::string Property(MSIHANDLE install, const wchar_t* name) {
   DWORD size = 0;
-  char empty[1] = "";
-  if (MsiGetPropertyA(install, name, empty, &size) != ERROR_MORE_DATA) return std::string();
-  std::vector<char> value(size + 1);
+  wchar_t empty[1] = L"";
+  if (MsiGetPropertyW(install, name, empty, &size) != ERROR_MORE_DATA) return std::string();
+  std::vector<wchar_t> value(size + 1);
   size = static_cast<DWORD>(value.size());
-  if (MsiGetPropertyA(install, name, value.data(), &size) != ERROR_SUCCESS) return std::string();
-  return std::string(value.data(), size);
+  if (MsiGetPropertyW(install, name, value.data(), &size) != ERROR_SUCCESS) return std::string();
+  return os::Utf8Shown(std::wstring_view(value.data(), size));
 }
 
 // A line in the package's log (msiexec /l*v).
 void Log(MSIHANDLE install, const std::string& text) {
   const MSIHANDLE record = MsiCreateRecord(0);
-  MsiRecordSetStringA(record, 0, ("RidOZIZUZ: " + text).c_str());
+  MsiRecordSetStringW(record, 0, os::WideShown("RidOZIZUZ: " + text).c_str());
   MsiProcessMessage(install, INSTALLMESSAGE_INFO, record);
   MsiCloseHandle(record);
 }
 
 // Runs a command line without a window and waits for it; -1 when it cannot start.
-int RunAndWait(std::string command_line) {
-  STARTUPINFOA startup{};
+int RunAndWait(const std::string& command_line) {
+  std::optional<std::wstring> command = os::Wide(command_line);
+  if (!command) return -1;
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                      nullptr, nullptr, &startup, &process))
+  if (!CreateProcessW(nullptr, command->data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &process))
     return -1;
   WaitForSingleObject(process.hProcess, INFINITE);
   DWORD code = 0;
@@ -81,28 +87,28 @@ bool AnotherPackageInstalled(const std::string& upgrade_code, const std::string&
 
 std::string QuietUninstallCommand() {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY,
-                    &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, os::WideShown(kUninstallKey).c_str(), 0,
+                    KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key) != ERROR_SUCCESS)
     return std::string();
-  char value[2048];
-  DWORD size = sizeof value - 1;
+  wchar_t value[2048];
+  DWORD size = sizeof value - sizeof value[0];
   DWORD type = 0;
-  const LONG read = RegQueryValueExA(key, "QuietUninstallString", nullptr, &type,
+  const LONG read = RegQueryValueExW(key, L"QuietUninstallString", nullptr, &type,
                                      reinterpret_cast<BYTE*>(value), &size);
   RegCloseKey(key);
   if (read != ERROR_SUCCESS || type != REG_SZ) return std::string();
-  value[size] = '\0';
-  return value;
+  value[size / sizeof value[0]] = L'\0';
+  return os::Utf8Shown(value);
 }
 
 }  // namespace
 
 extern "C" __declspec(dllexport) UINT __stdcall RunSetup(MSIHANDLE install) {
-  return Run(install, package::SetupCommandLine(Property(install, "CustomActionData")));
+  return Run(install, package::SetupCommandLine(Property(install, L"CustomActionData")));
 }
 
 extern "C" __declspec(dllexport) UINT __stdcall RemoveSetup(MSIHANDLE install) {
-  auto fields = package::ActionFields(Property(install, "CustomActionData"));
+  auto fields = package::ActionFields(Property(install, L"CustomActionData"));
   if (AnotherPackageInstalled(fields["UPGRADECODE"], fields["PRODUCTCODE"])) {
     Log(install, "a newer package keeps the installation");
     return ERROR_SUCCESS;
