@@ -9,6 +9,7 @@
 #include "bde/use_count.h"
 #include "changes/journal.h"
 #include "changes/system_win32.h"
+#include "os/ansi_code_page.h"
 #include "os/file_replace.h"
 #include "os/run_and_wait.h"
 
@@ -68,6 +69,7 @@ void ImportTemplate(const EngineRegistryKeys& keys) {
   std::optional<std::string> program_files;
   if (RegKey windows(keys.windows, KEY_READ); windows) {
     program_files = windows.Read("ProgramFilesDir");
+    if (program_files) program_files = os::FromAnsiCodePage(*program_files);
   }
   if (!program_files || program_files->empty()) {
     throw std::runtime_error("Nu gasesc ProgramFilesDir in " + keys.windows);
@@ -82,7 +84,11 @@ void ImportTemplate(const EngineRegistryKeys& keys) {
   }
   const std::optional<std::string> text = os::ReadWholeFile(path);
   if (!text) throw std::runtime_error("Nu pot citi " + path);
-  if (!changes::ImportRegistryFile(path, RewriteTemplate(*text, *program_files), command,
+  // regedit reads the file in the ANSI code page, as the template is written.
+  std::string reason;
+  const std::optional<std::string> directory = os::AnsiPathBytes(*program_files, &reason);
+  if (!directory) throw std::runtime_error("Nu pot numi " + *program_files + ": " + reason);
+  if (!changes::ImportRegistryFile(path, RewriteTemplate(*text, *directory), command,
                                    description)) {
     throw std::runtime_error("Nu pot inregistra motorul din " + path);
   }
