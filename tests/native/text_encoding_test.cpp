@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "os/ansi_code_page.h"
+#include "os/os.h"
+
 namespace {
 
 // "Ștefan Țurcanu, Vânzări" and a character beyond the first 65,536 (a pair in UTF-16).
@@ -67,3 +70,29 @@ TEST(TextEncoding, ZipNamesWithoutTheUtf8FlagAreCodePage437) {
 }
 
 }  // namespace
+
+#ifdef _WIN32
+// The interfaces of the ANSI code page. "Ș" (comma below) is in none of Windows' code pages, so
+// whatever code page the tests run under, a name holding it needs a short name or is refused.
+TEST(AnsiPathForm, AFolderGoesByItsShortNameAndOneNotYetMadeIsRefused) {
+  const std::string plain = os::WithoutTrailingBackslash(*os::GetEnv("TEMP"));
+  ASSERT_TRUE(os::ToAnsiCodePage(plain).has_value()) << plain;
+  EXPECT_EQ(os::AnsiPathForm(plain), plain);
+
+  const std::string folder = plain + "\\\xC8\x98tefan Ionescu " + std::to_string(os::TickCount());
+  ASSERT_TRUE(os::MakeDirectory(folder));
+  const std::optional<std::string> form = os::AnsiPathForm(folder);
+  ASSERT_TRUE(form.has_value());
+  EXPECT_NE(*form, folder);
+  EXPECT_TRUE(os::ToAnsiCodePage(*form).has_value()) << *form;
+  EXPECT_EQ(os::LongPathForm(*form), folder);
+
+  std::string reason;
+  EXPECT_FALSE(os::AnsiPathForm(folder + "\\\xC8\x9A"
+                                         "ar\xC4\x83",
+                                &reason)
+                   .has_value());
+  EXPECT_NE(reason.find("pagina de cod"), std::string::npos) << reason;
+  EXPECT_TRUE(os::RemoveEmptyDirectory(folder));
+}
+#endif
