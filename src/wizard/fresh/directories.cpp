@@ -3,9 +3,11 @@
 #include <utility>
 
 #include "changes/files.h"
+#include "changes/journal.h"
 #include "copy/fresh_copy.h"
 #include "log/debug_log.h"
 #include "os/ansi_code_page.h"
+#include "os/os.h"
 
 namespace {
 
@@ -27,6 +29,8 @@ void CheckAnsiForm(const std::string& path, DirectoryOutcome& outcome) {
     if (*form != path) DebugNote("Forma ANSI a caii " + path + ": " + *form);
     return;
   }
+  // A dry run makes no directory, so it has no short name yet; the run checks it once made.
+  if (changes::Planning() && !os::DirectoryExists(path)) return;
   outcome.ok = false;
   outcome.no_ansi_form.push_back("Calea " + path +
                                  " nu poate fi data motorului de baze de date: " + reason + ".");
