@@ -11,15 +11,15 @@ void UseButtonFont(TControl& control) {
   control.Font().SetColor(0);
 }
 
-TMButton* AddFrameButton(TTitleForm& page, const FrameButton& spec) {
-  auto* button = PlaceControl<TMButton>(&page, &page, spec.name, spec.left, 52, 67, 51);
-  button->SetCaption(spec.caption);
-  button->SetKind(spec.kind);
-  button->SetModalResult(spec.result);
+TMButton* AddFrameButton(TTitleForm& page, const FrameButton& wanted) {
+  auto* button = PlaceControl<TMButton>(&page, &page, wanted.name, wanted.left, 52, 67, 51);
+  button->SetCaption(wanted.caption);
+  button->SetKind(wanted.kind);
+  button->SetModalResult(wanted.result);
   // The navigation kinds hide their caption; the pages show it under the glyph.
   button->SetCaptionVisible(true);
   button->SetButtonLayout(blGlyphTop);
-  button->SetSpacing(spec.spacing);
+  button->SetSpacing(wanted.spacing);
   UseButtonFont(*button);
   return button;
 }
@@ -53,17 +53,17 @@ PageFrame BuildPageFrame(TTitleForm& page, const std::string& title,
   frame.left = AddFrameButton(page, layout.left);
   frame.right = AddFrameButton(page, layout.right);
   if (!layout.has_bevel) return frame;
-  const BevelButton& spec = layout.bevel;
+  const BevelButton& bevel = layout.bevel;
   frame.bevel =
-      PlaceControl<TBevel>(&page, &page, "Bevel1", 502, spec.frame_top, 120, spec.frame_height);
-  frame.bevel_button = PlaceControl<TNiceButton>(&page, &page, spec.name, 504, spec.button_top,
-                                                 spec.button_width, 28);
-  frame.bevel_button->SetCaption(spec.caption);
-  frame.bevel_button->SetKind(spec.kind);
-  frame.bevel_button->SetModalResult(spec.result);
-  frame.bevel_button->SetCancel(spec.result == mrCancel);
+      PlaceControl<TBevel>(&page, &page, "Bevel1", 502, bevel.frame_top, 120, bevel.frame_height);
+  frame.bevel_button = PlaceControl<TNiceButton>(&page, &page, bevel.name, 504, bevel.button_top,
+                                                 bevel.button_width, 28);
+  frame.bevel_button->SetCaption(bevel.caption);
+  frame.bevel_button->SetKind(bevel.kind);
+  frame.bevel_button->SetModalResult(bevel.result);
+  frame.bevel_button->SetCancel(bevel.result == mrCancel);
   UseButtonFont(*frame.bevel_button);
-  if (spec.bold) SetBold(*frame.bevel_button);
+  if (bevel.bold) SetBold(*frame.bevel_button);
   return frame;
 }
 
