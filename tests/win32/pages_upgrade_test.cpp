@@ -132,12 +132,12 @@ TEST_F(FindAppPage, FirstClickSearchesAndTheSecondAcceptsBothDirectories) {
   std::unique_ptr<TFindApp> page(NewPage());
   PageHarness script({[&](TForm& form) {
     EXPECT_EQ(form.Caption(), "Apasati 'Continua' pentru a localiza aplicatia!");
-    EXPECT_EQ(page->RProgram->Text(), "");
-    EXPECT_FALSE(page->RDate->Enabled());
+    EXPECT_EQ(page->fields.program->Text(), "");
+    EXPECT_FALSE(page->fields.data->Enabled());
     EXPECT_TRUE(Click(page->BNext));
     EXPECT_EQ(page->ModalResult(), mrNone) << "the search never closes the page";
-    EXPECT_EQ(page->RProgram->Text(), program_dir);
-    EXPECT_EQ(page->RDate->Text(), "D:\\APP");
+    EXPECT_EQ(page->fields.program->Text(), program_dir);
+    EXPECT_EQ(page->fields.data->Text(), "D:\\APP");
     EXPECT_EQ(page->dirlabel->Caption(), "");
     EXPECT_EQ(form.Caption(), "Confirmati corectitudinea directorului program");
     EXPECT_EQ(page->TitleBar1->Caption(), form.Caption());
@@ -157,7 +157,7 @@ TEST_F(FindAppPage, DatabaseOnAShareIsAClientInstallation) {
   EXPECT_EQ(state.InstallType, itClient);
   PageHarness script({[&](TForm&) {
     EXPECT_TRUE(Click(page->BNext));
-    EXPECT_EQ(page->RDate->Text(), "Am detectat o instalare client");
+    EXPECT_EQ(page->fields.data->Text(), "Am detectat o instalare client");
     EXPECT_TRUE(Click(page->BNext));
   }});
   EXPECT_EQ(page->ShowModal(), mrOk);
@@ -182,11 +182,12 @@ TEST_F(FindAppPage, ChosenDirectoryCountsOnlyWithAProgramOverAMillionBytes) {
   };
   PageHarness script({[&](TForm&) {
                         EXPECT_TRUE(Click(page->BNext));
-                        EXPECT_TRUE(Click(page->BProgram));
+                        EXPECT_TRUE(Click(page->fields.program_button));
                         EXPECT_EQ(page->dirlabel->Caption(), "Nu gasesc instalare de VORTEL...");
-                        EXPECT_EQ(page->RProgram->Text(), work.str() + "Mic\\");
+                        EXPECT_EQ(page->fields.program->Text(), work.str() + "Mic\\");
                         EXPECT_FALSE(page->BNext->Enabled());
-                        EXPECT_TRUE(Click(page->LProgram)) << "the label chooses as well";
+                        EXPECT_TRUE(Click(page->fields.program_label))
+                            << "the label chooses as well";
                         EXPECT_EQ(page->dirlabel->Caption(), "");
                         EXPECT_TRUE(page->BNext->Enabled());
                         EXPECT_TRUE(Click(page->BNext));

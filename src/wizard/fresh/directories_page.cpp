@@ -15,27 +15,20 @@ class TDirs : public TWizardPage {
   TDirs(TComponent* owner, TInstallState& state, RoomCheck room)
       : TWizardPage(owner, state, "Alegeti directoarele destinatie!",
                     {kBackButton, kNextButton, true, AbandonButton(57, 45, 64, 109, true)}),
-        room_(std::move(room)) {
+        room_(std::move(room)),
+        fields_(BuildDirectoryFields(*this, true)) {
     BBack = frame_.left;
     BNext = frame_.right;
     BCancel = frame_.bevel_button;
     BNext->OnClick = [this](TObject*) { BNextClick(); };
 
-    const DirectoryFields fields = BuildDirectoryFields(*this, true);
-    Panel1 = fields.panel;
-    LProgram = fields.program_label;
-    LDate = fields.data_label;
-    RProgram = fields.program;
-    RDate = fields.data;
-    BProgram = fields.program_button;
-    BDate = fields.data_button;
-    RDate->OnChange = [this](TObject*) { BNext->SetEnabled(true); };
-    LProgram->OnClick = [this](TObject*) { ChooseProgramDir(); };
-    LDate->OnClick = [this](TObject*) { ChooseDataDir(); };
-    BProgram->OnClick = [this](TObject*) { ChooseProgramDir(); };
-    BDate->OnClick = [this](TObject*) { ChooseDataDir(); };
+    fields_.data->OnChange = [this](TObject*) { BNext->SetEnabled(true); };
+    fields_.program_label->OnClick = [this](TObject*) { ChooseProgramDir(); };
+    fields_.data_label->OnClick = [this](TObject*) { ChooseDataDir(); };
+    fields_.program_button->OnClick = [this](TObject*) { ChooseProgramDir(); };
+    fields_.data_button->OnClick = [this](TObject*) { ChooseDataDir(); };
 
-    netmemo = PlaceControl<TMemo>(this, Panel1, "netmemo", 4, 49, 295, 32);
+    netmemo = PlaceControl<TMemo>(this, fields_.panel, "netmemo", 4, 49, 295, 32);
     netmemo->SetBorderStyle(bsNone);
     SetBold(*netmemo);
     netmemo->SetParentColor(true);
@@ -48,21 +41,22 @@ class TDirs : public TWizardPage {
   void DoCreate() override {
     switch (state_.InstallType) {
       case itLocal:
-        RProgram->SetText(state_.ProgramDirOffered);
-        for (TControl* c : {static_cast<TControl*>(RDate), static_cast<TControl*>(BDate),
-                            static_cast<TControl*>(LDate), static_cast<TControl*>(netmemo)})
+        fields_.program->SetText(state_.ProgramDirOffered);
+        for (TControl* c :
+             {static_cast<TControl*>(fields_.data), static_cast<TControl*>(fields_.data_button),
+              static_cast<TControl*>(fields_.data_label), static_cast<TControl*>(netmemo)})
           c->Hide();
         BNext->SetEnabled(true);
         break;
       case itServer:
-        RProgram->SetText(state_.ProgramDirOffered);
-        RDate->SetText(state_.DataDirOffered);
+        fields_.program->SetText(state_.ProgramDirOffered);
+        fields_.data->SetText(state_.DataDirOffered);
         netmemo->Hide();
         BNext->SetEnabled(true);
         break;
       case itClient:
-        RProgram->SetText(state_.ProgramDirOffered);
-        RDate->SetText("");
+        fields_.program->SetText(state_.ProgramDirOffered);
+        fields_.data->SetText("");
         netmemo->Lines().Clear();
         netmemo->Lines().Add("Ati selectat o instalare de tip client.");
         netmemo->Lines().Add("Introduceti in campul \"Date\" calea pana la baza de date server");
@@ -83,17 +77,17 @@ class TDirs : public TWizardPage {
   void ChooseProgramDir() {
     const std::optional<std::string> chosen = ChooseDirectory();
     if (!chosen) return;
-    RProgram->SetText(*chosen);
-    if (state_.InstallType == itLocal) RDate->SetText(*chosen);
+    fields_.program->SetText(*chosen);
+    if (state_.InstallType == itLocal) fields_.data->SetText(*chosen);
   }
 
   void ChooseDataDir() {
-    if (const std::optional<std::string> chosen = ChooseDirectory()) RDate->SetText(*chosen);
+    if (const std::optional<std::string> chosen = ChooseDirectory()) fields_.data->SetText(*chosen);
   }
 
   void BNextClick() {
     const DirectoryOutcome outcome =
-        StoreDirectories(state_, RProgram->Text(), RDate->Text(), room_);
+        StoreDirectories(state_, fields_.program->Text(), fields_.data->Text(), room_);
     if (outcome.client_database_missing)
       MesajDlg("La instalarea client baza de date trebuie sa existe!", "Eroare!", mtError, taCenter,
                kButtonsCancel, mbCancel, 0);
@@ -106,13 +100,7 @@ class TDirs : public TWizardPage {
   }
 
   RoomCheck room_;
-  TPanel* Panel1;
-  TActiveLabel* LProgram;
-  TActiveLabel* LDate;
-  TActiveEdit* RProgram;
-  TActiveEdit* RDate;
-  TMButton* BProgram;
-  TMButton* BDate;
+  DirectoryFields fields_;
   TMemo* netmemo;
   TMButton* BNext;
   TMButton* BBack;

@@ -16,26 +16,20 @@ PageFrameLayout Layout() {
 
 TFindApp::TFindApp(TComponent* owner, TInstallState& state, upgrade::UpgradeLibraryPort& library,
                    upgrade::SystemProbe& probe)
-    : TWizardPage(owner, state, upgrade::kSearchTitle, Layout()), logic_(state, library, probe) {
+    : TWizardPage(owner, state, upgrade::kSearchTitle, Layout()),
+      fields(BuildDirectoryFields(*this, false)),
+      logic_(state, library, probe) {
   BBack = frame_.left;
   BNext = frame_.right;
   Bevel1 = frame_.bevel;
   BCancel = frame_.bevel_button;
   BNext->OnClick = [this](TObject* sender) { BNextClick(sender); };
 
-  const DirectoryFields fields = BuildDirectoryFields(*this, false);
-  Panel1 = fields.panel;
-  LProgram = fields.program_label;
-  LDate = fields.data_label;
-  RProgram = fields.program;
-  RDate = fields.data;
-  BProgram = fields.program_button;
-  BDate = fields.data_button;
-  LProgram->OnClick = [this](TObject* sender) { BProgramClick(sender); };
-  BProgram->OnClick = [this](TObject* sender) { BProgramClick(sender); };
-  RDate->SetEnabled(false);
-  BDate->SetEnabled(false);
-  dirlabel = PlaceControl<TFmtLabel>(this, Panel1, "dirlabel", 11, 55, 268, 16);
+  fields.program_label->OnClick = [this](TObject* sender) { BProgramClick(sender); };
+  fields.program_button->OnClick = [this](TObject* sender) { BProgramClick(sender); };
+  fields.data->SetEnabled(false);
+  fields.data_button->SetEnabled(false);
+  dirlabel = PlaceControl<TFmtLabel>(this, fields.panel, "dirlabel", 11, 55, 268, 16);
   dirlabel->SetAutoSize(false);
 }
 
@@ -46,13 +40,13 @@ void TFindApp::DoCreate() {
 
 void TFindApp::BNextClick(TObject*) {
   const bool searching = !logic_.Searched();
-  if (logic_.NextClick(RProgram->Text()) == 1) SetModalResult(mrOk);
+  if (logic_.NextClick(fields.program->Text()) == 1) SetModalResult(mrOk);
   ShowState(searching);
 }
 
 void TFindApp::BProgramClick(TObject*) {
   if (const std::optional<std::string> chosen =
-          ChooseDirectory(logic_.DialogPreset(RProgram->Text()))) {
+          ChooseDirectory(logic_.DialogPreset(fields.program->Text()))) {
     logic_.ChooseDirectory(*chosen);
     ShowState(true);
   }
@@ -60,8 +54,8 @@ void TFindApp::BProgramClick(TObject*) {
 }
 
 void TFindApp::ShowState(bool program_field) {
-  if (program_field) RProgram->SetText(logic_.ProgramText());
-  RDate->SetText(logic_.DataText());
+  if (program_field) fields.program->SetText(logic_.ProgramText());
+  fields.data->SetText(logic_.DataText());
   dirlabel->SetCaption(logic_.StatusText());
   SetCaption(logic_.Title());
   BNext->SetEnabled(logic_.NextEnabled());

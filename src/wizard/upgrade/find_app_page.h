@@ -6,6 +6,7 @@
 #include "ui/controls/active_label.h"
 #include "ui/controls/fmt_label.h"
 #include "upgrade/find_app.h"
+#include "wizard/directory_fields.h"
 #include "wizard/wizard_page.h"
 
 class TFindApp : public TWizardPage {
@@ -13,13 +14,7 @@ class TFindApp : public TWizardPage {
   TFindApp(TComponent* owner, TInstallState& state, upgrade::UpgradeLibraryPort& library,
            upgrade::SystemProbe& probe);
 
-  TPanel* Panel1;
-  TActiveLabel* LProgram;
-  TActiveLabel* LDate;
-  TActiveEdit* RProgram;
-  TActiveEdit* RDate;
-  TMButton* BProgram;
-  TMButton* BDate;
+  DirectoryFields fields;
   TFmtLabel* dirlabel;
   TMButton* BBack;
   TMButton* BNext;
