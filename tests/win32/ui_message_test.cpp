@@ -7,6 +7,7 @@
 #include "support/dialog_watcher.h"
 #include "support/form_driver.h"
 #include "support/screen_pixels.h"
+#include "support/window_text.h"
 #include "ui/controls/fmt_label.h"
 #include "ui/controls/nice_button.h"
 #include "ui/controls/title_bar.h"
@@ -22,18 +23,13 @@ using testing_support::DialogWatcher;
 using testing_support::FindByName;
 using testing_support::ModalScript;
 using testing_support::Pump;
+using testing_support::WindowText;
 
 class UiMessage : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { StartToolkit(); }
   static void TearDownTestSuite() { StopToolkit(); }
 };
-
-std::string WindowText(HWND w) {
-  char buffer[2048] = "";
-  GetWindowTextA(w, buffer, sizeof buffer);
-  return buffer;
-}
 
 std::string ClassOf(HWND w) {
   char buffer[64] = "";

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "window_text.h"
+
 namespace testing_support {
 
 struct SeenDialog {
@@ -39,11 +41,6 @@ class DialogWatcher {
   }
 
  private:
-  static std::string WindowText(HWND w) {
-    char buffer[1024] = "";
-    GetWindowTextA(w, buffer, sizeof buffer);
-    return buffer;
-  }
   static BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
     char cls[64] = "";
     GetClassNameA(child, cls, sizeof cls);

@@ -20,6 +20,7 @@
 
 #include "form_driver.h"
 #include "forms/forms.h"
+#include "window_text.h"
 
 namespace testing_support {
 
@@ -123,12 +124,6 @@ class PageHarness {
       return;
     }
     form.SetModalResult(static_cast<TModalResult>(Record({form.Caption(), FormText(form)})));
-  }
-
-  static std::string WindowText(HWND w) {
-    char buffer[2048] = "";
-    GetWindowTextA(w, buffer, sizeof buffer);
-    return buffer;
   }
 
   static BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
