@@ -236,6 +236,11 @@ TEST(Unshrink, DamagedStreamsAreFormatErrors) {
   BitWriter cleared;
   cleared.Put('a', 9).Put('b', 9).Put(256, 9).Put(2, 9).Put(258, 9);
   EXPECT_EQ(RunUnshrink(cleared.str(), nullptr), DecodeResult::kDataError);
+  // 257 ("ab") was just written and then freed: the entry being defined may not extend it,
+  // though its bytes are still at hand.
+  BitWriter extended;
+  extended.Put('a', 9).Put('b', 9).Put(257, 9).Put(256, 9).Put(2, 9).Put(257, 9);
+  EXPECT_EQ(RunUnshrink(extended.str(), nullptr), DecodeResult::kDataError);
 }
 
 }  // namespace
