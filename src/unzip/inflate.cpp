@@ -325,12 +325,16 @@ class Inflater {
         done = true;
         break;
       }
-      if constexpr (!kWide) {
+      if constexpr (kWide) {
+        // Rarely short: the next code is looked up before the refill at the top of the loop,
+        // so that the two overlap.
+        if (count < EntryBits(e) + lroot) refill();
+      } else {
         if (count < EntryBits(e)) refill();
       }
       const uint32_t dist = value(e);
       drop(EntryShift(e));
-      refill();
+      if constexpr (!kWide) refill();
       e = lt[bits & lmask];
       // Most matches copy by words: those at least 8 bytes back in this pass of the work
       // buffer, and those in the older history ahead that neither meet the bytes written nor
