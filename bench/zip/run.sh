@@ -87,7 +87,6 @@ measure() {
   rm -rf "$out" && mkdir -p "$out" && sync
   case "$program" in
     zipx) /usr/bin/time -f "%e %U %S %M" -o "$log" "$zipx" x "$archive" "$out" >"$work/zipx.out" ;;
-    # Its reports go to a file: Wine writes to /dev/null line by line, slowly.
     zipx.exe)
       /usr/bin/time -f "%e %U %S %M" -o "$log" "$root/scripts/wine-run" "$zipx_exe" x \
         "$(wine_path "$archive")" "$(wine_path "$out")" >"$work/zipx.out" ;;

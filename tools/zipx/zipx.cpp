@@ -56,6 +56,9 @@ int Usage() {
 
 int main(int argc, char** argv) {
   if (argc < 3) return Usage();
+  // Reports come by the thousand: written in large blocks, not a character at a time as the
+  // Windows C library writes to a console, a pipe or the null device.
+  std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
   const std::string command = argv[1];
   unzip::TBraskUnzip unzip;
   unzip.SetFileName(argv[2]);
