@@ -26,25 +26,27 @@ void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const Huff
                        uint32_t count, uint32_t root_bits, HuffmanTable& table) {
   const uint32_t root_size = 1u << root_bits;
   const uint32_t root_mask = root_size - 1;
-  // Width of the second-level table under each root slot.
+  // Width of the second-level table under each root slot, and the slots that have one (few:
+  // only codes longer than the root reach them).
   uint8_t widths[1u << kMaxRootBits] = {};
+  uint16_t linked[1u << kMaxRootBits];
+  uint32_t linked_count = 0;
   for (uint32_t s = 0; s < count; ++s) {
     const uint32_t len = lengths[s];
     if (len <= root_bits) continue;
     const uint32_t slot = Reverse(codes[s], len) & root_mask;
+    if (!widths[slot]) linked[linked_count++] = static_cast<uint16_t>(slot);
     if (len - root_bits > widths[slot]) widths[slot] = static_cast<uint8_t>(len - root_bits);
   }
   uint32_t total = root_size;
-  for (uint32_t i = 0; i < root_size; ++i) {
-    if (widths[i]) total += 1u << widths[i];
-  }
+  for (uint32_t i = 0; i < linked_count; ++i) total += 1u << widths[linked[i]];
   table.root_bits = root_bits;
   table.slots.assign(total, kInvalidLeaf);
   uint32_t offset = root_size;
-  for (uint32_t i = 0; i < root_size; ++i) {
-    if (!widths[i]) continue;
-    table.slots[i] = offset << 16 | kEntryLink | uint32_t{widths[i]} << 8 | root_bits;
-    offset += 1u << widths[i];
+  for (uint32_t i = 0; i < linked_count; ++i) {
+    const uint32_t slot = linked[i];
+    table.slots[slot] = offset << 16 | kEntryLink | uint32_t{widths[slot]} << 8 | root_bits;
+    offset += 1u << widths[slot];
   }
   HuffEntry* slots = table.slots.data();
   for (uint32_t s = 0; s < count; ++s) {
