@@ -61,8 +61,9 @@ bool CommitFile(const std::string& scratch, const std::string& target) {
   Change change;
   change.kind = Kind::kFile;
   change.target = target;
-  change.size = os::FileSize(scratch).value_or(0);
-  change.time = os::FileWriteTime(scratch).value_or(0);
+  const os::FileStamp stamp = os::StampOf(scratch).value_or(os::FileStamp{});
+  change.size = stamp.size;
+  change.time = stamp.write_time;
   const bool replaces = os::FileExists(target);
   change.description = std::string(replaces ? "replace" : "create") + " file " + target + " (" +
                        GroupedNumber(change.size) + " bytes)";

@@ -20,8 +20,7 @@ std::map<HandlerKey, UndoHandler>& Handlers() {
 
 // The file is as the run left it.
 bool Unchanged(const Change& c) {
-  return os::FileSize(c.target) == std::optional<int64_t>(c.size) &&
-         os::FileWriteTime(c.target) == std::optional<uint64_t>(c.time);
+  return os::StampOf(c.target) == std::optional<os::FileStamp>(os::FileStamp{c.size, c.time});
 }
 
 std::string PutBack(const Change& c) {

@@ -79,8 +79,14 @@ bool FileInUse(const std::string& path);
 bool ReplaceAtRestart(const std::string& source, const std::string& target);
 // Copies a file, replacing `target`; false when the copy is not whole.
 bool CopyWholeFile(const std::string& source, const std::string& target);
-// The last-write time of a file (100 ns units on Windows, ns elsewhere); nothing when missing.
-std::optional<uint64_t> FileWriteTime(const std::string& path);
+// Size and last-write time of a file (100 ns units on Windows, ns elsewhere) from one look at
+// the directory; nothing for a directory or a missing file.
+struct FileStamp {
+  int64_t size = 0;
+  uint64_t write_time = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> StampOf(const std::string& path);
 std::string CurrentDirectory();
 bool ChangeDirectory(const std::string& path);
 

@@ -198,11 +198,12 @@ bool CopyWholeFile(const std::string& source, const std::string& target) {
   return out.Close();
 }
 
-std::optional<uint64_t> FileWriteTime(const std::string& path) {
+std::optional<FileStamp> StampOf(const std::string& path) {
   struct stat st;
-  if (::stat(Native(path).c_str(), &st) != 0) return std::nullopt;
-  return static_cast<uint64_t>(st.st_mtim.tv_sec) * 1000000000u +
-         static_cast<uint64_t>(st.st_mtim.tv_nsec);
+  if (::stat(Native(path).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+  return FileStamp{static_cast<int64_t>(st.st_size),
+                   static_cast<uint64_t>(st.st_mtim.tv_sec) * 1000000000u +
+                       static_cast<uint64_t>(st.st_mtim.tv_nsec)};
 }
 
 std::string CurrentDirectory() {

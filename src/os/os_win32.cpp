@@ -253,11 +253,14 @@ bool CopyWholeFile(const std::string& source, const std::string& target) {
                  [](const wchar_t* from, const wchar_t* to) { return CopyFileW(from, to, FALSE); });
 }
 
-std::optional<uint64_t> FileWriteTime(const std::string& path) {
+std::optional<FileStamp> StampOf(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!AttributeData(path, data)) return std::nullopt;
-  return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-         data.ftLastWriteTime.dwLowDateTime;
+  if (!AttributeData(path, data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return std::nullopt;
+  }
+  return FileStamp{(static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                   (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                       data.ftLastWriteTime.dwLowDateTime};
 }
 
 std::string CurrentDirectory() {
