@@ -12,9 +12,9 @@ namespace {
 
 constexpr uint32_t kWindowMask = DecodeStream::kWindowSize - 1;
 constexpr uint32_t kMaxMatch = 258;
-// Room the inner loop keeps at the end of the work buffer: a longest match and the word a
+// Room the inner loop keeps at the end of the work buffer: a longest match and the words a
 // near match may run past its end.
-constexpr uint32_t kFastRoom = kMaxMatch + 8;
+constexpr uint32_t kFastRoom = kMaxMatch + kCopyOverrun;
 
 constexpr uint16_t kLengthBase[29] = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
                                       15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
@@ -342,7 +342,8 @@ class Inflater {
       const uint32_t pos = static_cast<uint32_t>(out - window);
       const uint32_t from = (pos - dist) & kWindowMask;
       if (from < pos ? dist >= 8
-                     : from >= pos + length + 8 && from + length + 8 <= DecodeStream::kWindowSize) {
+                     : from >= pos + length + kCopyOverrun &&
+                           from + length + kCopyOverrun <= DecodeStream::kWindowSize) {
         CopyMatchWords(out, window + from, length);
       } else {
         CopyMatch(window, DecodeStream::kWindowSize, pos, dist, length);

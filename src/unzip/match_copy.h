@@ -71,20 +71,31 @@ inline void CopyMatch(uint8_t* window, uint32_t size, uint32_t pos, uint32_t dis
   }
 }
 
-// Copies `length` bytes from `in` to `out` by whole words, running past the end, then puts
-// back the 8 bytes there (older history that later matches may still read). The source must
-// be readable 8 bytes past its end and lie either at least 8 bytes behind `out` or wholly
-// ahead of the bytes written.
+// Bytes CopyMatchWords may write past the end of a match (and puts back).
+constexpr uint32_t kCopyOverrun = 16;
+
+// Copies `length` bytes from `in` to `out` by whole words, running up to kCopyOverrun bytes past
+// the end, then puts back the bytes there (older history that later matches may still read).
+// The first two words go unconditionally: most matches are that short, and a loop would guess
+// its end wrongly for many of them. The source must be readable kCopyOverrun bytes past its end
+// and lie either at least 8 bytes behind `out` or wholly ahead of the bytes written.
 inline void CopyMatchWords(uint8_t* out, const uint8_t* in, uint32_t length) {
+  using match_copy_detail::Copy8;
   uint8_t* const end = out + length;
-  uint64_t kept;
-  std::memcpy(&kept, end, 8);
-  do {
-    match_copy_detail::Copy8(out, in);
-    out += 8;
-    in += 8;
-  } while (out < end);
-  std::memcpy(end, &kept, 8);
+  uint64_t kept[2];
+  std::memcpy(kept, end, sizeof kept);
+  Copy8(out, in);
+  Copy8(out + 8, in + 8);
+  if (length > 16) {
+    out += 16;
+    in += 16;
+    do {
+      Copy8(out, in);
+      out += 8;
+      in += 8;
+    } while (out < end);
+  }
+  std::memcpy(end, kept, sizeof kept);
 }
 
 }  // namespace unzip

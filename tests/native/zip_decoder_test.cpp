@@ -97,6 +97,36 @@ TEST(Inflate, FlushesWholeWorkBuffersThenTheRest) {
   EXPECT_EQ(port.flushes, (std::vector<uint32_t>{32768, 32768, 32768, 1696}));
 }
 
+// Word copies of a match write past its end and put those bytes back: a match reaching back the
+// whole window right after one must still find the older history there. (zlib never reaches
+// back further than 32,506 bytes; other compressors do.)
+TEST(Inflate, MatchesReachingBackTheWholeWindowSeeTheHistoryIntact) {
+  BitWriter w;
+  w.Put(1, 1).Put(1, 2);                                           // last block, fixed codes
+  const auto literal = [&w](uint32_t v) { w.Code(0x30 + v, 8); };  // values below 144
+  std::string expected;
+  for (uint32_t i = 0; i < 32768; ++i) {
+    expected += static_cast<char>((i * 31 + (i >> 8)) % 144);
+    literal(static_cast<uint8_t>(expected.back()));
+  }
+  for (uint32_t i = 0; i < 20; ++i) {
+    expected += static_cast<char>((i * 13 + 5) % 144);
+    literal(static_cast<uint8_t>(expected.back()));
+  }
+  w.Code(1, 7).Code(5, 5).Put(1, 1);  // length 3, distance 8
+  expected += expected.substr(expected.size() - 8, 3);
+  w.Code(8, 7).Code(29, 5).Put(32768 - 24577, 13);  // length 10, distance 32,768
+  expected += expected.substr(expected.size() - 32768, 10);
+  for (uint32_t i = 0; i < 64; ++i) {
+    expected += static_cast<char>(i);
+    literal(i);
+  }
+  w.Code(0, 7);
+  const Result r = RunInflate(w.str());
+  ASSERT_EQ(r.code, DecodeResult::kOk);
+  EXPECT_TRUE(r.output == expected);
+}
+
 TEST(Inflate, DamagedStreamsGiveTheirCodes) {
   // Reserved block type.
   EXPECT_EQ(RunInflate(BitWriter().Put(1, 1).Put(3, 2).str()).code, DecodeResult::kDataError);
