@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "os/os.h"
+#include "os/os_win32.h"
 #include "os/text_encoding.h"
 
 namespace {
@@ -13,13 +14,9 @@ namespace {
 std::optional<std::string> FullPath(const std::string& path) {
   const std::optional<std::wstring> wide = os::Wide(path);
   if (!wide) return std::nullopt;
-  const DWORD needed = GetFullPathNameW(wide->c_str(), 0, nullptr, nullptr);
-  if (needed == 0) return std::nullopt;
-  std::wstring full(needed, L'\0');
-  const DWORD n = GetFullPathNameW(wide->c_str(), needed, full.data(), nullptr);
-  if (n == 0 || n >= needed) return std::nullopt;
-  full.resize(n);
-  return os::Utf8(full);
+  return os::SystemText([&wide](wchar_t* buffer, DWORD size) {
+    return GetFullPathNameW(wide->c_str(), size, buffer, nullptr);
+  });
 }
 
 // "C:\A\B\" gives "C:\A\B"; a root keeps its backslash.

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "os/ansi_code_page.h"
+#include "os/os_win32.h"
 #include "os/text_encoding.h"
 
 namespace os {
@@ -59,17 +60,17 @@ std::optional<std::string> AnsiPathForm(const std::string& path, std::string* re
     head.resize(keep);
   }
   const std::wstring wide_head = *Wide(head);
-  const DWORD needed = GetShortPathNameW(wide_head.c_str(), nullptr, 0);
-  std::wstring short_head(needed, L'\0');
-  const DWORD n = needed ? GetShortPathNameW(wide_head.c_str(), short_head.data(), needed) : 0;
-  if (n == 0 || n >= needed || !ToAnsiCodePage(tail)) {
+  const std::optional<std::string> short_head =
+      SystemText([&wide_head](wchar_t* buffer, DWORD size) {
+        return GetShortPathNameW(wide_head.c_str(), buffer, size);
+      });
+  if (!short_head || !ToAnsiCodePage(tail)) {
     if (reason) {
       *reason = CodePageLacks() + ", iar o cale care nu exista inca nu are nume scurt (8.3)";
     }
     return std::nullopt;
   }
-  short_head.resize(n);
-  const std::string form = Utf8Shown(short_head) + tail;
+  const std::string form = *short_head + tail;
   if (!ToAnsiCodePage(form)) {
     if (reason) *reason = CodePageLacks() + ", iar volumul ei nu i-a dat un nume scurt (8.3)";
     return std::nullopt;
@@ -80,13 +81,10 @@ std::optional<std::string> AnsiPathForm(const std::string& path, std::string* re
 std::string LongPathForm(const std::string& path) {
   const std::optional<std::wstring> wide = Wide(path);
   if (!wide) return path;
-  const DWORD needed = GetLongPathNameW(wide->c_str(), nullptr, 0);
-  if (needed == 0) return path;
-  std::wstring full(needed, L'\0');
-  const DWORD n = GetLongPathNameW(wide->c_str(), full.data(), needed);
-  if (n == 0 || n >= needed) return path;
-  full.resize(n);
-  return Utf8(full).value_or(path);
+  return SystemText([&wide](wchar_t* buffer, DWORD size) {
+           return GetLongPathNameW(wide->c_str(), buffer, size);
+         })
+      .value_or(path);
 }
 
 }  // namespace os

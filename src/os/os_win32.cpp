@@ -27,20 +27,6 @@ bool IsUnc(const std::wstring& path) {
          path[2] != L'.';
 }
 
-// A system answer of unknown length: `call` gets a buffer and its size and returns what it wrote
-// or, when the buffer was too small, what it needs.
-template <typename Call>
-std::optional<std::string> SystemText(Call call) {
-  std::wstring buffer(MAX_PATH + 1, L'\0');
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    const DWORD n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (n == 0) return std::nullopt;
-    if (n < buffer.size()) return Utf8(std::wstring_view(buffer.data(), n));
-    buffer.assign(n + 1, L'\0');
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<std::wstring> SystemPath(const std::string& path) {
