@@ -61,9 +61,6 @@ bool DirectoryExists(const std::string& path);
 // Attributes of a file or directory, or nothing when it does not exist.
 std::optional<uint32_t> GetAttributes(const std::string& path);
 bool SetAttributes(const std::string& path, uint32_t attributes);
-// Size of a file from the directory, without opening it (works while another program holds it
-// open); nothing for a directory or a missing file.
-std::optional<int64_t> FileSize(const std::string& path);
 bool RemoveFile(const std::string& path);
 // Replaces `target` with `source` in one step (same directory expected).
 bool MoveReplace(const std::string& source, const std::string& target);
@@ -87,6 +84,13 @@ struct FileStamp {
   bool operator==(const FileStamp&) const = default;
 };
 std::optional<FileStamp> StampOf(const std::string& path);
+// Size of a file from the directory, without opening it (works while another program holds it
+// open); nothing for a directory or a missing file.
+inline std::optional<int64_t> FileSize(const std::string& path) {
+  const std::optional<FileStamp> stamp = StampOf(path);
+  if (!stamp) return std::nullopt;
+  return stamp->size;
+}
 std::string CurrentDirectory();
 bool ChangeDirectory(const std::string& path);
 

@@ -139,12 +139,6 @@ std::optional<uint32_t> GetAttributes(const std::string& path) {
   return a;
 }
 
-std::optional<int64_t> FileSize(const std::string& path) {
-  struct stat st;
-  if (::stat(Native(path).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
-  return static_cast<int64_t>(st.st_size);
-}
-
 bool SetAttributes(const std::string& path, uint32_t attributes) {
   struct stat st;
   const std::string p = Native(path);

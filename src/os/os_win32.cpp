@@ -179,14 +179,6 @@ std::optional<uint32_t> GetAttributes(const std::string& path) {
   return a;
 }
 
-std::optional<int64_t> FileSize(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!AttributeData(path, data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    return std::nullopt;
-  }
-  return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
 bool SetAttributes(const std::string& path, uint32_t attributes) {
   return OnPath(path, [attributes](const wchar_t* p) { return SetFileAttributesW(p, attributes); });
 }
