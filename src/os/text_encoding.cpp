@@ -87,51 +87,34 @@ void Explain(std::string* error, const char* what, size_t at) {
 constexpr const char* kNotUtf8 = "textul nu este UTF-8 valid la octetul ";
 constexpr const char* kLoneSurrogate = "textul are un surogat UTF-16 fara pereche la pozitia ";
 
-// Code page 437 above ASCII, in order.
-constexpr char16_t kCp437High[128] = {
-    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF,
-    0x00EE, 0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,
-    0x00FF, 0x00D6, 0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA,
-    0x00F1, 0x00D1, 0x00AA, 0x00BA, 0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,
-    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556, 0x2555, 0x2563, 0x2551, 0x2557,
-    0x255D, 0x255C, 0x255B, 0x2510, 0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,
-    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567, 0x2568, 0x2564, 0x2565, 0x2559,
-    0x2558, 0x2552, 0x2553, 0x256B, 0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,
-    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4, 0x03A6, 0x0398, 0x03A9, 0x03B4,
-    0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
-    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
-};
-
-}  // namespace
-
-std::optional<std::u16string> Utf8ToUtf16(std::string_view text, std::string* error) {
-  std::u16string out;
+// Decodes `text` code point by code point and encodes each into `Out`. A point that does not
+// decode ends the conversion with nothing and the reason, `what` and where; without `what` it is
+// shown as U+FFFD instead.
+template <typename Out, typename In, typename Decode, typename Append>
+std::optional<Out> Transcode(In text, Decode decode, Append append, const char* what,
+                             std::string* error) {
+  Out out;
   out.reserve(text.size());
   for (size_t at = 0; at < text.size();) {
     const size_t start = at;
-    const std::optional<char32_t> c = DecodeUtf8(text, at);
-    if (!c) {
-      Explain(error, kNotUtf8, start);
+    const std::optional<char32_t> c = decode(text, at);
+    if (!c && what) {
+      Explain(error, what, start);
       return std::nullopt;
     }
-    AppendUtf16(out, *c);
+    append(out, c.value_or(kReplacement));
   }
   return out;
 }
 
+}  // namespace
+
+std::optional<std::u16string> Utf8ToUtf16(std::string_view text, std::string* error) {
+  return Transcode<std::u16string>(text, DecodeUtf8, AppendUtf16, kNotUtf8, error);
+}
+
 std::optional<std::string> Utf16ToUtf8(std::u16string_view text, std::string* error) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t at = 0; at < text.size();) {
-    const size_t start = at;
-    const std::optional<char32_t> c = DecodeUtf16(text, at);
-    if (!c) {
-      Explain(error, kLoneSurrogate, start);
-      return std::nullopt;
-    }
-    AppendUtf8(out, *c);
-  }
-  return out;
+  return Transcode<std::string>(text, DecodeUtf16, AppendUtf8, kLoneSurrogate, error);
 }
 
 std::optional<size_t> Utf16Length(std::string_view text) {
@@ -145,29 +128,11 @@ std::optional<size_t> Utf16Length(std::string_view text) {
 }
 
 std::u16string Utf8ToUtf16Shown(std::string_view text) {
-  std::u16string out;
-  out.reserve(text.size());
-  for (size_t at = 0; at < text.size();)
-    AppendUtf16(out, DecodeUtf8(text, at).value_or(kReplacement));
-  return out;
+  return *Transcode<std::u16string>(text, DecodeUtf8, AppendUtf16, nullptr, nullptr);
 }
 
 std::string Utf16ToUtf8Shown(std::u16string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t at = 0; at < text.size();)
-    AppendUtf8(out, DecodeUtf16(text, at).value_or(kReplacement));
-  return out;
-}
-
-std::string Cp437ToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  for (const char b : bytes) {
-    const auto byte = static_cast<uint8_t>(b);
-    AppendUtf8(out, byte < 0x80 ? byte : kCp437High[byte - 0x80]);
-  }
-  return out;
+  return *Transcode<std::string>(text, DecodeUtf16, AppendUtf8, nullptr, nullptr);
 }
 
 #ifdef _WIN32

@@ -23,10 +23,6 @@ std::optional<size_t> Utf16Length(std::string_view text);
 std::u16string Utf8ToUtf16Shown(std::string_view text);
 std::string Utf16ToUtf8Shown(std::u16string_view text);
 
-// Bytes in the IBM PC character set (code page 437), in which ZIP names without the UTF-8 flag
-// are written, as UTF-8.
-std::string Cp437ToUtf8(std::string_view bytes);
-
 #ifdef _WIN32
 // The same for the system's own character type, 16 bits on Windows.
 std::optional<std::wstring> Wide(std::string_view text, std::string* error = nullptr);

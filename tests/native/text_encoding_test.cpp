@@ -64,11 +64,6 @@ TEST(TextEncoding, ShownTextsMarkWhatCannotBeConverted) {
   EXPECT_EQ(os::Utf8ToUtf16Shown(kRomanian), kRomanianUnits);
 }
 
-TEST(TextEncoding, ZipNamesWithoutTheUtf8FlagAreCodePage437) {
-  EXPECT_EQ(os::Cp437ToUtf8("DATA\\CAF\x90.DB"), "DATA\\CAF\xC3\x89.DB");
-  EXPECT_EQ(os::Cp437ToUtf8("\x80\xE1\xFF"), "\xC3\x87\xC3\x9F\xC2\xA0");
-}
-
 }  // namespace
 
 #ifdef _WIN32
