@@ -71,6 +71,18 @@ inline void CopyMatch(uint8_t* window, uint32_t size, uint32_t pos, uint32_t dis
   }
 }
 
+// Copies `length` bytes (at least one) from `in` to `out` by whole words, writing up to 7 bytes
+// past the end and reading up to 7 past the source's. The source must lie at least 8 bytes
+// behind `out`, or not meet the bytes written.
+inline void CopyWordsPast(uint8_t* out, const uint8_t* in, uint32_t length) {
+  uint8_t* const end = out + length;
+  do {
+    match_copy_detail::Copy8(out, in);
+    out += 8;
+    in += 8;
+  } while (out < end);
+}
+
 // Bytes CopyMatchWords may write past the end of a match (and puts back).
 constexpr uint32_t kCopyOverrun = 16;
 
@@ -86,15 +98,7 @@ inline void CopyMatchWords(uint8_t* out, const uint8_t* in, uint32_t length) {
   std::memcpy(kept, end, sizeof kept);
   Copy8(out, in);
   Copy8(out + 8, in + 8);
-  if (length > 16) {
-    out += 16;
-    in += 16;
-    do {
-      Copy8(out, in);
-      out += 8;
-      in += 8;
-    } while (out < end);
-  }
+  if (length > 16) CopyWordsPast(out + 16, in + 16, length - 16);
   std::memcpy(end, kept, sizeof kept);
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "unzip/match_copy.h"
+
 namespace unzip {
 
 namespace {
@@ -22,17 +24,6 @@ constexpr uint32_t kSlack = UnshrinkArea::kSlack;
 // Output offsets are kept in 32 bits; what is known of them is forgotten each time this many
 // bytes more were written, so that a difference of two never wraps.
 constexpr uint32_t kForgetEvery = 1u << 31;
-
-void CopyWords(uint8_t* out, const uint8_t* in, uint32_t length) {
-  uint8_t* const end = out + length;
-  do {
-    uint64_t word;
-    std::memcpy(&word, in, 8);
-    std::memcpy(out, &word, 8);
-    in += 8;
-    out += 8;
-  } while (out < end);
-}
 
 class Unshrinker {
  public:
@@ -151,7 +142,7 @@ class Unshrinker {
     // The stack has kSlack spare bytes above its top for the last word.
     const uint32_t to = written_ & kRingMask;
     if (to + length + kSlack <= kWindowSize) {
-      CopyWords(ring_ + to, at, length);
+      CopyWordsPast(ring_ + to, at, length);
       written_ += length;
     } else {
       for (uint32_t i = 0; i < length; ++i) PutByte(at[i]);
@@ -167,7 +158,7 @@ class Unshrinker {
     const uint32_t from = at & kRingMask;
     const uint32_t to = written_ & kRingMask;
     if (from + length + kSlack <= kWindowSize && to + length + kSlack <= kWindowSize) {
-      CopyWords(ring_ + to, ring_ + from, length);
+      CopyWordsPast(ring_ + to, ring_ + from, length);
     } else {
       for (uint32_t i = 0; i < length; ++i) {
         ring_[(to + i) & kRingMask] = ring_[(from + i) & kRingMask];
