@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -122,6 +123,78 @@ TEST(Inflate, MatchesReachingBackTheWholeWindowSeeTheHistoryIntact) {
     literal(i);
   }
   w.Code(0, 7);
+  const Result r = RunInflate(w.str());
+  ASSERT_EQ(r.code, DecodeResult::kOk);
+  EXPECT_TRUE(r.output == expected);
+}
+
+// Canonical codes from code lengths, as a compressor assigns them.
+std::vector<uint32_t> CanonicalCodesOf(const std::vector<uint32_t>& lengths) {
+  uint32_t per_length[16] = {}, next[16] = {};
+  for (uint32_t len : lengths) per_length[len] += len ? 1 : 0;
+  for (uint32_t len = 1, code = 0; len < 16; ++len)
+    next[len] = code = (code + per_length[len - 1]) << 1;
+  std::vector<uint32_t> codes(lengths.size());
+  for (size_t i = 0; i < lengths.size(); ++i) codes[i] = lengths[i] ? next[lengths[i]]++ : 0;
+  return codes;
+}
+
+// A dynamic block whose codes are 1 to 15 bits long in both alphabets: lengths whose extra bits
+// take them past the first lookup (up to 15 + 5 bits), distances with up to 15 + 13 bits, in
+// every order, over a varied history. Each step of the decoder must hold enough bits for them.
+TEST(Inflate, LongestCodesWithAllTheirExtraBitsDecode) {
+  struct Symbol {
+    uint32_t symbol, base, extra;
+  };
+  // Code lengths 1, 2, ..., 14, 15, 15 in this order: a complete code in each alphabet.
+  const Symbol literals[16] = {{'a', 0, 0}, {'b', 0, 0},  {'c', 0, 0},   {257, 3, 0},
+                               {'d', 0, 0}, {265, 11, 1}, {'e', 0, 0},   {269, 19, 2},
+                               {'f', 0, 0}, {273, 35, 3}, {281, 131, 5}, {277, 67, 4},
+                               {256, 0, 0}, {'g', 0, 0},  {284, 227, 5}, {'z', 0, 0}};
+  const Symbol distances[16] = {{0, 1, 0},      {3, 4, 0},      {4, 5, 1},       {6, 9, 2},
+                                {8, 17, 3},     {10, 33, 4},    {12, 65, 5},     {14, 129, 6},
+                                {16, 257, 7},   {18, 513, 8},   {20, 1025, 9},   {22, 2049, 10},
+                                {24, 4097, 11}, {26, 8193, 12}, {28, 16385, 13}, {29, 24577, 13}};
+  std::vector<uint32_t> lengths(286 + 30);
+  for (uint32_t i = 0; i < 16; ++i) {
+    lengths[literals[i].symbol] = std::min(i + 1, 15u);
+    lengths[286 + distances[i].symbol] = std::min(i + 1, 15u);
+  }
+  const std::vector<uint32_t> codes = CanonicalCodesOf({lengths.begin(), lengths.begin() + 286});
+  const std::vector<uint32_t> distance_codes =
+      CanonicalCodesOf({lengths.begin() + 286, lengths.end()});
+  BitWriter w;
+  w.Put(1, 1).Put(2, 2).Put(286 - 257, 5).Put(30 - 1, 5).Put(19 - 4, 4);
+  // The code-length code gives lengths 0 to 15 four bits each, so that length n is code n.
+  for (uint32_t s : {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15})
+    w.Put(s < 16 ? 4 : 0, 3);
+  for (uint32_t len : lengths) w.Code(len, 4);
+
+  std::mt19937 rng(11);
+  std::string expected;
+  const uint32_t literal_at[8] = {0, 1, 2, 4, 6, 8, 13, 15};
+  const uint32_t length_at[7] = {3, 5, 7, 9, 10, 11, 14};
+  const auto literal = [&] {
+    const Symbol& l = literals[literal_at[rng() % 8]];
+    w.Code(codes[l.symbol], lengths[l.symbol]);
+    expected += static_cast<char>(l.symbol);
+  };
+  for (int i = 0; i < 40000; ++i) literal();
+  for (int i = 0; i < 30000; ++i) {
+    if (rng() % 3 == 0) {
+      literal();
+      continue;
+    }
+    const Symbol& l = literals[length_at[rng() % 7]];
+    // 227 + 31 would be 258, which has a symbol of its own.
+    const uint32_t length = l.base + rng() % ((1u << l.extra) - (l.symbol == 284 ? 1 : 0));
+    const Symbol& d = distances[rng() % 16];
+    const uint32_t distance = d.base + (rng() & ((1u << d.extra) - 1));
+    w.Code(codes[l.symbol], lengths[l.symbol]).Put(length - l.base, l.extra);
+    w.Code(distance_codes[d.symbol], lengths[286 + d.symbol]).Put(distance - d.base, d.extra);
+    for (uint32_t k = 0; k < length; ++k) expected += expected[expected.size() - distance];
+  }
+  w.Code(codes[256], lengths[256]);
   const Result r = RunInflate(w.str());
   ASSERT_EQ(r.code, DecodeResult::kOk);
   EXPECT_TRUE(r.output == expected);
