@@ -55,21 +55,29 @@ constexpr uint32_t kMaxRootBits = 11;
 struct HuffmanTable {
   std::vector<HuffEntry> slots;
   uint32_t root_bits = 0;
+  // Bits one decode may need: the longest code, extra bits included where they are folded in.
+  uint32_t longest = 16;
 };
+
+// How a table treats the extra bits of base values: left to the decoder, or folded into the
+// codes, each base value becoming one leaf per value of its extra bits (a code then reaches
+// up to 16 + 5 bits: deflate's lengths).
+enum class ExtraBits : uint8_t { kSeparate, kFolded };
 
 // Fills `table` for `count` symbols. `codes[i]` is the code of symbol i, most significant bit
 // first, `lengths[i]` its length (0 = symbol unused, at most 16); `leaves[i]` the entry the
 // symbol decodes to (the code length is added here). Codes must be prefix-free; slots no code
 // reaches decode as invalid. `root_bits` is at most kMaxRootBits.
 void BuildHuffmanTable(const uint16_t* codes, const uint8_t* lengths, const HuffEntry* leaves,
-                       uint32_t count, uint32_t root_bits, HuffmanTable& table);
+                       uint32_t count, uint32_t root_bits, HuffmanTable& table,
+                       ExtraBits extra = ExtraBits::kSeparate);
 
 // Canonical codes of a deflate alphabet from its lengths; false when the lengths
 // over-subscribe the code space.
 bool CanonicalCodes(const uint8_t* lengths, uint32_t count, uint16_t* codes);
 
-// Decodes one symbol through the stream's bit buffer, refilling as needed (codes up to 16 bits);
-// only the code is consumed, not the extra bits of a base value.
+// Decodes one symbol through the stream's bit buffer, refilling as needed; only the code is
+// consumed, not the extra bits of a base value (unless the table folds them in).
 DecodeResult DecodeSymbol(DecodeStream& stream, const HuffmanTable& table, HuffEntry& out);
 
 }  // namespace unzip

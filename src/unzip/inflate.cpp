@@ -120,7 +120,8 @@ class Inflater {
       std::memset(lengths + 288, 5, 32);
       CanonicalCodes(lengths, 288, codes);
       CanonicalCodes(lengths + 288, 32, codes + 288);
-      BuildHuffmanTable(codes, lengths, kLeaves.literal, 288, kLiteralBits, t_.fixed_literal);
+      BuildHuffmanTable(codes, lengths, kLeaves.literal, 288, kLiteralBits, t_.fixed_literal,
+                        ExtraBits::kFolded);
       BuildHuffmanTable(codes + 288, lengths + 288, kLeaves.distance, 32, kDistanceBits,
                         t_.fixed_distance);
     }
@@ -179,7 +180,8 @@ class Inflater {
         !CanonicalCodes(lengths + literals, distances, codes + literals)) {
       return DecodeResult::kDataError;
     }
-    BuildHuffmanTable(codes, lengths, kLeaves.literal, literals, kLiteralBits, t_.literal);
+    BuildHuffmanTable(codes, lengths, kLeaves.literal, literals, kLiteralBits, t_.literal,
+                      ExtraBits::kFolded);
     BuildHuffmanTable(codes + literals, lengths + literals, kLeaves.distance, distances,
                       kDistanceBits, t_.distance);
     return Codes(t_.literal, t_.distance);
@@ -231,8 +233,10 @@ class Inflater {
     using BitWord = DecodeStream::BitWord;
     constexpr uint32_t kWordBits = DecodeStream::kWordBits;
     constexpr uint32_t kRefillBits = DecodeStream::kRefillBits;
-    // A 64-bit buffer holds a length and a distance with all their bits after one refill; a
-    // 32-bit one needs another refill before the distance, and a third for a long one.
+    // A 64-bit buffer holds a length and a distance with all their bits after one refill. A
+    // 32-bit one holds 24 to 31 bits that a step may count on, and every one of its 32 bits is
+    // input (the top ones the start of the next byte): a lookup may read past `count` as long
+    // as no more than 32 bits are taken between refills and `count` never goes below zero.
     constexpr bool kWide = kRefillBits >= 15 + 5 + 15 + 13;
     BitWord bits = s_.bits_ref();
     uint32_t count = s_.count_ref();
@@ -268,11 +272,13 @@ class Inflater {
     bool done = false;
 
     // Each step starts with the entry of the next code already looked up, so that the lookup
-    // overlaps the copy of the match before it.
+    // overlaps the copy of the match before it. A 64-bit buffer refills at the top of a step; a
+    // 32-bit one at its end, and within it only before a distance's extra bits and after the
+    // rare codes that go past the first lookup.
     refill();
     HuffEntry e = lt[bits & lmask];
     while (in <= in_last && out <= out_last) {
-      refill();
+      if constexpr (kWide) refill();
       if (e & kEntryLiteral) {
         // Root literals have at most 11 bits: after a refill, a 64-bit buffer holds three and
         // the lookup after them, a 32-bit one a literal and the lookup after it.
@@ -290,6 +296,8 @@ class Inflater {
               e = lt[bits & lmask];
             }
           }
+        } else {
+          refill();
         }
         continue;
       }
@@ -304,6 +312,9 @@ class Inflater {
           e = lt[bits & lmask];
           continue;
         }
+        // Up to 20 bits of a long length: the distance's second lookup would take the buffer
+        // past 32.
+        if constexpr (!kWide) refill();
       }
       if (e & (kEntryEnd | kEntryInvalid)) {
         drop(EntryShift(e));
@@ -311,10 +322,10 @@ class Inflater {
         done = true;
         break;
       }
-      const uint32_t length = value(e);
+      // The length's extra bits are part of its code.
+      const uint32_t length = EntryValue(e);
       drop(EntryShift(e));
 
-      if constexpr (!kWide) refill();
       e = dt[bits & dmask];
       if (e & kEntryLink) {
         drop(droot);
