@@ -3,8 +3,9 @@
 #include <array>
 #include <cstring>
 
+#include "unzip/processor_features.h"
+
 #if defined(__i386__) || defined(__x86_64__)
-#include <cpuid.h>
 #include <immintrin.h>
 #define VORT_CRC_CLMUL 1
 #endif
@@ -102,19 +103,13 @@ __attribute__((target("pclmul,sse2"))) uint32_t ClmulCrc(uint32_t crc, const uin
   return TableCrc(TableCrc(0, rest, sizeof rest), data, size);
 }
 
-bool HasClmul() {
-  unsigned eax, ebx, ecx, edx;
-  if (!__get_cpuid(1, &eax, &ebx, &ecx, &edx)) return false;
-  return (ecx & bit_PCLMUL) && (edx & bit_SSE2);
-}
-
 #endif
 
 }  // namespace
 
 uint32_t UpdateCrc32(uint32_t crc, const uint8_t* data, size_t size) {
 #ifdef VORT_CRC_CLMUL
-  static const bool clmul = HasClmul();
+  static const bool clmul = ProcessorHas(bit_PCLMUL, bit_SSE2);
   if (clmul && size >= kClmulMinimum) return ClmulCrc(crc, data, size);
 #endif
   return TableCrc(crc, data, size);
