@@ -61,6 +61,13 @@ constexpr uint32_t kCodeLengthBits = 7;
 // one step (two words in a 64-bit build, four in a 32-bit one), so that none reads past it.
 constexpr ptrdiff_t kFastInput = 16;
 
+// Matches that overlap their own bytes or wrap around the work buffer: few, and kept out of the
+// inner loop so that its registers stay with the bit buffer.
+[[gnu::noinline]] void CopyNearOrWrappingMatch(uint8_t* window, uint32_t pos, uint32_t distance,
+                                               uint32_t length) {
+  CopyMatch(window, DecodeStream::kWindowSize, pos, distance, length);
+}
+
 class Inflater {
  public:
   Inflater(DecodeStream& s, InflateTables& t) : s_(s), t_(t) {}
@@ -298,7 +305,11 @@ class Inflater {
     // rare codes that go past the first lookup.
     refill();
     HuffEntry e = lt[bits & lmask];
-    while (in <= in_last && out <= out_last) {
+    for (;;) {
+      if (in > in_last) [[unlikely]]
+        break;
+      if (out > out_last) [[unlikely]]
+        break;
       if constexpr (kWide) refill();
       if (e & kEntryLiteral) {
         // Root literals have at most 11 bits: after a refill, a 64-bit buffer holds three and
@@ -378,7 +389,7 @@ class Inflater {
                            from + length + kCopyOverrun <= DecodeStream::kWindowSize) {
         CopyMatchWords(out, window + from, length);
       } else {
-        CopyMatch(window, DecodeStream::kWindowSize, pos, dist, length);
+        CopyNearOrWrappingMatch(window, pos, dist, length);
       }
       out += length;
     }
