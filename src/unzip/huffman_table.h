@@ -55,7 +55,8 @@ constexpr uint32_t kMaxRootBits = 11;
 struct HuffmanTable {
   std::vector<HuffEntry> slots;
   uint32_t root_bits = 0;
-  // Bits one decode may need: the longest code, extra bits included where they are folded in.
+  // Bits a decode refills for: the longest code, extra bits included where they are folded in,
+  // and never fewer than 16, so that tables of shorter codes refill where they always have.
   uint32_t longest = 16;
 };
 

@@ -58,7 +58,7 @@ constexpr uint32_t kDistanceBits = 8;
 constexpr uint32_t kCodeLengthBits = 7;
 
 // The inner loop runs while this much input is left in the block: enough for every refill of
-// one step (two words in a 64-bit build, four in a 32-bit one), so that none reads past it.
+// one step (two words in a 64-bit build, three in a 32-bit one), so that none reads past it.
 constexpr ptrdiff_t kFastInput = 16;
 
 // Matches that overlap their own bytes or wrap around the work buffer: few, and kept out of the
@@ -214,9 +214,8 @@ class Inflater {
         continue;
       }
       if (e & kEntryEnd) return DecodeResult::kOk;
+      // The literal/length tables fold a length's extra bits into its code.
       uint32_t length = EntryValue(e);
-      if (!s_.Need(EntryExtraBits(e))) return DecodeResult::kInputEnded;
-      length += s_.Take(EntryExtraBits(e));
       if (const DecodeResult r = Decode(distance, e); r != DecodeResult::kOk) return r;
       uint32_t dist = EntryValue(e);
       if (!s_.Need(EntryExtraBits(e))) return DecodeResult::kInputEnded;
@@ -256,8 +255,8 @@ class Inflater {
   }
 #endif
 
-  [[gnu::always_inline]] inline bool FastLoop(const HuffmanTable& literal,
-                                              const HuffmanTable& distance, DecodeResult& result) {
+  [[gnu::always_inline]] bool FastLoop(const HuffmanTable& literal, const HuffmanTable& distance,
+                                       DecodeResult& result) {
     using BitWord = DecodeStream::BitWord;
     constexpr uint32_t kWordBits = DecodeStream::kWordBits;
     constexpr uint32_t kRefillBits = DecodeStream::kRefillBits;
