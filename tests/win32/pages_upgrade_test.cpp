@@ -8,12 +8,14 @@
 #include <functional>
 #include <memory>
 
+#include "os/text_encoding.h"
 #include "state/install_state.h"
 #include "support/form_driver.h"
 #include "support/page_harness.h"
 #include "support/page_support.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
+#include "ui/core/fmt_caption.h"
 #include "upgrade/system_probe_win32.h"
 #include "upgrade/upgrade_library.h"
 #include "upgrade/upgrade_library_wrappers.h"
@@ -220,6 +222,33 @@ TEST_F(UpgDataPage, AllTasksRunInOrderAndKeepTheirMarks) {
   EXPECT_EQ(Trace(),
             "DoStructureUpgrade quick=0 ok\r\nDoListUpgrade quick=0 ok\r\n"
             "DoConstUpgrade quick=0 ok\r\n");
+}
+
+// A mark's text is UTF-8 like every caption, and in the mark's own font it reaches the glyph
+// that the font's byte 0xFC, its check mark, reaches through the symbol code page.
+TEST_F(UpgDataPage, MarksShowTheCheckMarkOfTheirFont) {
+  std::unique_ptr<TUpgData> page(NewPage());
+  HDC dc = CreateCompatibleDC(nullptr);
+  ASSERT_NE(dc, nullptr);
+  for (int task = 0; task < 3; ++task) {
+    TFmtLabel& mark = *page->Lk[task];
+    HGDIOBJ previous = SelectObject(dc, mark.Font().Handle());
+    WORD check = 0;
+    ASSERT_EQ(GetGlyphIndicesA(dc, "\xFC", 1, &check, GGI_MARK_NONEXISTING_GLYPHS), 1u);
+    ASSERT_NE(check, 0xFFFF) << "the font has a check mark";
+    const std::vector<FmtLine> lines = ParseFmtCaption(mark.Caption(), {});
+    ASSERT_EQ(lines.size(), 1u);
+    std::string shown;
+    for (const FmtSegment& segment : lines.front()) shown += segment.text;
+    const std::optional<std::wstring> wide = os::Wide(shown);
+    ASSERT_TRUE(wide) << "mark of task " << task + 1;
+    ASSERT_EQ(wide->size(), 1u) << "mark of task " << task + 1;
+    WORD glyph = 0;
+    EXPECT_EQ(GetGlyphIndicesW(dc, wide->c_str(), 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS), 1u);
+    EXPECT_EQ(glyph, check) << "mark of task " << task + 1;
+    SelectObject(dc, previous);
+  }
+  DeleteDC(dc);
 }
 
 TEST_F(UpgDataPage, ClearedBoxSkipsItsTask) {

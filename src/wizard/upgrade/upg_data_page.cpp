@@ -6,8 +6,9 @@
 
 namespace {
 
-// A check mark in Wingdings; the leading byte gives it the label's shadow.
-constexpr char kCheckMark[] = "\x25\xFC";
+// Wingdings' check mark, its byte 0xFC, is U+F0FC in UTF-8: the byte alone is no UTF-8 and
+// would show as an empty box. The leading '%' gives it the label's shadow.
+constexpr char kCheckMark[] = "%\xEF\x83\xBC";
 
 PageFrameLayout Layout() {
   PageFrameLayout layout;
