@@ -1,5 +1,7 @@
 # Sourced by the end-to-end tests: check CONDITION WHAT counts a failure and names it.
 failures=0
+# The Windows programs under test: the 32-bit build, or the 64-bit one where Wine cannot run it.
+windows_bin="$root/build/${VORT_WINDOWS_PRESET:-win32}/bin"
 check() {
   if ! eval "$1"; then
     echo "FAILED: $2" >&2
@@ -13,7 +15,7 @@ same() { cmp -s "$1" "$2"; }
 # as Windows paths under C:, and the forms the engine and Program Manager were given for them
 # (the same unless the code page lacks one of their characters).
 check_installed_machine() {
-  local prefix="$1" c="$1/drive_c" product="$root/build/sample-product" opened alias engine_cfg
+  local prefix="$1" c="$1/drive_c" product="${VORT_SAMPLE_PRODUCT:-$root/build/sample-product}" opened alias engine_cfg
   local program_dir="$2" data_dir="$3" ansi_program_dir="${4:-$2}" ansi_data_dir="${5:-$3}"
   local app="$c/$(tr '\\' / <<<"${2#C:\\}")" data="$c/$(tr '\\' / <<<"${3#C:\\}")"
   check 'same "$app/VORTEL.EXE" "$product/EXE/VORTEL.EXE"' "VORTEL.EXE installed byte for byte"
@@ -32,15 +34,12 @@ check_installed_machine() {
     check 'grep -q "^$alias	" "$engine_cfg"' "the alias $alias"
   done
   check 'grep -qF "VORTEL	PARADOX	$ansi_data_dir\\DATA" "$engine_cfg"' "the alias VORTEL names the data directory"
-  # The engine is a 32-bit program: its files go under the Program Files of 32-bit programs and
-  # its keys into their view of the registry, which on a 64-bit Windows are "(x86)" and
-  # Wow6432Node.
-  local program_files view key dll_path
-  if grep -q '^#arch=win32' "$prefix/system.reg"; then
-    program_files='Program Files' view='Software\\Borland'
-  else
-    program_files='Program Files (x86)' view='Software\\Wow6432Node\\Borland'
-  fi
+  # The engine and the installer are of the build's bitness. A 32-bit program on a 64-bit Windows
+  # has its own Program Files, "(x86)", and its own view of the registry, Wow6432Node; on a
+  # 32-bit Windows, or as a 64-bit program, it has the machine's.
+  local program_files software view key dll_path
+  IFS=$'\t' read -r program_files software < <(program_view "$prefix")
+  view="$software\\\\Borland"
   check 'same "$c/$program_files/Borland/Common Files/BDE/IDAPI32.DLL" "$product/BDE32/IDAPI32.DLL"' \
     "the engine in $program_files"
   key="[$view\\\\Database Engine]"
@@ -48,11 +47,32 @@ check_installed_machine() {
   check 'grep -A8 -F "$key" "$prefix/system.reg" | grep -qF "$dll_path"' \
     "the engine's keys under $view"
   # A new program of the machine finds the engine through its registry keys and opens the alias.
-  WINEPREFIX="$prefix" WINEDEBUG=-all timeout 60 wine "$root/build/win32/bin/engine_probe.exe" \
-    check >/dev/null 2>&1
+  WINEPREFIX="$prefix" WINEDEBUG=-all timeout 60 \
+    wine "$windows_bin/engine_probe.exe" check >/dev/null 2>&1
   opened=$?
   WINEPREFIX="$prefix" wineserver -k 2>/dev/null
   check '[ "$opened" = 1 ]' "a new process opens the alias VORTEL (probe said $opened)"
+}
+
+# program_bits FILE: 32 or 64, from the machine field of a Windows program's header.
+program_bits() {
+  python3 - "$1" <<'PY'
+import struct, sys
+data = open(sys.argv[1], 'rb').read(4096)
+pe = struct.unpack_from('<I', data, 0x3c)[0]
+print({0x14c: 32, 0x8664: 64}.get(struct.unpack_from('<H', data, pe + 4)[0], 0))
+PY
+}
+
+# program_view PREFIX: where the build's programs land in that environment: the Program Files
+# folder and the registry key above Borland's, as the registry file writes it, separated by a tab.
+program_view() {
+  if [ "$(program_bits "$windows_bin/INSTALL.EXE")" = 32 ] &&
+    ! grep -q '^#arch=win32' "$1/system.reg"; then
+    printf 'Program Files (x86)\tSoftware\\\\Wow6432Node\n'
+  else
+    printf 'Program Files\tSoftware\n'
+  fi
 }
 
 # machine_base TEMPLATE DIR: a Windows environment as a user's machine has it before the
@@ -63,8 +83,13 @@ machine_base() {
   "$root/scripts/wine-libraries" copy "$template" "$base" || return 1
   rm -f "$base/.ready" "$base/.e2e-ready"
   printf 'DEVICE=C:\\HIMEM.SYS\r\nFILES=30\r\n' >"$base/drive_c/CONFIG.SYS"
-  WINEPREFIX="$base" WINEDEBUG=-all wine cmd /c 'attrib +r +h C:\CONFIG.SYS' >/dev/null 2>&1
+  # Wine's attrib applies only the last of several flags: one call each.
+  WINEPREFIX="$base" WINEDEBUG=-all wine cmd /c 'attrib +r C:\CONFIG.SYS' >/dev/null 2>&1
+  WINEPREFIX="$base" WINEDEBUG=-all wine cmd /c 'attrib +h C:\CONFIG.SYS' >/dev/null 2>&1
+  local shown
+  shown="$(WINEPREFIX="$base" WINEDEBUG=-all wine cmd /c 'attrib C:\CONFIG.SYS' 2>/dev/null)"
   WINEPREFIX="$base" wineserver -w
+  [[ "$shown" =~ \ HR\  ]] || { echo "machine_base: CONFIG.SYS is not read-only and hidden" >&2; return 1; }
 }
 
 # journal_lines JOURNAL: the lines a person reads of an installation's journal, one a change.
