@@ -138,6 +138,54 @@ TEST(WizdriveMatch, TreeDumpShowsClassTextStateAndPlace) {
             "  TNiceButton \"O&K\" disabled (0,0 0x0)\n");
 }
 
+TEST(WizdriveMatch, LayoutFaultsAsTheScreenShowsThem) {
+  auto at = [](WindowNode n, int left, int top, int width, int height) {
+    n.rect = n.client = {left, top, left + width, top + height};
+    return n;
+  };
+  // The directories page at 144 pixels per inch, as the driver read it.
+  WindowNode panel = at(Control("VortWindow", ""), 286, 567, 458, 127);
+  panel.children = {at(Control("Edit", "C:\\WinVort"), 406, 579, 282, 24),
+                    at(Control("Button", "Cauta..."), 693, 578, 43, 28),
+                    at(Control("Edit", "", true, false), 292, 641, 900, 48)};
+  WindowNode page = at(Window("Alegeti directoarele destinatie!", {}), 31, 520, 962, 177);
+  page.children = {at(Control("Button", "&Inapoi"), 57, 601, 100, 77),
+                   at(Control("Button", "&Continua"), 157, 601, 101, 77),
+                   at(Control("Button", "&Abandon"), 790, 619, 164, 42), panel};
+  const Rect screen{0, 0, 1024, 768};
+  EXPECT_EQ(LayoutFaults(page, screen), std::vector<std::string>{});
+
+  WindowNode faulty = page;
+  faulty.rect.bottom = faulty.client.bottom = 770;
+  WindowNode& browse = faulty.children[3].children[1];
+  browse.rect.right = 750;
+  faulty.children[1].rect.left = 150;
+  EXPECT_EQ(LayoutFaults(faulty, screen),
+            (std::vector<std::string>{
+                "TForm \"Alegeti directoarele destinatie!\" (31,520)-(993,770) reaches off the "
+                "screen (0,0)-(1024,768)",
+                "Button \"Cauta...\" (693,578)-(750,606) reaches outside VortWindow \"\" "
+                "(286,567)-(744,694)",
+                "Button \"&Inapoi\" (57,601)-(157,678) overlaps Button \"&Continua\" "
+                "(150,601)-(258,678)"}));
+
+  // A frame holds a control whole or leaves it alone; a field shows all its lines.
+  WindowNode end = at(Window("Configurare sistem", {}), 31, 520, 962, 177);
+  end.children = {at(Control("VortWindow", ""), 280, 560, 200, 100),
+                  at(Control("Button", "&Restart!"), 290, 570, 100, 40),
+                  at(Control("Edit", "Instalarea s-a terminat cu succes!"), 500, 565, 447, 126)};
+  end.children[2].lines_bottom = 126;
+  EXPECT_EQ(LayoutFaults(end, screen), std::vector<std::string>{});
+  end.children[1].rect.top = 550;
+  end.children[2].lines_bottom = 127;
+  EXPECT_EQ(
+      LayoutFaults(end, screen),
+      (std::vector<std::string>{
+          "Edit \"Instalarea s-a terminat cu succes!\" needs 127 pixels for its lines, has 126",
+          "VortWindow \"\" (280,560)-(480,660) overlaps Button \"&Restart!\" "
+          "(290,550)-(390,610)"}));
+}
+
 TEST(WizdriveMatch, BmpHeadersForBottomUpRows) {
   EXPECT_EQ(BmpRowBytes(1), 4u);
   EXPECT_EQ(BmpRowBytes(4), 12u);

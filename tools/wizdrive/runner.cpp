@@ -83,6 +83,8 @@ class Runner {
         return ExpectText(a.text);
       case Verb::kExpectField:
         return ExpectField(a.field, a.text);
+      case Verb::kExpectLayout:
+        return ExpectLayout();
       case Verb::kDump:
         Dump(out_);
         return "";
@@ -207,6 +209,25 @@ class Runner {
       return e->text == text;
     });
     return seen ? "" : problem;
+  }
+
+  // Looked at until whole, as a person would after the window has settled.
+  std::string ExpectLayout() {
+    std::vector<std::string> faults;
+    const bool whole = Poll(timeout_ms_, [&] {
+      const Desktop desktop = TakeDesktop();
+      const WindowNode* shown = TargetIn(desktop);
+      faults = {"no window to check"};
+      if (shown == nullptr) return false;
+      WindowNode window = *shown;
+      MeasureLines(&window);
+      faults = LayoutFaults(window, ScreenOf(window.handle));
+      return faults.empty();
+    });
+    if (whole) return "";
+    std::string error = "the layout is still wrong after " + Seconds() + ":";
+    for (const auto& f : faults) error += "\nwizdrive:   " + f;
+    return error;
   }
 
   std::string Shot(const std::string& name, bool window_only) {

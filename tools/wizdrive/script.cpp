@@ -71,6 +71,7 @@ constexpr VerbInfo kVerbs[] = {
     {"key", Verb::kKey, 1, 1, "key NAME"},
     {"expect-text", Verb::kExpectText, 1, 1, "expect-text TEXT"},
     {"expect-field", Verb::kExpectField, 2, 2, "expect-field FIELD TEXT"},
+    {"expect-layout", Verb::kExpectLayout, 0, 0, "expect-layout"},
     {"dump", Verb::kDump, 0, 0, "dump"},
     {"shot", Verb::kShot, 1, 2, "shot NAME [window]"},
     {"wait-exit", Verb::kWaitExit, 1, 1, "wait-exit PROGRAM"},
@@ -165,6 +166,7 @@ std::string Fill(const VerbInfo& info, const std::vector<Token>& args, Action* a
       }
       return "";
     case Verb::kDump:
+    case Verb::kExpectLayout:
     case Verb::kClose:
       return "";
     default:

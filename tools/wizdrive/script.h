@@ -9,24 +9,25 @@
 namespace wizdrive {
 
 enum class Verb {
-  kWaitWindow,   // wait-window TEXT
-  kWaitText,     // wait-text TEXT
-  kWaitGone,     // wait-gone TEXT
-  kClick,        // click CAPTION
-  kClickMouse,   // click-mouse CAPTION
-  kClickAt,      // click-at X Y
-  kType,         // type FIELD TEXT
-  kKey,          // key NAME
-  kExpectText,   // expect-text TEXT
-  kExpectField,  // expect-field FIELD TEXT
-  kDump,         // dump
-  kShot,         // shot NAME [window]
-  kWaitExit,     // wait-exit PROGRAM
-  kDisk,         // disk N
-  kTimeout,      // timeout SECONDS
-  kSleep,        // sleep SECONDS
-  kEcho,         // echo TEXT
-  kClose,        // close
+  kWaitWindow,    // wait-window TEXT
+  kWaitText,      // wait-text TEXT
+  kWaitGone,      // wait-gone TEXT
+  kClick,         // click CAPTION
+  kClickMouse,    // click-mouse CAPTION
+  kClickAt,       // click-at X Y
+  kType,          // type FIELD TEXT
+  kKey,           // key NAME
+  kExpectText,    // expect-text TEXT
+  kExpectField,   // expect-field FIELD TEXT
+  kExpectLayout,  // expect-layout
+  kDump,          // dump
+  kShot,          // shot NAME [window]
+  kWaitExit,      // wait-exit PROGRAM
+  kDisk,          // disk N
+  kTimeout,       // timeout SECONDS
+  kSleep,         // sleep SECONDS
+  kEcho,          // echo TEXT
+  kClose,         // close
 };
 
 // A key and the modifiers held while it is pressed; codes are Windows virtual-key codes.

@@ -23,4 +23,11 @@ inline HWND AsHwnd(uintptr_t handle) {
 // True while the window exists and is visible.
 bool IsShown(uintptr_t handle);
 
+// Measures where the lines of the window's multi-line edit fields without a scroll bar end
+// (WindowNode::lines_bottom); the snapshot leaves them out, for it asks each field.
+void MeasureLines(WindowNode* window);
+
+// The monitor that shows most of the window, or the nearest one.
+Rect ScreenOf(uintptr_t handle);
+
 }  // namespace wizdrive

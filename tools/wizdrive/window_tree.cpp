@@ -50,6 +50,62 @@ void Format(const WindowNode& w, int depth, std::string* out) {
   for (const auto& child : w.children) Format(child, depth + 1, out);
 }
 
+bool Inside(const Rect& inner, const Rect& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// The toolkit's panels and group boxes are windows of its own class; its buttons, fields and
+// lists are the system's.
+bool IsFrame(const WindowNode& w) {
+  return w.class_name == "VortWindow";
+}
+
+std::string Place(const Rect& r) {
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+}
+
+std::string Name(const WindowNode& w) {
+  std::string text = CollapseBlanks(w.text);
+  if (text.size() > 40) text = text.substr(0, 40) + "...";
+  return w.class_name + " \"" + text + "\"";
+}
+
+void AuditChildren(const WindowNode& parent, std::vector<std::string>* faults) {
+  std::vector<const WindowNode*> shown;
+  for (const auto& c : parent.children) {
+    if (!c.visible || c.rect.right <= c.rect.left || c.rect.bottom <= c.rect.top) continue;
+    shown.push_back(&c);
+    if (!Inside(c.rect, parent.client)) {
+      faults->push_back(Name(c) + " " + Place(c.rect) + " reaches outside " + Name(parent) + " " +
+                        Place(parent.client));
+    }
+    const int height = c.client.bottom - c.client.top;
+    if (c.lines_bottom > height) {
+      faults->push_back(Name(c) + " needs " + std::to_string(c.lines_bottom) +
+                        " pixels for its lines, has " + std::to_string(height));
+    }
+    AuditChildren(c, faults);
+  }
+  for (size_t i = 0; i < shown.size(); ++i) {
+    for (size_t j = i + 1; j < shown.size(); ++j) {
+      const WindowNode& a = *shown[i];
+      const WindowNode& b = *shown[j];
+      if (!Overlap(a.rect, b.rect)) continue;
+      if ((IsFrame(a) && Inside(b.rect, a.rect)) || (IsFrame(b) && Inside(a.rect, b.rect))) {
+        continue;
+      }
+      faults->push_back(Name(a) + " " + Place(a.rect) + " overlaps " + Name(b) + " " +
+                        Place(b.rect));
+    }
+  }
+}
+
 }  // namespace
 
 bool IsEditClass(std::string_view class_name) {
@@ -138,6 +194,16 @@ const WindowNode* FindField(const WindowNode& window, const Field& field, std::s
     return nullptr;
   }
   return *edit;
+}
+
+std::vector<std::string> LayoutFaults(const WindowNode& window, const Rect& screen) {
+  std::vector<std::string> faults;
+  if (!Inside(window.rect, screen)) {
+    faults.push_back(Name(window) + " " + Place(window.rect) + " reaches off the screen " +
+                     Place(screen));
+  }
+  AuditChildren(window, &faults);
+  return faults;
 }
 
 std::string FormatTree(const WindowNode& window) {

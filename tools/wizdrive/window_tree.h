@@ -24,7 +24,11 @@ struct WindowNode {
   std::string text;
   bool visible = true;
   bool enabled = true;
-  Rect rect;                         // on the screen
+  Rect rect;    // on the screen
+  Rect client;  // its client area, on the screen
+  // A multi-line edit field without a scroll bar: how far below the top of its client area
+  // its last line ends, scrolled to the first; 0 when not measured.
+  int lines_bottom = 0;
   std::vector<WindowNode> children;  // in the order the system lists them
 };
 
@@ -55,6 +59,12 @@ ClickTarget FindClickTarget(const Desktop& desktop, std::string_view caption);
 // The edit field named by `field` among the window's visible controls: the n-th edit, or the
 // first edit after the control whose caption answers the label.
 const WindowNode* FindField(const WindowNode& window, const Field& field, std::string* problem);
+
+// What is out of place in a window as the screen shows it, one line a fault: the window
+// reaching off `screen`, a visible control reaching outside its parent's client area or
+// overlapping a visible neighbour (unless one is a frame that holds the other whole), a
+// multi-line edit field that hides some of its lines.
+std::vector<std::string> LayoutFaults(const WindowNode& window, const Rect& screen);
 
 // One line per window: class, quoted text, state and place, indented by depth.
 std::string FormatTree(const WindowNode& window);
