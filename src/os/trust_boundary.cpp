@@ -1,0 +1,3 @@
+#include "os/trust_boundary.h"
+
+namespace trust {}  // namespace trust
