@@ -85,10 +85,17 @@ bool AnotherPackageInstalled(const std::string& upgrade_code, const std::string&
   return false;
 }
 
+// The installer writes its entry in its own view of the registry; it is of this action's build.
+#if defined(_WIN64)
+constexpr REGSAM kInstallerView = KEY_WOW64_64KEY;
+#else
+constexpr REGSAM kInstallerView = KEY_WOW64_32KEY;
+#endif
+
 std::string QuietUninstallCommand() {
   HKEY key = nullptr;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, os::WideShown(kUninstallKey).c_str(), 0,
-                    KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key) != ERROR_SUCCESS)
+                    KEY_QUERY_VALUE | kInstallerView, &key) != ERROR_SUCCESS)
     return std::string();
   wchar_t value[2048];
   DWORD size = sizeof value - sizeof value[0];

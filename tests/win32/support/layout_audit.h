@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "forms/forms.h"
+#include "os/text_encoding.h"
 #include "ui/controls/active_check_box.h"
 #include "ui/controls/fmt_label.h"
 #include "ui/controls/glyph_box.h"
@@ -62,7 +63,9 @@ inline Extent TextExtent(const TFont& font, const std::string& text, int wrap_wi
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font.Handle());
   RECT r{0, 0, wrap_width, 0};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+  // Captions are UTF-8 and shown through the wide functions: measured the same way.
+  const std::wstring wide = os::WideShown(text);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
             DT_CALCRECT | DT_NOPREFIX | (wrap_width > 0 ? DT_WORDBREAK : 0));
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
