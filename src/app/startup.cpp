@@ -38,7 +38,10 @@ std::optional<TAnswers> GatherAnswers(const TSetupOptions& options) {
   TAnswers answers;
   if (options.answers_file) {
     std::string error;
-    const std::optional<TAnswers> from_file = ReadAnswerFile(*options.answers_file, error);
+    std::string read_as;
+    const std::optional<TAnswers> from_file =
+        ReadAnswerFile(*options.answers_file, error, &read_as);
+    if (!read_as.empty()) DebugNote("Fisier de raspunsuri: " + read_as);
     if (!from_file) {
       Refuse(options, error);
       return std::nullopt;

@@ -82,7 +82,9 @@ bool TArchiveAssembler::IsArchivePiece(const std::string& name) const {
 PieceCopy TArchiveAssembler::CopyPiece(const std::string& name) {
   host_.SetStatus(name);
   const std::string source = state_.SourceDir + "\\" + name;
-  const std::string target = AssemblyDirectory(state_) + "\\" + BaseName(name) + ".ZIP";
+  // The located program directory keeps its trailing backslash: one separator, not two.
+  const std::string target =
+      os::WithTrailingBackslash(AssemblyDirectory(state_)) + BaseName(name) + ".ZIP";
   ++pieces_;
   os::File in = os::File::Open(source, os::OpenMode::kRead);
   if (!in) {

@@ -2,6 +2,7 @@
 
 #include "log/debug_line.h"
 #include "os/os.h"
+#include "os/text_encoding.h"
 
 bool DebugEnabled = false;
 int32_t DebugDepth = 0;
@@ -40,7 +41,8 @@ void DebugWrite(const std::string& content) {
     DebugError("eroare SCRIERE debug", 0);
     return;
   }
-  const std::string line = content + DebugTimeTag(clock_source()) + "\r\n";
+  // Text from outside (a path in another code page) is escaped: the log is always UTF-8.
+  const std::string line = os::Utf8Escaped(content) + DebugTimeTag(clock_source()) + "\r\n";
   if (file.Write(line.data(), static_cast<uint32_t>(line.size())) !=
       static_cast<int32_t>(line.size())) {
     DebugEnabled = false;

@@ -14,6 +14,8 @@ namespace os {
 std::optional<std::string> ToAnsiCodePage(const std::string& text);
 // Bytes in the ANSI code page, as UTF-8.
 std::string FromAnsiCodePage(const std::string& bytes);
+// The code page's number (1250, 1252, ...).
+unsigned AnsiCodePageNumber();
 
 // The form of `path` such an interface can hold, in UTF-8: the path itself when the code page
 // holds it, else its short name (only an existing path has one; parts after the deepest one that

@@ -13,6 +13,10 @@ std::string FromAnsiCodePage(const std::string& bytes) {
   return Utf16ToUtf8Shown(Utf8ToUtf16Shown(bytes));
 }
 
+unsigned AnsiCodePageNumber() {
+  return 65001;  // UTF-8
+}
+
 std::optional<std::string> AnsiPathForm(const std::string& path, std::string* reason) {
   if (!Utf8ToUtf16(path, reason)) return std::nullopt;
   return path;

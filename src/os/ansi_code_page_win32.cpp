@@ -33,6 +33,10 @@ std::string FromAnsiCodePage(const std::string& bytes) {
   return Utf8Shown(wide);
 }
 
+unsigned AnsiCodePageNumber() {
+  return GetACP();
+}
+
 namespace {
 
 std::string CodePageLacks() {

@@ -169,4 +169,22 @@ std::string Utf8Shown(std::wstring_view text) {
 }
 #endif
 
+std::string Utf8Escaped(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t at = 0; at < text.size();) {
+    const size_t start = at;
+    if (DecodeUtf8(text, at)) {
+      out.append(text.substr(start, at - start));
+    } else {
+      static const char kHex[] = "0123456789ABCDEF";
+      const auto byte = static_cast<uint8_t>(text[start]);
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    }
+  }
+  return out;
+}
+
 }  // namespace os

@@ -19,6 +19,10 @@ std::optional<std::string> Utf16ToUtf8(std::u16string_view text, std::string* er
 // Characters as Windows counts them (UTF-16 units); nothing for bytes that are no UTF-8.
 std::optional<size_t> Utf16Length(std::string_view text);
 
+// For text bound where only UTF-8 may go (the log): its UTF-8 as it is, every byte that is no
+// UTF-8 written as \xNN, so that a name in another code page is still read, and read exactly.
+std::string Utf8Escaped(std::string_view text);
+
 // For texts only shown, never used as names: what cannot be converted shows as U+FFFD.
 std::u16string Utf8ToUtf16Shown(std::string_view text);
 std::string Utf16ToUtf8Shown(std::u16string_view text);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/answer_file.h"
+#include "os/text_encoding.h"
 #include "support/temp_dir.h"
 
 TEST(LogSwitch, NeedsTwoParametersAndTheExactSpelling) {
@@ -81,4 +84,53 @@ TEST(AnswerFile, ReadsBackWhatWasWrittenAndNamesWhatIsWrong) {
   EXPECT_NE(error.find("Type=Network"), std::string::npos) << error;
   EXPECT_FALSE(ReadAnswerFile(dir.File("none.ini"), error));
   EXPECT_NE(error.find("none.ini"), std::string::npos) << error;
+}
+
+// Notepad saves "UTF-8" with a byte-order mark and "Unicode" as UTF-16; every answer is taken,
+// and what cannot be taken is refused with its line, never dropped.
+TEST(AnswerFile, TakesEveryEncodingAnEditorSavesAndNamesTheLineItRefuses) {
+  testing_support::TempDir dir;
+  const std::string program =
+      "C:\\Programe\\\xC3\x8E"
+      "ncas\xC4\x83ri \xC8\x9A"
+      "ar\xC4\x83";
+  const std::string text = "; saved by Notepad\r\n[Setup]\r\nType=SERVER\r\nProgramDir=" + program +
+                           "\r\nDataDir = \"C:\\Date\"\r\n";
+  std::string utf16 = "\xFF\xFE";
+  const std::u16string units = os::Utf8ToUtf16(text).value();
+  for (const char16_t unit : units) {
+    utf16 += static_cast<char>(unit & 0xFF);
+    utf16 += static_cast<char>(unit >> 8);
+  }
+  for (const auto& [name, bytes, encoding] : {std::tuple<const char*, std::string, const char*>{
+                                                  "bom.ini", "\xEF\xBB\xBF" + text, "UTF-8 cu BOM"},
+                                              {"plain.ini", text, "UTF-8"},
+                                              {"unicode.ini", utf16, "UTF-16 (Unicode)"}}) {
+    dir.Write(name, bytes);
+    std::string error, read_as;
+    const std::optional<TAnswers> read = ReadAnswerFile(dir.File(name), error, &read_as);
+    ASSERT_TRUE(read) << name << ": " << error;
+    EXPECT_EQ(read_as, encoding) << name;
+    EXPECT_EQ(read->type, itServer) << name;
+    EXPECT_EQ(read->program_dir, program) << name;
+    EXPECT_EQ(read->data_dir, "C:\\Date") << name << ": quotes and blanks go";
+  }
+
+  std::string error, read_as;
+  dir.Write("ansi.ini", "[Setup]\r\nProgramDir=C:\\Date \xCEncas\xE3ri\r\n");
+  ASSERT_TRUE(ReadAnswerFile(dir.File("ansi.ini"), error, &read_as)) << error;
+  EXPECT_EQ(read_as.rfind("ANSI (pagina de cod ", 0), 0u) << read_as;
+  dir.Write("broken.ini", "\xEF\xBB\xBF[Setup]\r\nProgramDir=C:\\\xCE\r\n");
+  EXPECT_FALSE(ReadAnswerFile(dir.File("broken.ini"), error)) << "a UTF-8 mark over other bytes";
+
+  for (const auto& [bytes, names] :
+       {std::pair<std::string, std::string>{"[Install]\r\nType=SERVER\r\n", "[Setup]"},
+        {"[Setup]\r\n\r\nType=SERVR\r\n", "linia 3: valoare gresita Type=SERVR"},
+        {"[Setup]\r\nServerDatabase=Poate\r\n", "linia 2"},
+        {"[Setup]\r\nType=LOCAL\r\ntype=SERVER\r\n", "linia 3"},
+        {"[Setup]\r\nSERVER\r\n", "linia 2"}}) {
+    dir.Write("wrong.ini", bytes);
+    EXPECT_FALSE(ReadAnswerFile(dir.File("wrong.ini"), error)) << bytes;
+    EXPECT_NE(error.find(names), std::string::npos) << error;
+  }
 }

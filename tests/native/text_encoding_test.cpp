@@ -62,6 +62,11 @@ TEST(TextEncoding, ShownTextsMarkWhatCannotBeConverted) {
   EXPECT_EQ(os::Utf8ToUtf16Shown("a\xE2z"), u"a\uFFFDz");
   EXPECT_EQ(os::Utf16ToUtf8Shown(u"a\xD800z"), "a\xEF\xBF\xBDz");
   EXPECT_EQ(os::Utf8ToUtf16Shown(kRomanian), kRomanianUnits);
+  // The log: a name in code page 1250 is written exactly, as escapes, beside UTF-8 as it is.
+  EXPECT_EQ(os::Utf8Escaped(std::string("C:\\\xCEncas\xE3ri ") + kRomanian),
+            std::string("C:\\\\xCEncas\\xE3ri ") + kRomanian);
+  EXPECT_EQ(os::Utf8Escaped("\xC0\x80\xED\xA0\x80"), "\\xC0\\x80\\xED\\xA0\\x80")
+      << "overlong forms and surrogates are no UTF-8";
 }
 
 }  // namespace
