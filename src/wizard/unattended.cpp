@@ -121,12 +121,14 @@ bool FreshRoad(TWizardContext& context, const TAnswers& answers, TProgressHost& 
   const std::string data = state.InstallType == itClient
                                ? answers.database.value_or(std::string())
                                : answers.data_dir.value_or(state.DataDirOffered);
-  const DirectoryOutcome directories = StoreDirectories(
-      state, program, data,
-      FreshRoomCheck(context.media, context.engine_registry, [&state](const std::string& text) {
-        Fail(state, text);
-        return false;
-      }));
+  const DirectoryOutcome directories =
+      StoreDirectories(state, program, data,
+                       FreshRoomCheck(context.media, context.engine_registry,
+                                      [&state](const std::string& text) {
+                                        Fail(state, text);
+                                        return false;
+                                      }),
+                       /*every_level=*/true);
   if (directories.client_database_missing) Fail(state, kClientDatabaseMissing);
   for (const std::string& dir : directories.not_created)
     Fail(state, "Directorul " + dir + " nu poate fi creat.");

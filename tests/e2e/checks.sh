@@ -107,7 +107,8 @@ for line in open(sys.argv[1], encoding='latin-1'):
             else:
                 out += s[i]
             i += 1
-        print(out)
+        # Bytes as the journal holds them, whatever the locale of the run.
+        sys.stdout.buffer.write((out + '\n').encode('latin-1'))
 PY
 }
 

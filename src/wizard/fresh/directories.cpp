@@ -11,12 +11,31 @@
 
 namespace {
 
-// One level only: a missing parent is the user's to fix.
-bool EnsureDirectory(const std::string& path, DirectoryOutcome& outcome) {
-  if (changes::DirectoryExists(path) || changes::MakeDirectory(path)) return true;
-  outcome.ok = false;
-  outcome.not_created.push_back(path);
-  return false;
+// The directories of `path` that do not exist, outermost first; all of them, or only `path`.
+std::vector<std::string> MissingLevels(const std::string& path, bool every_level) {
+  std::vector<std::string> missing;
+  for (std::string dir = os::WithoutTrailingBackslash(path);
+       !dir.empty() && !changes::DirectoryExists(dir);) {
+    missing.insert(missing.begin(), dir);
+    const std::string parent = os::WithoutTrailingBackslash(os::DirectoryOf(dir));
+    if (!every_level || parent.size() >= dir.size()) break;
+    dir = parent;
+  }
+  return missing;
+}
+
+// A person on the page makes one level, and a missing parent is theirs to fix; an administrator's
+// command line names the folder it wants, whatever its depth. Each level made is journaled, so
+// that undo and removal take it away again.
+bool EnsureDirectory(const std::string& path, bool every_level, DirectoryOutcome& outcome) {
+  for (const std::string& dir : MissingLevels(path, every_level)) {
+    if (!changes::MakeDirectory(dir)) {
+      outcome.ok = false;
+      outcome.not_created.push_back(path);
+      return false;
+    }
+  }
+  return true;
 }
 
 // The engine's configuration, the upgrade library and Program Manager's DDE text take paths in
@@ -48,7 +67,8 @@ RoomCheck FreshRoomCheck(const copy::MediaManifest* media, bde::EngineRegistry& 
 }
 
 DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& program_text,
-                                  const std::string& data_text, const RoomCheck& room) {
+                                  const std::string& data_text, const RoomCheck& room,
+                                  bool every_level) {
   DirectoryOutcome outcome;
   if (room) {
     TInstallState planned = state;
@@ -62,13 +82,13 @@ DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& progr
   }
   state.ProgramDir = program_text;
   // The program directory first, so that a database directory inside it can follow at once.
-  EnsureDirectory(state.ProgramDir, outcome);
+  EnsureDirectory(state.ProgramDir, every_level, outcome);
   switch (state.InstallType) {
     case itLocal:
       state.DataDir = state.ProgramDir;
       break;
     case itServer:
-      if (EnsureDirectory(data_text, outcome)) state.DataDir = data_text;
+      if (EnsureDirectory(data_text, every_level, outcome)) state.DataDir = data_text;
       break;
     case itClient:
       if (changes::DirectoryExists(data_text)) {

@@ -33,8 +33,9 @@ RoomCheck FreshRoomCheck(const copy::MediaManifest* media, bde::EngineRegistry& 
                          std::function<bool(const std::string& text)> ask);
 
 // Stores the fields as typed into ProgramDir and DataDir (by the installation type), creates a
-// missing program or server database directory one level deep, checks that both have a form in
-// the ANSI code page (as written or by their short names), and offers the stored values again
-// the next time the page opens.
+// missing program or server database directory one level deep (with `every_level`, every
+// missing level), checks that both have a form in the ANSI code page (as written or by their
+// short names), and offers the stored values again the next time the page opens.
 DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& program_text,
-                                  const std::string& data_text, const RoomCheck& room = {});
+                                  const std::string& data_text, const RoomCheck& room = {},
+                                  bool every_level = false);
