@@ -6,6 +6,10 @@
 
 namespace upgrade {
 
+std::string TaskFailureText(int task) {
+  return std::string(kTaskNames[task]) + ": eroare in baza de date";
+}
+
 TUpgDataLogic::~TUpgDataLogic() {
   // The library keeps its report procedure; it must not reach a page that is gone.
   if (listening_) library_.SetReportListener(nullptr);
@@ -33,7 +37,7 @@ int TUpgDataLogic::RunTasks(const std::array<bool, kTaskCount>& selected) {
     change.target = kTaskNames[task];
     if (!changes::Record(change)) {
       failed_[task] = true;
-      host_.ShowMark(task, false);
+      host_.MarkFailed(task);
       continue;
     }
     if (changes::Planning()) continue;
@@ -50,11 +54,14 @@ int TUpgDataLogic::RunTasks(const std::array<bool, kTaskCount>& selected) {
     }
     if (!library_.GetSemaforOK()) {
       failed_[task] = true;
-      host_.ShowMark(task, false);
+      host_.MarkFailed(task);
     }
     host_.SetPanelDone(task, true);
   }
   host_.ShowReportLabel(false);
+  for (const bool failed : failed_) {
+    if (failed) return 0;
+  }
   return 1;
 }
 

@@ -27,10 +27,15 @@ class UpgradeDataHost {
   virtual void SetReportColour(uint32_t colour) = 0;
   virtual void EnableButtons(bool enabled) = 0;
   virtual void ShowMark(int task, bool visible) = 0;
+  // The task's mark says it failed.
+  virtual void MarkFailed(int task) = 0;
   // Done: raised, red, left-justified; pending: flat, black, right-justified.
   virtual void SetPanelDone(int task, bool done) = 0;
   virtual void ProcessMessages() = 0;
 };
+
+// The line the end page and the log give a failed task.
+std::string TaskFailureText(int task);
 
 class TUpgDataLogic : public UpgradeReportListener {
  public:
@@ -39,7 +44,8 @@ class TUpgDataLogic : public UpgradeReportListener {
   ~TUpgDataLogic() override;
 
   void FormCreate();
-  // The continue button with the three check boxes; returns the page's modal result.
+  // The continue button with the three check boxes; returns the page's modal result: 0 when a
+  // task failed, so that the page stays until the person has read which and goes on.
   int RunTasks(const std::array<bool, kTaskCount>& selected);
   // True when the key was the quick-verification toggle (Alt+Q).
   bool KeyDown(int key, bool alt);

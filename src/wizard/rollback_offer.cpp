@@ -29,6 +29,8 @@ bool OfferRollback(TInstallState& state) {
   std::string text = "Instalarea nu s-a putut termina:";
   for (const std::string& failure : state.Failures) text += "\r" + failure;
   text += "\r\rAnulez instalarea si pun la loc ce era inainte?";
+  // Asked during the copy, whose disk prompts carry a suffix: the question ends with its "?".
+  const WithoutMessageSuffix plain;
   if (MesajDlg(text, "Eroare!", mtConfirmation, taCenter, kButtonsYesNo, mbYes, 0) != 6) {
     return false;
   }

@@ -103,6 +103,7 @@ class UnattendedTasksHost : public upgrade::UpgradeDataHost {
   void SetReportColour(uint32_t) override {}
   void EnableButtons(bool) override {}
   void ShowMark(int, bool) override {}
+  void MarkFailed(int) override {}
   void SetPanelDone(int, bool) override {}
   void ProcessMessages() override { Application.ProcessMessages(); }
 };
@@ -186,8 +187,7 @@ bool UpgradeRoad(TWizardContext& context, const TWizardServices& services, const
   tasks.FormCreate();
   tasks.RunTasks({true, true, true});
   for (int task = 0; task < upgrade::kTaskCount; ++task) {
-    if (tasks.FailedTasks()[task])
-      Fail(state, std::string(upgrade::kTaskNames[task]) + ": eroare in baza de date");
+    if (tasks.FailedTasks()[task]) Fail(state, upgrade::TaskFailureText(task));
   }
   return state.Failures.empty();
 }

@@ -294,13 +294,14 @@ class FakeUpgradePage : public UpgradeDataHost {
   void SetReportColour(uint32_t colour) override { colours.push_back(colour); }
   void EnableButtons(bool enabled) override { buttons = enabled; }
   void ShowMark(int task, bool visible) override { marks[task] = visible; }
+  void MarkFailed(int task) override { failed[task] = true; }
   void SetPanelDone(int task, bool done) override { panels[task] = done; }
   void ProcessMessages() override { ++pumps; }
 
   std::vector<std::string> events;
   std::vector<uint32_t> colours;
   bool buttons = true;
-  std::array<bool, 3> marks{}, panels{};
+  std::array<bool, 3> marks{}, failed{}, panels{};
   int pumps = 0;
 };
 
@@ -322,12 +323,13 @@ TEST_F(UpgradeTasksTest, AllTasksInOrderEachMarkedByItsSemaphore) {
   TUpgDataLogic page(library, host);
   page.FormCreate();
   library.semaphore = {false, true, true};  // the structures fail; the lists still run
-  EXPECT_EQ(page.RunTasks({true, true, true}), 1);
+  EXPECT_EQ(page.RunTasks({true, true, true}), 0) << "the page stays to show the failure";
   const std::vector<std::string> expected = {
       "SetReportProc", "DoStructureUpgrade", "GetSemaforOK", "DoListUpgrade",
       "GetSemaforOK",  "DoConstUpgrade",     "GetSemaforOK"};
   EXPECT_EQ(library.calls, expected);
-  EXPECT_EQ(host.marks, (std::array<bool, 3>{false, true, true}));
+  EXPECT_EQ(host.marks, (std::array<bool, 3>{true, true, true}));
+  EXPECT_EQ(host.failed, (std::array<bool, 3>{true, false, false}));
   EXPECT_EQ(host.panels, (std::array<bool, 3>{true, true, true}));
   EXPECT_EQ(page.FailedTasks(), (std::array<bool, 3>{true, false, false}));
   EXPECT_FALSE(host.buttons);

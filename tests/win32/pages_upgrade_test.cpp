@@ -14,6 +14,7 @@
 #include "support/page_harness.h"
 #include "support/page_support.h"
 #include "support/process.h"
+#include "support/screen_pixels.h"
 #include "support/temp_dir.h"
 #include "ui/core/fmt_caption.h"
 #include "upgrade/system_probe_win32.h"
@@ -263,14 +264,27 @@ TEST_F(UpgDataPage, ClearedBoxSkipsItsTask) {
   EXPECT_EQ(Trace(), "DoStructureUpgrade quick=0 ok\r\nDoConstUpgrade quick=0 ok\r\n");
 }
 
-TEST_F(UpgDataPage, FailedTaskLosesItsMarkAndTheNextOneStillRuns) {
+// A failed task is marked as failed, the next one still runs, and the page stays until the person
+// has seen it and goes on; the end page then lists it.
+TEST_F(UpgDataPage, FailedTaskIsMarkedAndThePageWaitsForThePerson) {
   SetEnvironmentVariableA(kFailVariable, "lists");
   std::unique_ptr<TUpgData> page(NewPage());
-  EXPECT_EQ(Run(*page), mrOk);
-  ExpectTasks(*page, {true, false, true}, {true, true, true});
+  std::string failed_mark;
+  EXPECT_EQ(Run(*page, nullptr,
+                [&](TForm&) {
+                  testing_support::Pump(200);
+                  EXPECT_EQ(page->ModalResult(), 0) << "the page stays after the failure";
+                  failed_mark = page->Lk[1]->Caption();
+                  EXPECT_TRUE(page->BNext->Enabled());
+                  EXPECT_TRUE(Click(page->BNext));
+                }),
+            mrOk);
+  ExpectTasks(*page, {true, true, true}, {true, true, true});
+  EXPECT_NE(failed_mark, page->Lk[0]->Caption()) << "the failed task's mark is not a check";
   EXPECT_EQ(Trace(),
             "DoStructureUpgrade quick=0 ok\r\nDoListUpgrade quick=0 failed\r\n"
             "DoConstUpgrade quick=0 ok\r\n");
+  EXPECT_EQ(state.Failures, std::vector<std::string>{"Actualizare liste: eroare in baza de date"});
   EXPECT_TRUE(messages.empty()) << "the mark is the only report";
 }
 

@@ -41,6 +41,18 @@ constexpr TMsgDlgButtons kButtonsYesNo = Btn(mbYes) | Btn(mbNo);
 // Appended to every message while not empty.
 extern std::string MessageSuffix;
 
+// While it lives, messages go without the suffix: a question that says itself what to do.
+class WithoutMessageSuffix {
+ public:
+  WithoutMessageSuffix() { saved_.swap(MessageSuffix); }
+  ~WithoutMessageSuffix() { saved_.swap(MessageSuffix); }
+  WithoutMessageSuffix(const WithoutMessageSuffix&) = delete;
+  WithoutMessageSuffix& operator=(const WithoutMessageSuffix&) = delete;
+
+ private:
+  std::string saved_;
+};
+
 // In the unattended modes no message waits for a person: each one goes to the diagnostic log with
 // the answer of its default button, which is returned as if it had been pressed.
 void SetMessagesUnattended(bool unattended);

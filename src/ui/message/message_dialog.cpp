@@ -312,10 +312,7 @@ bool AskRetry(const std::string& text, const std::string& caption) {
     return false;
   }
   // The question says itself what to do; the disk prompts' suffix is not part of it.
-  std::string suffix;
-  std::swap(suffix, MessageSuffix);
-  const int result =
-      MesajDlg(text, caption, mtWarning, taCenter, Btn(mbRetry) | Btn(mbCancel), mbRetry, 0);
-  std::swap(suffix, MessageSuffix);
-  return result == mrRetry;
+  const WithoutMessageSuffix plain;
+  return MesajDlg(text, caption, mtWarning, taCenter, Btn(mbRetry) | Btn(mbCancel), mbRetry, 0) ==
+         mrRetry;
 }

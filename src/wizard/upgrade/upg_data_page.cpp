@@ -9,6 +9,8 @@ namespace {
 // Wingdings' check mark, its byte 0xFC, is U+F0FC in UTF-8: the byte alone is no UTF-8 and
 // would show as an empty box. The leading '%' gives it the label's shadow.
 constexpr char kCheckMark[] = "%\xEF\x83\xBC";
+// Wingdings' cross, its byte 0xFB: the task failed.
+constexpr char kFailedMark[] = "%\xEF\x83\xBB";
 
 PageFrameLayout Layout() {
   PageFrameLayout layout;
@@ -66,7 +68,18 @@ void TUpgData::DoCreate() {
 }
 
 void TUpgData::BNextClick(TObject*) {
-  SetModalResult(logic_.RunTasks({Ck[0]->Checked(), Ck[1]->Checked(), Ck[2]->Checked()}));
+  // After a failed task the button only goes on: the tasks have changed the data already.
+  if (tasks_ran_) {
+    SetModalResult(mrOk);
+    return;
+  }
+  tasks_ran_ = true;
+  const int result = logic_.RunTasks({Ck[0]->Checked(), Ck[1]->Checked(), Ck[2]->Checked()});
+  for (int task = 0; task < upgrade::kTaskCount; ++task) {
+    if (logic_.FailedTasks()[task]) state_.Failures.push_back(upgrade::TaskFailureText(task));
+  }
+  if (result == 0) BNext->SetEnabled(true);
+  SetModalResult(result);
 }
 
 void TUpgData::KeyDown(uint16_t& key, TShiftState shift) {
@@ -98,6 +111,11 @@ void TUpgData::EnableButtons(bool enabled) {
 
 void TUpgData::ShowMark(int task, bool visible) {
   Lk[task]->SetVisible(visible);
+}
+
+void TUpgData::MarkFailed(int task) {
+  Lk[task]->SetCaption(kFailedMark);
+  Lk[task]->SetVisible(true);
 }
 
 void TUpgData::SetPanelDone(int task, bool done) {

@@ -39,10 +39,12 @@ class TUpgData : public TWizardPage, private upgrade::UpgradeDataHost {
   void SetReportColour(uint32_t colour) override;
   void EnableButtons(bool enabled) override;
   void ShowMark(int task, bool visible) override;
+  void MarkFailed(int task) override;
   void SetPanelDone(int task, bool done) override;
   void ProcessMessages() override;
 
   std::array<TPanel*, upgrade::kTaskCount> panels_;
+  bool tasks_ran_ = false;
   upgrade::TUpgDataLogic logic_;
 };
 
