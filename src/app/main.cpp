@@ -6,9 +6,12 @@
 #include "app/startup.h"
 #include "log/debug_log.h"
 #include "os/os.h"
+#include "os/trust_boundary.h"
 #include "ui/toolkit.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // Before anything may load a library: the folders a user can write are searched no more.
+  trust::RestrictLibrarySearch();
   DebugInitialize();
   StartToolkit();
   InstallDebugDialog();

@@ -6,15 +6,15 @@
 #include <atomic>
 
 #include "bde/engine_load_error.h"
+#include "bde/engine_registry_win32.h"
 #include "bde/registry_keys.h"
-#include "os/os.h"
-#include "os/text_encoding.h"
+#include "os/ansi_code_page.h"
+#include "os/trust_boundary.h"
 
 namespace bde {
 
 namespace {
 
-constexpr char kEngineLibrary[] = "IDAPI32.DLL";
 constexpr char kClientTag[] = "VRT";
 
 // --- Loader lock -------------------------------------------------------------------------
@@ -53,54 +53,19 @@ class LoaderLock {
 
 // --- Library search ----------------------------------------------------------------------
 
-// True when the last byte of `text` is the second byte of a double-byte character.
-bool EndsInTrailByte(const std::string& text) {
-  size_t at = 0, last = 0;
-  while (at < text.size()) {
-    last = at;
-    at += IsDBCSLeadByte(static_cast<BYTE>(text[at])) ? 2 : 1;
+// The engine's library from the folder its registry key names (only administrators write it),
+// by its full path, and from nowhere else: the current folder (the program directory during
+// the copy) and the system's search take folders that any user may fill.
+HMODULE LoadLibraryFromEngineFolder() {
+  const std::optional<std::string> list =
+      ReadRegistryText(HKEY_LOCAL_MACHINE, kEngineKey, "DLLPATH");
+  const std::optional<std::string> path =
+      list ? trust::EngineLibraryPath(os::FromAnsiCodePage(*list)) : std::nullopt;
+  if (!path) {
+    SetLastError(ERROR_MOD_NOT_FOUND);
+    return nullptr;
   }
-  return !text.empty() && last != text.size() - 1;
-}
-
-std::string JoinDirectory(const std::string& dir, const std::string& name) {
-  if (!dir.empty() && dir.back() == '\\' && !EndsInTrailByte(dir)) return dir + name;
-  return dir + "\\" + name;
-}
-
-std::string DllPathList() {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kEngineKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return {};
-  }
-  char value[MAX_PATH + 1] = "";
-  DWORD size = MAX_PATH, type = 0;
-  const LONG result =
-      RegQueryValueExA(key, "DLLPATH", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
-  RegCloseKey(key);
-  if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
-  value[size < MAX_PATH ? size : MAX_PATH] = '\0';
-  return value;
-}
-
-HMODULE SearchLibrary(const std::string& file_name) {
-  // The current directory may be a folder the ANSI code page cannot name (a user's temporary
-  // folder): it is looked in by the wide functions.
-  const std::string directory = os::CurrentDirectory();
-  if (!directory.empty()) {
-    const std::wstring here = os::WideShown(JoinDirectory(directory, file_name));
-    const DWORD attributes = GetFileAttributesW(here.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      if (HMODULE module = LoadLibraryW(here.c_str())) return module;
-    }
-  }
-  if (const std::string list = DllPathList(); !list.empty()) {
-    char found[MAX_PATH];
-    if (SearchPathA(list.c_str(), file_name.c_str(), nullptr, sizeof found, found, nullptr)) {
-      if (HMODULE module = LoadLibraryA(found)) return module;
-    }
-  }
-  return LoadLibraryA(file_name.c_str());
+  return static_cast<HMODULE>(trust::LoadLibraryByFullPath(*path));
 }
 
 // An exported function of the library, typed.
@@ -144,9 +109,9 @@ void ForgetBindings() {
 
 }  // namespace
 
-void* SearchEngineLibrary(const std::string& file_name) {
+void* LoadEngineLibrary() {
   const UINT previous = SetErrorMode(SEM_NOOPENFILEERRORBOX);
-  HMODULE module = SearchLibrary(file_name);
+  HMODULE module = LoadLibraryFromEngineFolder();
   const DWORD error = GetLastError();
   SetErrorMode(previous);
   SetLastError(error);
@@ -157,7 +122,7 @@ DBIResult EngineInit(uint32_t version, void* environment) {
   HMODULE module = init_module;
   bool loaded_here = false;
   if (!module) {
-    module = static_cast<HMODULE>(SearchEngineLibrary(kEngineLibrary));
+    module = static_cast<HMODULE>(LoadEngineLibrary());
     if (!module) return LoadErrorCode(GetLastError());
     loaded_here = true;
   }
@@ -194,14 +159,14 @@ namespace {
 HMODULE BindingModule(DBIResult* failure) {
   if (!binding.module) {
     HMODULE module = GetModuleHandleA(binding.library);
-    if (!module) module = static_cast<HMODULE>(SearchEngineLibrary(binding.library));
+    if (!module) module = static_cast<HMODULE>(LoadEngineLibrary());
     if (!module) {
       *failure = kErrEngineBindLoad;
       return nullptr;
     }
     binding.module = module;
     if (auto init = Export<DllInitFn>(module, "DLLINITFUNCTION")) {
-      DllInitRecord record{1, kEngineLibrary, kClientTag};
+      DllInitRecord record{1, trust::kEngineLibrary, kClientTag};
       init(&record);
     }
   }

@@ -10,10 +10,10 @@ namespace bde {
 using DBIResult = uint16_t;
 constexpr uint32_t kEngineInterfaceVersion = 500;
 
-// Loads a library of the engine: from the current directory, then from the engine's
-// "DLLPATH" list, then by the system's own search; the open-file error box stays off.
-// Returns the module handle or null (the system's last error then tells why).
-void* SearchEngineLibrary(const std::string& file_name);
+// Loads the engine's library by its full path in the first folder of the engine's "DLLPATH"
+// (HKEY_LOCAL_MACHINE), and from nowhere else; the open-file error box stays off. Returns the
+// module handle or null (the system's last error then tells why).
+void* LoadEngineLibrary();
 
 // DbiInitFn through a library this wrapper loads and keeps counted.
 DBIResult EngineInit(uint32_t version, void* environment);

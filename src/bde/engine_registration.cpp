@@ -12,6 +12,7 @@
 #include "os/ansi_code_page.h"
 #include "os/file_replace.h"
 #include "os/run_and_wait.h"
+#include "os/trust_boundary.h"
 
 namespace bde {
 
@@ -75,7 +76,11 @@ void ImportTemplate(const EngineRegistryKeys& keys) {
     throw std::runtime_error("Nu gasesc ProgramFilesDir in " + keys.windows);
   }
   const std::string path = TemplatePath(*program_files);
-  const std::string command = RegeditCommandLine(*program_files);
+  // By its full path: "regedit" alone would be looked for beside the program and in the current
+  // folder (the program directory) first.
+  const std::optional<std::string> regedit = trust::RegistryEditorPath(trust::WindowsFolder());
+  if (!regedit) throw std::runtime_error("Nu pot inregistra motorul din " + path);
+  const std::string command = RegeditCommandLine(*regedit, *program_files);
   const std::string description = "register the database engine from " + path;
   // A dry run has not unpacked the template: its line is all there is to say.
   if (changes::Planning()) {

@@ -16,7 +16,8 @@ struct EngineRegistryKeys {
 };
 
 // Registered engine: "UseCount" one higher. New engine: the template in the engine's common
-// directory gets the program-files directory and is imported with "regedit /s", minimised.
+// directory gets the program-files directory and is imported with the Windows folder's
+// "regedit /s", minimised, from the system folder.
 // Throws std::runtime_error when the registry or the template refuses.
 void RegisterEngineOrCountUser(const EngineRegistryKeys& keys = {});
 

@@ -37,8 +37,8 @@ std::string TemplatePath(const std::string& program_files_dir) {
   return EngineCommonDir(program_files_dir) + "\\bde.reg";
 }
 
-std::string RegeditCommandLine(const std::string& program_files_dir) {
-  return "regedit /s \"" + TemplatePath(program_files_dir) + "\"";
+std::string RegeditCommandLine(const std::string& regedit, const std::string& program_files_dir) {
+  return "\"" + regedit + "\" /s \"" + TemplatePath(program_files_dir) + "\"";
 }
 
 }  // namespace bde

@@ -18,7 +18,8 @@ std::string RewriteTemplate(const std::string& text, const std::string& program_
 // "<program files>\Borland\Common Files\BDE"
 std::string EngineCommonDir(const std::string& program_files_dir);
 std::string TemplatePath(const std::string& program_files_dir);
-// The silent import of the template: regedit /s "<template>".
-std::string RegeditCommandLine(const std::string& program_files_dir);
+// The silent import of the template by the registry editor named by its full path:
+// "<regedit>" /s "<template>".
+std::string RegeditCommandLine(const std::string& regedit, const std::string& program_files_dir);
 
 }  // namespace bde

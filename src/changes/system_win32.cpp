@@ -14,6 +14,7 @@
 #include "os/run_and_wait.h"
 #include "os/text_encoding.h"
 #include "os/text_lines.h"
+#include "os/trust_boundary.h"
 
 namespace changes {
 
@@ -331,7 +332,7 @@ bool ImportRegistryFile(const std::string& path, const std::string& text,
       if (!RecordValue(key.key, name, {}, {})) return false;
     }
   }
-  return os::RunAndWait(command_line, os::kShowMinimized) != -1;
+  return os::RunAndWait(command_line, os::kShowMinimized, trust::SystemFolder()) != -1;
 }
 
 int32_t RunProgram(const std::string& command_line, uint16_t show_mode) {
@@ -339,7 +340,8 @@ int32_t RunProgram(const std::string& command_line, uint16_t show_mode) {
   change.kind = Kind::kRun;
   change.description = "run " + command_line;
   if (!Record(change)) return -1;
-  return Planning() ? 0 : os::RunAndWait(command_line, show_mode);
+  // In the system folder: the program directory it would have run in is any user's to fill.
+  return Planning() ? 0 : os::RunAndWait(command_line, show_mode, trust::SystemFolder());
 }
 
 void RegisterSystemUndo() {

@@ -17,11 +17,13 @@ bool SetRegistryString(const std::string& key, const std::string& name, const st
 bool SetRegistryNumber(const std::string& key, const std::string& name, uint32_t value);
 // Removes a key and what it holds, without a journal: for an entry that names no installation.
 void RemoveRegistryTree(const std::string& key);
-// Imports a registration file with regedit: every key and value it names is journaled with
-// what it held before, so that the import can be undone. `description` is the person's line.
+// Imports a registration file with regedit, run in the system folder: every key and value it
+// names is journaled with what it held before, so that the import can be undone. `description`
+// is the person's line.
 bool ImportRegistryFile(const std::string& path, const std::string& text,
                         const std::string& command_line, const std::string& description);
-// Runs a program and waits; its exit code, or -1. A dry run only lists it.
+// Runs a program, named by its full path, in the system folder and waits; its exit code, or -1.
+// A dry run only lists it.
 int32_t RunProgram(const std::string& command_line, uint16_t show_mode);
 
 // Makes the profile and registry changes undoable; called once at start-up.

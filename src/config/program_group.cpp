@@ -11,6 +11,8 @@
 #include "log/debug_log.h"
 #include "os/ansi_code_page.h"
 #include "os/os.h"
+#include "os/run_and_wait.h"
+#include "os/trust_boundary.h"
 #include "state/install_state.h"
 #include "ui/message/mesaj_dlg.h"
 
@@ -50,10 +52,23 @@ class StringHandle {
   HSZ handle_ = nullptr;
 };
 
+// The service's program where Windows keeps it (Program Manager up to Windows XP; later shells
+// answer themselves), by its full path and in the system folder: by its bare name it would be
+// looked for beside this program and in the current folder, the program directory, first.
+bool StartServer(const std::string& service) {
+  const std::string system_folder = trust::SystemFolder();
+  const std::optional<std::string> program = trust::ServiceProgramPath(system_folder, service);
+  if (!program || !os::FileExists(*program)) return false;
+  // As long as WinExec would wait for it.
+  constexpr uint32_t kIdleLimitMs = 30000;
+  return os::StartProgramUntilIdle("\"" + *program + "\"", SW_SHOWMINNOACTIVE, system_folder,
+                                   kIdleLimitMs);
+}
+
 HCONV Connect(DWORD instance, const std::string& service) {
   StringHandle server(instance, service), topic(instance, "");
   HCONV conversation = DdeConnect(instance, server.get(), topic.get(), nullptr);
-  if (!conversation && WinExec((service + " ").c_str(), SW_SHOWMINNOACTIVE) > 31) {
+  if (!conversation && StartServer(service)) {
     conversation = DdeConnect(instance, server.get(), topic.get(), nullptr);
   }
   return conversation;

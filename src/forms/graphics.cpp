@@ -312,8 +312,10 @@ void TCanvas::StretchDraw(const TRect& d, const TBitmap& bitmap) {
 void TCanvas::DrawTransparent(const TRect& d, const TBitmap& bitmap, const TRect& s,
                               TColor transparent) {
   if (!dc_ || bitmap.Empty() || d.IsEmpty() || s.IsEmpty()) return;
-  TransparentBlt(dc_, d.Left, d.Top, d.Width(), d.Height(), bitmap.DC(), s.Left, s.Top, s.Width(),
-                 s.Height(), static_cast<UINT>(ColorToRGB(transparent)));
+  // gdi32's own, not msimg32's TransparentBlt: msimg32 is no known DLL, and a static import of it
+  // would be looked for beside the program before the program could restrict the search.
+  GdiTransparentBlt(dc_, d.Left, d.Top, d.Width(), d.Height(), bitmap.DC(), s.Left, s.Top,
+                    s.Width(), s.Height(), static_cast<UINT>(ColorToRGB(transparent)));
 }
 
 void TCanvas::CopyRect(const TRect& d, TCanvas& source, const TRect& s) {

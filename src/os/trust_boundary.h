@@ -6,6 +6,7 @@
 // Every such decision is made here, so that the boundary reads whole.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace trust {
@@ -13,6 +14,52 @@ namespace trust {
 // --- Security descriptors of what the installer makes (SDDL). ---------------------------
 
 // --- Programs and libraries: started and loaded by full path from trusted folders only. ---
+//
+// A user may leave a program or a library under any bare name in the temporary folder, the
+// program directory or a folder of PATH. So every program of ours that runs elevated searches
+// its libraries in the system folder alone, is linked only against known DLLs (which Windows
+// takes from the system folder whatever the search), names each program it starts by its full
+// path in a folder only administrators write and starts it there, and loads the libraries it
+// needs by full path: the engine's from the folder its registry key names (only administrators
+// write it), the upgrade library from the run's own folder.
+
+// A path that no current folder changes: from a drive's root (C:\...) or a share
+// (\\server\share...). "C:" alone and "\folder" depend on a current folder of their own.
+bool IsFullPath(const std::string& path);
+// `file` in `folder`, with one backslash between them.
+std::string InFolder(const std::string& folder, const std::string& file);
+
+// The registry editor, which lives in the Windows folder. A 32-bit program on a 64-bit Windows
+// is given the 32-bit one in its place, which writes the registry view the engine reads.
+// Nothing when the folder is not named by a full path (Windows could not say).
+std::optional<std::string> RegistryEditorPath(const std::string& windows_folder);
+// The program that serves the DDE service `service` (Program Manager for "ProgMan"), where
+// Windows keeps it: the system folder. Nothing as above.
+std::optional<std::string> ServiceProgramPath(const std::string& system_folder,
+                                              const std::string& service);
+
+constexpr char kEngineLibrary[] = "IDAPI32.DLL";
+// The engine's library in the first folder of its registered "DLLPATH" list (the engine lives in
+// the first): nothing when the list names no folder by a full path (a drive's or a share's),
+// since a relative one would be looked for from the current folder.
+std::optional<std::string> EngineLibraryPath(const std::string& dll_path_list);
+
+#ifdef _WIN32
+// The first line of every elevated program of ours: libraries are looked for in the system
+// folder alone. Where Windows cannot (Windows XP, Windows 7 before its 2011 loader update) the
+// current folder at least leaves the search. False when neither could be done.
+bool RestrictLibrarySearch();
+
+// The system folder and the machine's Windows folder (the shared one, even under a terminal
+// server, where a program's own Windows folder may be the user's); empty when Windows cannot
+// say.
+std::string SystemFolder();
+std::string WindowsFolder();
+
+// Loads a library by its full path; the libraries it needs come from its own folder and the
+// system folder. Null, with the system's last error, when it cannot or the path is not full.
+void* LoadLibraryByFullPath(const std::string& path);
+#endif
 
 // --- Folders and records: what the installation's journal may name; links never followed. --
 

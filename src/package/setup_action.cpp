@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "os/text_encoding.h"
+#include "os/trust_boundary.h"
 #include "package/package_command.h"
 #include "wizard/installation_entry.h"
 
@@ -37,15 +38,17 @@ void Log(MSIHANDLE install, const std::string& text) {
   MsiCloseHandle(record);
 }
 
-// Runs a command line without a window and waits for it; -1 when it cannot start.
+// Runs a command line without a window, in the system folder, and waits for it; -1 when it
+// cannot start.
 int RunAndWait(const std::string& command_line) {
   std::optional<std::wstring> command = os::Wide(command_line);
-  if (!command) return -1;
+  const std::optional<std::wstring> folder = os::Wide(trust::SystemFolder());
+  if (!command || !folder) return -1;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(nullptr, command->data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                      nullptr, &startup, &process))
+                      folder->empty() ? nullptr : folder->c_str(), &startup, &process))
     return -1;
   WaitForSingleObject(process.hProcess, INFINITE);
   DWORD code = 0;

@@ -5,7 +5,7 @@
 #include "log/debug_log.h"
 #include "os/ansi_code_page.h"
 #include "os/os.h"
-#include "os/text_encoding.h"
+#include "os/trust_boundary.h"
 #include "upgrade/alias_buffer.h"
 #include "upgrade/library_path.h"
 
@@ -46,8 +46,9 @@ bool LoadUpgradeLibrary() {
 
 bool LoadUpgradeLibraryFrom(const std::string& directory) {
   if (library.module) return true;
-  const std::optional<std::wstring> path = os::Wide(UpgradeLibraryPath(directory));
-  HMODULE module = path ? LoadLibraryW(path->c_str()) : nullptr;
+  // By its full path, and what it needs from its own folder and the system folder.
+  HMODULE module =
+      static_cast<HMODULE>(trust::LoadLibraryByFullPath(UpgradeLibraryPath(directory)));
   if (reinterpret_cast<uintptr_t>(module) < 32) return false;
   Library bound{module};
   // Every name is looked up, so that the log lists all that are missing.

@@ -23,8 +23,9 @@ TEST(BdeTemplate, FirstPlaceholderOfEachLineGetsTheEscapedDirectory) {
 TEST(BdeTemplate, PathsAndImportCommandLine) {
   EXPECT_EQ(bde::TemplatePath("C:\\Program Files"),
             "C:\\Program Files\\Borland\\Common Files\\BDE\\bde.reg");
-  EXPECT_EQ(bde::RegeditCommandLine("C:\\Program Files"),
-            "regedit /s \"C:\\Program Files\\Borland\\Common Files\\BDE\\bde.reg\"");
+  EXPECT_EQ(bde::RegeditCommandLine("C:\\WINDOWS\\regedit.exe", "C:\\Program Files"),
+            "\"C:\\WINDOWS\\regedit.exe\" /s "
+            "\"C:\\Program Files\\Borland\\Common Files\\BDE\\bde.reg\"");
 }
 
 TEST(AliasLists, FourAliasesUnderTheDataDirectoryWithOneBackslash) {

@@ -1,5 +1,6 @@
 // The engine as the setup drives it, through the engine stand-in copied into a scratch
-// directory that the test makes current, so that its alias file is the test's own.
+// directory that the test registers as the engine's folder, so that its alias file is the
+// test's own.
 #include <gtest/gtest.h>
 #include <windows.h>
 // after windows.h
@@ -14,6 +15,7 @@
 #include "state/install_state.h"
 #include "support/machine_state_lock.h"
 #include "support/process.h"
+#include "support/registered_engine.h"
 #include "support/temp_dir.h"
 
 using namespace testing_support;
@@ -25,19 +27,15 @@ class Engine : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(
         CopyFileA((BinDir() + "IDAPI32.DLL").c_str(), dir.File("IDAPI32.DLL").c_str(), FALSE));
-    GetCurrentDirectoryA(MAX_PATH, previous_);
-    ASSERT_TRUE(SetCurrentDirectoryA(dir.path().string().c_str()));
   }
-  void TearDown() override {
-    bde::CloseEngine();
-    SetCurrentDirectoryA(previous_);
-  }
+  void TearDown() override { bde::CloseEngine(); }
   int RunProbe(const std::string& program, const std::string& argument) {
     return RunProcess("\"" + program + "\" " + argument);
   }
 
+  MachineStateLock lock_;
   TempDir dir;
-  char previous_[MAX_PATH] = "";
+  RegisteredEngineFolder folder_{dir.path().string()};
 };
 
 }  // namespace
@@ -92,21 +90,19 @@ TEST_F(Engine, OrdinalEntriesAreBoundOnceAndMissingOnesAnswerWithACode) {
 }
 
 TEST(EngineMissing, CheckAnswersFalseAndInitGivesTheNotFoundCode) {
+  MachineStateLock lock;
   TempDir dir;
-  const std::string probe = dir.File("engine_probe.exe");
-  ASSERT_TRUE(CopyFileA((BinDir() + "engine_probe.exe").c_str(), probe.c_str(), FALSE));
-  char previous[MAX_PATH];
-  GetCurrentDirectoryA(MAX_PATH, previous);
-  SetCurrentDirectoryA(dir.path().string().c_str());
-  EXPECT_EQ(RunProcess("\"" + probe + "\" check"), 0);
-  EXPECT_EQ(RunProcess("\"" + probe + "\" init"), 0x2108);
+  RegisteredEngineFolder folder(dir.path().string());
+  const std::string probe = "\"" + BinDir() + "engine_probe.exe\"";
+  EXPECT_EQ(RunProcess(probe + " check"), 0);
+  EXPECT_EQ(RunProcess(probe + " init"), 0x2108);
   dir.Write("IDAPI32.DLL", "not a library");
-  EXPECT_EQ(RunProcess("\"" + probe + "\" init"), 0x2109) << "a damaged library";
-  SetCurrentDirectoryA(previous);
+  EXPECT_EQ(RunProcess(probe + " init"), 0x2109) << "a damaged library";
+  folder.Remove();
+  EXPECT_EQ(RunProcess(probe + " init"), 0x2108) << "no folder registered";
 }
 
 TEST_F(Engine, TaskCountsOneMoreUserAndCreatesTheFourAliasesOrStopsAtARegistryFailure) {
-  MachineStateLock lock;
   HKEY existing;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Borland\\BLW32", 0, KEY_READ, &existing) ==
       ERROR_SUCCESS) {
@@ -152,45 +148,33 @@ TEST_F(Engine, TaskCountsOneMoreUserAndCreatesTheFourAliasesOrStopsAtARegistryFa
   EXPECT_EQ(RunProcess("\"" + BinDir() + "engine_probe.exe\" check"), 1);
 }
 
-TEST(EngineSearch, CurrentDirectoryFirstThenTheEnginesPathList) {
+TEST(EngineSearch, OnlyFromTheFirstRegisteredFolderNeverFromTheCurrentOne) {
   MachineStateLock lock;
-  TempDir here, listed;
-  for (const TempDir* d : {&here, &listed}) {
+  TempDir here, registered;
+  for (const TempDir* d : {&here, &registered}) {
     ASSERT_TRUE(
         CopyFileA((BinDir() + "IDAPI32.DLL").c_str(), d->File("IDAPI32.DLL").c_str(), FALSE));
   }
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Borland\\Database Engine", 0, nullptr, 0,
-                            KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  char saved[MAX_PATH + 1] = "";
-  DWORD saved_size = MAX_PATH;
-  const bool had_list = RegQueryValueExA(key, "DLLPATH", nullptr, nullptr,
-                                         reinterpret_cast<BYTE*>(saved), &saved_size) == 0;
-  const std::string list = "C:\\no such folder;" + listed.path().string();
-  RegSetValueExA(key, "DLLPATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(list.c_str()),
-                 static_cast<DWORD>(list.size() + 1));
+  RegisteredEngineFolder folder(registered.path().string() + ";" + here.path().string());
   char previous[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryA(here.path().string().c_str()));
 
-  const auto loaded_from = [](const std::string& directory) {
-    SetCurrentDirectoryA(directory.c_str());
-    HMODULE module = static_cast<HMODULE>(bde::SearchEngineLibrary("IDAPI32.DLL"));
+  const auto loaded_from = [] {
+    HMODULE module = static_cast<HMODULE>(bde::LoadEngineLibrary());
     char path[MAX_PATH] = "";
-    GetModuleFileNameA(module, path, MAX_PATH);
+    if (module) GetModuleFileNameA(module, path, MAX_PATH);
     if (module) FreeLibrary(module);
     return std::string(path);
   };
-  EXPECT_EQ(loaded_from(here.path().string()), here.File("IDAPI32.DLL"));
-  EXPECT_EQ(loaded_from(here.str()), here.File("IDAPI32.DLL")) << "one backslash only";
-  DeleteFileA(here.File("IDAPI32.DLL").c_str());
-  EXPECT_EQ(loaded_from(here.path().string()), listed.File("IDAPI32.DLL"));
-
-  if (had_list) {
-    RegSetValueExA(key, "DLLPATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), saved_size);
-  } else {
-    RegDeleteValueA(key, "DLLPATH");
+  EXPECT_EQ(loaded_from(), registered.File("IDAPI32.DLL"));
+  folder.Set(registered.str());
+  EXPECT_EQ(loaded_from(), registered.File("IDAPI32.DLL")) << "one backslash only";
+  DeleteFileA(registered.File("IDAPI32.DLL").c_str());
+  EXPECT_EQ(loaded_from(), "") << "neither the current folder nor the list's second folder";
+  for (const char* relative : {".", "IDAPI"}) {
+    folder.Set(relative);
+    EXPECT_EQ(loaded_from(), "") << relative << " names a folder only through the current one";
   }
-  RegCloseKey(key);
   SetCurrentDirectoryA(previous);
 }

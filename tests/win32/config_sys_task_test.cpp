@@ -102,6 +102,12 @@ TEST_F(MachineFiles, TaskSetsProfileConfigSysAndRunsBothProgramsFromADirectoryWi
   EXPECT_EQ(ReadFile(program_dir + "\\HHUPD.EXE.cmdline"), "\"" + program_dir + "\\HHUPD.EXE\" /Q");
   EXPECT_EQ(ReadFile(program_dir + "\\TREGSVR.EXE.cmdline"),
             "\"" + program_dir + "\\TREGSVR.EXE\" -Q \"" + program_dir + "\\CFX32.OCX\"");
+  char system_folder[MAX_PATH] = "";
+  GetSystemDirectoryA(system_folder, MAX_PATH);
+  for (const char* program : {"HHUPD", "TREGSVR"}) {
+    EXPECT_EQ(ReadFile(program_dir + "\\" + program + ".EXE.cwd"), system_folder)
+        << program << " runs in the system folder, not in the program directory any user may fill";
+  }
 }
 
 TEST_F(MachineFiles, NoConfigSysIsCreatedWithFilesAndMissingProgramsAreSkipped) {

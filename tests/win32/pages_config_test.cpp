@@ -19,6 +19,7 @@
 #include "support/page_harness.h"
 #include "support/page_support.h"
 #include "support/process.h"
+#include "support/registered_engine.h"
 #include "support/temp_dir.h"
 #include "wizard/fresh/config_page.h"
 #include "wizard/task_line.h"
@@ -76,7 +77,8 @@ class ProgmanServer {
 
 // A machine on which the engine is registered for one other product, with CONFIG.SYS, the
 // profile entry and the engine's user count as they were put back afterwards. The engine
-// stand-in is loaded from a scratch directory made current, so its alias file is the test's.
+// stand-in is loaded from a scratch directory registered as its folder, so its alias file is
+// the test's.
 class ConfigPage : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -101,8 +103,7 @@ class ConfigPage : public ::testing::Test {
 
     ASSERT_TRUE(
         CopyFileA((BinDir() + "IDAPI32.DLL").c_str(), work.File("IDAPI32.DLL").c_str(), FALSE));
-    GetCurrentDirectoryA(MAX_PATH, previous_dir_);
-    ASSERT_TRUE(SetCurrentDirectoryA(work.path().string().c_str()));
+    engine_folder_.emplace(work.path().string());
     program_dir = work.File("Program Files") + "\\Vort";
     work.Write("Program Files\\Vort\\VORTEL.EXE", "MZ");
     for (const char* name : {"HHUPD.EXE", "TREGSVR.EXE"}) {
@@ -116,7 +117,6 @@ class ConfigPage : public ::testing::Test {
   void TearDown() override {
     if (IsSkipped()) return;
     bde::CloseEngine();
-    SetCurrentDirectoryA(previous_dir_);
     SetFileAttributesA(config::kConfigSysPath, FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(config::kConfigSysPath);
     if (saved_config_) {
@@ -160,7 +160,7 @@ class ConfigPage : public ::testing::Test {
   TInstallState state;
 
  private:
-  char previous_dir_[MAX_PATH] = "";
+  std::optional<RegisteredEngineFolder> engine_folder_;
   std::optional<std::string> saved_config_;
   DWORD saved_attributes_ = 0;
   std::optional<std::string> saved_user_;
