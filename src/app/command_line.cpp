@@ -71,6 +71,8 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
       options.uninstall_dir = value;
     } else if (name == "LAUNCHER" && text) {
       options.launcher = value;
+    } else if (name == "REMOVEAFTER" && text) {
+      options.remove_after = value;
     } else {
       known = false;
     }

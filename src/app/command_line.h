@@ -27,10 +27,14 @@ struct TSetupOptions {
   bool uninstall = false;
   // The removal takes the user's data too.
   bool remove_data = false;
-  // Given by the uninstaller to its copy in the temporary directory: the installation to remove
-  // and the process that waits for the outcome.
+  // Given by the uninstaller to its copy in the run's folder: the installation to remove and the
+  // process that waits for the outcome.
   std::optional<std::string> uninstall_dir;
   std::optional<std::string> launcher;
+  // Given by that copy to its last one: "PROCESS,EVENT", inherited handles of the uninstaller's
+  // process, whose end it waits for before it removes the uninstaller, and of the event it sets
+  // once it waits.
+  std::optional<std::string> remove_after;
   bool no_restart = false;
   // Started by the product's Windows Installer package, whose entry is the one listed.
   bool system_component = false;

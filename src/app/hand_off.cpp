@@ -21,10 +21,6 @@ std::string MediaDirFrom(const std::string& argument0, const std::string& progra
   return os::WithTrailingBackslash(IsAbsolute(dir) ? dir : os::DirectoryOf(program_path));
 }
 
-std::string WorkDirFrom(const std::optional<std::string>& temp, const std::string& windows_dir) {
-  return os::WithTrailingBackslash(temp ? *temp : windows_dir);
-}
-
 std::string HandOffPath(const std::string& program_dir) {
   return os::WithoutTrailingBackslash(program_dir) + "\\" + kHandOffFileName;
 }
@@ -52,15 +48,15 @@ std::string RelaunchCommandLine(const std::string& work_dir, bool log_on) {
   return "\"" + work_dir + "\\INSTVORT.EXE\"" + (log_on ? " -log -log -log -log" : "");
 }
 
-bool CopyMediaFile(const std::string& media_dir, const std::string& work_dir,
+bool CopyToNewFile(const std::string& from_dir, const std::string& to_dir,
                    const std::string& source, const std::string& target, std::string* failed_path) {
-  const std::string from = media_dir + source, to = work_dir + target;
+  const std::string from = from_dir + source, to = to_dir + target;
   std::string failed;
   {
     os::File in = os::File::Open(from, os::OpenMode::kRead);
     if (!in) {
       failed = from;
-    } else if (os::File out = os::File::Open(to, os::OpenMode::kCreate); !out) {
+    } else if (os::File out = os::File::Open(to, os::OpenMode::kCreateNew); !out) {
       failed = to;
     } else {
       char buffer[2048];
@@ -93,13 +89,13 @@ HandOffOutcome PrepareWorkingCopy(const std::string& media_dir, const std::strin
   };
   HandOffOutcome outcome;
   for (const auto& copy : kCopies) {
-    if (!CopyMediaFile(media_dir, work_dir, copy[0], copy[1], &outcome.failed_file)) {
+    if (!CopyToNewFile(media_dir, work_dir, copy[0], copy[1], &outcome.failed_file)) {
       outcome.ok = false;
       return outcome;
     }
   }
   const std::string hand_off = work_dir + "\\" + kHandOffFileName;
-  os::File file = os::File::Open(hand_off, os::OpenMode::kCreate);
+  os::File file = os::File::Open(hand_off, os::OpenMode::kCreateNew);
   if (!file || !WriteAll(file, media_dir + "\r\n") || !file.Close()) return {false, hand_off};
   return {};
 }

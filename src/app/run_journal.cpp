@@ -28,13 +28,9 @@ void RemoveFolder(const std::string& dir) {
 }  // namespace
 
 bool BeginRunJournal(const std::string& work_dir, const std::string& plan_file) {
-  if (!plan_file.empty()) {
-    RemoveFolder(Scratch(work_dir));
+  // The run's folder is new and its own: a name that exists there is refused, never reused.
+  if (!plan_file.empty())
     return os::MakeDirectory(Scratch(work_dir)) && changes::BeginPlan(plan_file, Scratch(work_dir));
-  }
-  // What an earlier run left here is not this run's.
-  os::RemoveFile(RunJournal(work_dir));
-  RemoveFolder(Backups(work_dir));
   return changes::BeginJournal(RunJournal(work_dir), Backups(work_dir));
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "log/debug_log.h"
+#include "os/trust_boundary.h"
 #include "ui/message/mesaj_dlg.h"
 
 namespace {
@@ -10,18 +11,38 @@ namespace {
 // Global: a setup in another session of the machine counts too.
 constexpr char kSetupMutex[] = "Global\\RidOZIZUZ.Setup";
 
+// Any user can make the name first, to have every setup refuse with 1618: only a mutex of an
+// administrator or SYSTEM counts, another is named in the log and passed over.
+bool IsSetupsMutex(HANDLE mutex) {
+  if (trust::MadeByAdministrators(mutex)) return true;
+  DebugNote(std::string(kSetupMutex) + " este al unui utilizator: nu il iau in seama");
+  return false;
+}
+
 }  // namespace
 
 bool AnotherSetupRuns() {
-  HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, kSetupMutex);
+  HANDLE mutex = OpenMutexA(SYNCHRONIZE | READ_CONTROL, FALSE, kSetupMutex);
   if (!mutex) return false;
+  const bool another = IsSetupsMutex(mutex);
   CloseHandle(mutex);
-  return true;
+  return another;
 }
 
 TSetupLock::TSetupLock() {
-  handle_ = CreateMutexA(nullptr, TRUE, kSetupMutex);
-  acquired_ = handle_ && GetLastError() != ERROR_ALREADY_EXISTS;
+  handle_ = trust::CreateSetupMutex(kSetupMutex, true);
+  const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
+  if (!handle_) {
+    // Another kind of object, or a mutex that keeps administrators out: not a setup's.
+    DebugNote(std::string(kSetupMutex) + " este al altcuiva: instalarea merge mai departe");
+    acquired_ = true;
+  } else if (existed && !IsSetupsMutex(handle_)) {
+    CloseHandle(handle_);
+    handle_ = nullptr;
+    acquired_ = true;
+  } else {
+    acquired_ = !existed;
+  }
 }
 
 TSetupLock::~TSetupLock() {

@@ -9,6 +9,7 @@
 #include "app/background_window.h"
 #include "app/command_line.h"
 #include "app/hand_off.h"
+#include "app/run_folder.h"
 #include "app/run_journal.h"
 #include "app/setup_lock.h"
 #include "app/uninstall.h"
@@ -20,6 +21,7 @@
 #include "log/debug_log.h"
 #include "os/os.h"
 #include "os/run_and_wait.h"
+#include "os/trust_boundary.h"
 #include "state/exit_codes.h"
 #include "state/install_state.h"
 #include "ui/message/mesaj_dlg.h"
@@ -56,30 +58,44 @@ std::optional<TAnswers> GatherAnswers(const TSetupOptions& options) {
   return answers;
 }
 
-// Copies the program to the temporary directory and starts it there with the same switches.
+// The media start waits for its working copy when nobody is there to change a disk.
+bool MediaStartWaits(const TSetupOptions& options) {
+  return options.Unattended();
+}
+
+// Copies the program into the run's own folder and starts it there with the same switches.
 // An unattended start waits for the copy and ends with its exit code, as a deployment tool
-// waits for the process it started; an interactive one ends at once, so that a floppy can be
-// changed while the copy runs.
+// waits for the process it started, and then removes the folder; an interactive one ends at
+// once, so that a floppy can be changed while the copy runs, and the copy removes what it can.
 int MediaStart(const std::string& argument0, const TSetupOptions& options) {
   if (AnotherSetupRuns()) {
     Refuse(options, kAnotherSetup);
     return kExitAnotherSetup;
   }
   const std::string media_dir = MediaDirFrom(argument0, os::ProgramPath());
-  const std::string work_dir = WorkDirFrom(os::GetEnv("TEMP"), os::WindowsDirectory());
-  const HandOffOutcome outcome = PrepareWorkingCopy(media_dir, work_dir);
+  const std::string work_dir = RunFolder();
+  if (work_dir.empty()) {
+    MesajDlg(
+        "Nu pot face dosarul de lucru in\r" + trust::TemporaryFolder() + "\rInstalarea se opreste.",
+        "", mtError, taCenter, kButtonsOK, mbOK, 0);
+    return kExitFailed;
+  }
+  DebugNote("Dosarul de lucru: " + work_dir);
+  const HandOffOutcome outcome = PrepareWorkingCopy(media_dir, work_dir + "\\");
   if (!outcome.ok) {
     MesajDlg("Fisierul\r" + outcome.failed_file + "\rnu poate fi copiat.\rInstalarea se opreste.",
              "", mtError, taCenter, kButtonsOK, mbOK, 0);
+    RemoveRunFolder(work_dir, true);
     return kExitFailed;
   }
   std::string command_line = RelaunchCommandLine(work_dir, DebugEnabled);
   for (const std::string& s : options.switches) command_line += " " + QuoteArgument(s);
-  if (!options.Unattended()) {
+  if (!MediaStartWaits(options)) {
     os::StartProgram(command_line, SW_SHOW);
     return kExitDone;
   }
   const int32_t code = os::RunAndWait(command_line, SW_SHOWNORMAL);
+  RemoveRunFolder(work_dir, true);
   return code == -1 ? kExitFailed : code;
 }
 
@@ -190,6 +206,8 @@ int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
       !WriteAnswerFile(*options.save_answers_file, ChosenAnswers(state)))
     DebugNote("Nu pot scrie " + *options.save_answers_file);
   ReleaseLibraries();
+  // The media start removes what is left when it waits for this copy.
+  RemoveRunFolder(work_dir, !MediaStartWaits(options));
   return exit_code;
 }
 
@@ -215,6 +233,13 @@ int RunStartup(const std::vector<std::string>& arguments) {
   const std::vector<std::string> parameters(arguments.begin() + (arguments.empty() ? 0 : 1),
                                             arguments.end());
   const TSetupOptions options = ParseCommandLine(parameters);
+  const std::string own_folder = os::DirectoryOf(os::ProgramPath());
+  const std::optional<std::string> hand_off = ReadHandOffFile(HandOffPath(own_folder));
+  // The working copy and the uninstaller's worker run from a run's folder; no other folder is
+  // taken for one.
+  if ((hand_off || options.uninstall_dir) && IsRunFolder(own_folder)) AdoptRunFolder(own_folder);
+  // A link a user left in the log's place is not followed: the log goes to the run's folder.
+  SetDebugFallbackFolder(&RunFolder);
   DebugEnabled = DebugEnabled || LogRequested(parameters) || options.log_file.has_value();
   DebugOpen(options.log_file.value_or("c:\\vortinst.log"), "INSTALL");
   // What the ANSI-only interfaces (the engine, the upgrade library, Program Manager) can be given.
@@ -231,7 +256,6 @@ int RunStartup(const std::vector<std::string>& arguments) {
     exit_code = RunUninstall(options);
     ReleaseLibraries();
   } else if (answers) {
-    const auto hand_off = ReadHandOffFile(HandOffPath(os::DirectoryOf(os::ProgramPath())));
     if (!hand_off) {
       // The media start leaves its session without an end line.
       return MediaStart(arguments.empty() ? std::string() : arguments[0], options);

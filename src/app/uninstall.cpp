@@ -6,7 +6,8 @@
 #include <memory>
 #include <set>
 
-#include "app/run_journal.h"
+#include "app/hand_off.h"
+#include "app/run_folder.h"
 #include "app/setup_lock.h"
 #include "bde/registry_keys.h"
 #include "changes/journal.h"
@@ -17,7 +18,9 @@
 #include "log/debug_log.h"
 #include "os/file_replace.h"
 #include "os/os.h"
+#include "os/run_and_wait.h"
 #include "os/text_encoding.h"
+#include "os/trust_boundary.h"
 #include "state/exit_codes.h"
 #include "ui/message/mesaj_dlg.h"
 #include "wizard/installation_entry.h"
@@ -27,16 +30,8 @@ namespace {
 
 constexpr char kWorkerName[] = "VORTUNIN.EXE";
 
-std::string TempDirectory() {
-  return os::WithTrailingBackslash(os::GetEnv("TEMP").value_or(os::WindowsDirectory()));
-}
-
-std::string ResultPath(const std::string& launcher) {
-  return TempDirectory() + "VORTUNIN." + launcher;
-}
-
-std::string DoneEvent(const std::string& launcher) {
-  return "RidOZIZUZ.Uninstall." + launcher;
+bool Removed(int code) {
+  return code == kExitDone || code == kExitRestartNeeded;
 }
 
 bool SamePath(std::string a, std::string b) {
@@ -48,51 +43,41 @@ bool SamePath(std::string a, std::string b) {
          });
 }
 
-// --- The first process: a copy does the work, this one waits for its outcome. ------------
+// --- The first process: a copy in the run's own folder does the work. ----------------------
 
 int Launch(const TSetupOptions& options) {
   if (AnotherSetupRuns()) {
     Refuse(options, kAnotherSetup);
     return kExitAnotherSetup;
   }
-  const std::string worker = TempDirectory() + kWorkerName;
-  if (!os::CopyWholeFile(os::ProgramPath(), worker)) {
-    Refuse(options, "Nu pot copia programul de dezinstalare in " + TempDirectory());
+  const std::string self = os::ProgramPath();
+  const std::string self_dir = os::DirectoryOf(self);
+  const std::string folder = RunFolder();
+  if (folder.empty() ||
+      !CopyToNewFile(self_dir, folder + "\\", self.substr(self_dir.size()), kWorkerName)) {
+    Refuse(options, "Nu pot copia programul de dezinstalare in " +
+                        (folder.empty() ? trust::TemporaryFolder() : folder));
+    RemoveRunFolder(folder, true);
     return kExitFailed;
   }
-  const std::string launcher = std::to_string(GetCurrentProcessId());
-  HANDLE done = CreateEventA(nullptr, TRUE, FALSE, DoneEvent(launcher).c_str());
+  const std::string worker = folder + "\\" + kWorkerName;
   std::string command = QuoteArgument(worker);
   for (const std::string& s : options.switches) command += " " + QuoteArgument(s);
   if (DebugSessionOpen() && !options.log_file)
     command += " " + QuoteArgument("/LOG=" + DebugLogPath());
-  command += " " + QuoteArgument("/UNINSTALLDIR=" + os::DirectoryOf(os::ProgramPath()));
-  command += " " + QuoteArgument("/LAUNCHER=" + launcher);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::optional<std::wstring> wide_command = os::Wide(command);
-  if (!done || !wide_command ||
-      !CreateProcessW(nullptr, wide_command->data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    if (done) CloseHandle(done);
+  command += " " + QuoteArgument("/UNINSTALLDIR=" + self_dir);
+  command += " " + QuoteArgument("/LAUNCHER=" + std::to_string(GetCurrentProcessId()));
+  // The worker's exit code is the outcome.
+  const int32_t code = os::RunAndWait(command, SW_SHOWNORMAL);
+  if (code == -1) {
     Refuse(options, "Nu pot porni " + worker);
+    RemoveRunFolder(folder, true);
     return kExitFailed;
   }
-  const HANDLE waited[] = {done, process.hProcess};
-  const DWORD which = WaitForMultipleObjects(2, waited, FALSE, INFINITE);
-  DWORD code = kExitFailed;
-  if (which == WAIT_OBJECT_0) {
-    const std::optional<std::string> text = os::ReadWholeFile(ResultPath(launcher));
-    code = text ? static_cast<DWORD>(std::strtoul(text->c_str(), nullptr, 10)) : kExitFailed;
-  } else {
-    GetExitCodeProcess(process.hProcess, &code);
-  }
-  os::RemoveFile(ResultPath(launcher));
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  CloseHandle(done);
-  return static_cast<int>(code);
+  // After a removal the worker's last copy runs from the folder: it removes this program, then
+  // the folder. Otherwise nothing runs from it any more.
+  if (!Removed(code)) RemoveRunFolder(folder, true);
+  return code;
 }
 
 // --- The copy: the removal itself. -----------------------------------------------------
@@ -222,35 +207,75 @@ int Remove(const std::string& dir, const TSetupOptions& options) {
   return report.at_restart.empty() ? kExitDone : kExitRestartNeeded;
 }
 
-// Tells the waiting first process how the removal ended, then waits for it to go, since its
-// file is the uninstaller that goes last.
-void ReportToLauncher(const std::string& launcher, int code) {
-  os::File result = os::File::Open(ResultPath(launcher), os::OpenMode::kCreate);
-  const std::string text = std::to_string(code);
-  if (result) result.Write(text.data(), static_cast<uint32_t>(text.size()));
-  result.Close();
-  if (HANDLE done = OpenEventA(EVENT_MODIFY_STATE, FALSE, DoneEvent(launcher).c_str())) {
-    SetEvent(done);
-    CloseHandle(done);
+// The uninstaller, the installation's journal and the folder that held them, once the rest is
+// gone.
+void RemoveLast(const std::string& dir) {
+  for (const char* name : {kUninstallerName, changes::kInstallationJournal}) {
+    const std::string path = os::WithTrailingBackslash(dir) + name;
+    if (os::FileExists(path) && !os::RemoveFile(path)) os::RemoveAtRestart(path);
   }
-  const DWORD pid = static_cast<DWORD>(std::strtoul(launcher.c_str(), nullptr, 10));
-  if (HANDLE first = OpenProcess(SYNCHRONIZE, FALSE, pid)) {
-    WaitForSingleObject(first, 30000);
-    CloseHandle(first);
+  os::RemoveEmptyDirectory(dir);
+}
+
+// The uninstaller cannot go while it runs, waiting for this worker's exit code: a last copy of
+// the worker waits for it to end and removes it then. It gets the uninstaller's process and an
+// event it sets once it waits, both inherited: this worker ends only then, so that whoever waits
+// for the worker's program finds the last copy running.
+void RemoveLastAfterLauncher(const TSetupOptions& options, const std::string& dir) {
+  const DWORD pid = options.launcher
+                        ? static_cast<DWORD>(std::strtoul(options.launcher->c_str(), nullptr, 10))
+                        : 0;
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  HANDLE ready = CreateEventW(&inherited, TRUE, FALSE, nullptr);
+  HANDLE launcher = pid ? OpenProcess(SYNCHRONIZE, TRUE, pid) : nullptr;
+  const std::string command =
+      QuoteArgument(os::ProgramPath()) + " /UNINSTALL " + QuoteArgument("/UNINSTALLDIR=" + dir) +
+      " " +
+      QuoteArgument("/REMOVEAFTER=" + std::to_string(reinterpret_cast<uintptr_t>(launcher)) + "," +
+                    std::to_string(reinterpret_cast<uintptr_t>(ready)));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::optional<std::wstring> wide_command = os::Wide(command);
+  if (ready && wide_command &&
+      CreateProcessW(nullptr, wide_command->data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    const HANDLE either[] = {ready, process.hProcess};
+    WaitForMultipleObjects(2, either, FALSE, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  } else {
+    DebugNote("Programul de dezinstalare se sterge la repornirea Windows");
+    for (const char* name : {kUninstallerName, changes::kInstallationJournal})
+      os::RemoveAtRestart(os::WithTrailingBackslash(dir) + name);
+    os::RemoveAtRestart(dir);
+    RemoveRunFolder(os::DirectoryOf(os::ProgramPath()), true);
+  }
+  for (HANDLE handle : {launcher, ready}) {
+    if (handle) CloseHandle(handle);
   }
 }
 
-// The uninstaller, the installation's journal and the folder that held them, once the rest is
-// gone; this copy itself when Windows next starts.
-void RemoveLast(const std::string& dir, int code) {
-  if (code == kExitDone || code == kExitRestartNeeded) {
-    for (const char* name : {kUninstallerName, changes::kInstallationJournal}) {
-      const std::string path = os::WithTrailingBackslash(dir) + name;
-      if (os::FileExists(path) && !os::RemoveFile(path)) os::RemoveAtRestart(path);
-    }
-    os::RemoveEmptyDirectory(dir);
+// The last copy: waits for the uninstaller to end, removes it, and then its own folder (itself
+// when Windows next starts).
+int RemoveUninstaller(const TSetupOptions& options) {
+  char* rest = nullptr;
+  const auto handle = [&rest](const char* text) {
+    return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(std::strtoull(text, &rest, 10)));
+  };
+  const HANDLE launcher = handle(options.remove_after->c_str());
+  const HANDLE ready = *rest == ',' ? handle(rest + 1) : nullptr;
+  if (ready) {
+    SetEvent(ready);
+    CloseHandle(ready);
   }
-  os::RemoveAtRestart(os::ProgramPath());
+  if (launcher) {
+    WaitForSingleObject(launcher, 30000);
+    CloseHandle(launcher);
+  }
+  RemoveLast(os::WithoutTrailingBackslash(*options.uninstall_dir));
+  RemoveRunFolder(os::DirectoryOf(os::ProgramPath()), true);
+  return kExitDone;
 }
 
 int Work(const TSetupOptions& options) {
@@ -270,13 +295,13 @@ int Work(const TSetupOptions& options) {
     DebugNote(std::string("Eroare: ") + failure.what());
   }
   DebugNote("Cod de iesire " + std::to_string(code));
-  if (options.launcher) ReportToLauncher(*options.launcher, code);
-  RemoveLast(dir, code);
+  if (Removed(code)) RemoveLastAfterLauncher(options, dir);
   return code;
 }
 
 }  // namespace
 
 int RunUninstall(const TSetupOptions& options) {
-  return options.uninstall_dir ? Work(options) : Launch(options);
+  if (!options.uninstall_dir) return Launch(options);
+  return options.remove_after ? RemoveUninstaller(options) : Work(options);
 }

@@ -2,10 +2,10 @@
 // started with /UNINSTALL, undoes what the installation's journal recorded, keeping the user's
 // data unless /REMOVEDATA says otherwise.
 //
-// A running program cannot remove its own file on Windows, so the uninstaller copies itself to
-// the temporary directory and the copy does the work; the first process waits for the outcome
-// and ends with its exit code, as a deployment tool expects, and only then does the copy remove
-// the uninstaller itself.
+// A running program cannot remove its own file on Windows, so the uninstaller copies itself into
+// the run's own folder and the copy does the work; the first process waits for the copy and ends
+// with its exit code, as a deployment tool expects. A last copy then removes the uninstaller
+// itself once the first process has ended.
 #pragma once
 
 #include "app/command_line.h"

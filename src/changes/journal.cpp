@@ -67,10 +67,9 @@ bool BeginJournal(const std::string& journal_path, const std::string& backup_dir
   run = Run{};
   run.journal = journal_path;
   run.backups = backup_dir;
-  if (!os::FileExists(journal_path)) {
-    os::File file = os::File::Open(journal_path, os::OpenMode::kCreate);
-    if (!file || !file.Close()) return false;
-  }
+  // A journal found there would be undone as if it were this run's.
+  os::File file = os::File::Open(journal_path, os::OpenMode::kCreateNew);
+  if (!file || !file.Close()) return false;
   run.mode = Mode::kApply;
   return true;
 }

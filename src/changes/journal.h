@@ -19,8 +19,8 @@ enum class Mode {
   kPlan,    // changes are written to the plan and not made
 };
 
-// Journals the run's changes into `journal_path` (appended to what it holds), with copies of the
-// files they replace in `backup_dir`. False when the journal cannot be written.
+// Journals the run's changes into `journal_path`, a new file, with copies of the files they
+// replace in `backup_dir`. False when the journal cannot be made (also when the name exists).
 bool BeginJournal(const std::string& journal_path, const std::string& backup_dir);
 // A dry run: the line of each change goes to `plan_path`; the run's own work files (assembled
 // archives) go to `scratch_dir`. False when the plan cannot be written.

@@ -3,6 +3,7 @@
 #include "log/debug_line.h"
 #include "os/os.h"
 #include "os/text_encoding.h"
+#include "os/trust_boundary.h"
 
 bool DebugEnabled = false;
 int32_t DebugDepth = 0;
@@ -14,8 +15,34 @@ std::string debug_tag;
 DebugErrorReporter error_reporter = nullptr;
 DebugClock clock_source = &os::MillisecondsSinceMidnight;
 DebugDateText date_source = &os::NowDateTimeText;
+DebugFallbackFolder fallback_source = nullptr;
+
+// The log's own name leads elsewhere (a link a user left): the log goes on in the run's own
+// folder, and its first line there names the place refused.
+bool MoveToFallback() {
+  const std::string refused = log_file;
+  const std::string folder = fallback_source ? fallback_source() : std::string();
+  if (folder.empty()) return false;
+  log_file = os::WithTrailingBackslash(folder) + kDebugFallbackName;
+  if (log_file == refused) return false;
+  const std::string why = DebugNoteContent(
+      0, "Logul nu se scrie in " + refused + ": numele duce la alt fisier (o legatura)");
+  return trust::AppendWithoutLinks(log_file, why + DebugTimeTag(clock_source()) + "\r\n") ==
+         trust::Appended::kWritten;
+}
+
+// Appends to the log, where it is or where it has to go instead.
+trust::Appended Append(const std::string& text) {
+  const trust::Appended appended = trust::AppendWithoutLinks(log_file, text);
+  if (appended != trust::Appended::kLink) return appended;
+  return MoveToFallback() ? trust::AppendWithoutLinks(log_file, text) : trust::Appended::kLink;
+}
 
 }  // namespace
+
+void SetDebugFallbackFolder(DebugFallbackFolder folder) {
+  fallback_source = folder;
+}
 
 void SetDebugErrorReporter(DebugErrorReporter reporter) {
   error_reporter = reporter;
@@ -35,21 +62,12 @@ void DebugInitialize() {
 }
 
 void DebugWrite(const std::string& content) {
-  os::File file = os::File::Open(log_file, os::OpenMode::kAppend);
-  if (!file) {
-    DebugEnabled = false;
-    DebugError("eroare SCRIERE debug", 0);
-    return;
-  }
   // Text from outside (a path in another code page) is escaped: the log is always UTF-8.
-  const std::string line = os::Utf8Escaped(content) + DebugTimeTag(clock_source()) + "\r\n";
-  if (file.Write(line.data(), static_cast<uint32_t>(line.size())) !=
-      static_cast<int32_t>(line.size())) {
-    DebugEnabled = false;
-    DebugError("eroare debug", 0);
-    return;
-  }
-  file.Close();
+  const trust::Appended appended =
+      Append(os::Utf8Escaped(content) + DebugTimeTag(clock_source()) + "\r\n");
+  if (appended == trust::Appended::kWritten) return;
+  DebugEnabled = false;
+  DebugError(appended == trust::Appended::kNotWritten ? "eroare debug" : "eroare SCRIERE debug", 0);
 }
 
 std::string DebugLogPath() {
@@ -59,7 +77,7 @@ std::string DebugLogPath() {
 void DebugOpen(const std::string& file_name, const std::string& tag) {
   if (!DebugEnabled) return;
   log_file = file_name;
-  if (!os::FileExists(log_file) && !os::File::Open(log_file, os::OpenMode::kCreate)) {
+  if (Append("") != trust::Appended::kWritten) {
     DebugError("eroare OPEN debug", 0);
     DebugEnabled = false;
     return;

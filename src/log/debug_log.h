@@ -22,6 +22,12 @@ bool DebugSessionOpen();
 // The file the session writes to; empty while no session is open.
 std::string DebugLogPath();
 
+// Where the log goes when its own name leads elsewhere (a link a user left in its place): the
+// run's own folder, which the start-up names; the log there is kDebugFallbackName.
+constexpr char kDebugFallbackName[] = "VORTINST.LOG";
+using DebugFallbackFolder = std::string (*)();
+void SetDebugFallbackFolder(DebugFallbackFolder folder);
+
 // The dialog of DebugError; the start-up installs the message dialog, which lives above this
 // module. The text is the message, CR and the code.
 using DebugErrorReporter = void (*)(const std::string& text);

@@ -13,6 +13,7 @@ namespace os {
 enum class OpenMode {
   kRead,       // existing file, read only, shared with everybody
   kCreate,     // create or truncate, read and write
+  kCreateNew,  // a new file, read and write; fails when the name exists (even as a link)
   kReadWrite,  // existing file, read and write
   kAppend,     // existing file, writes go to its end
 };

@@ -37,6 +37,9 @@ File File::Open(const std::string& path, OpenMode mode) {
     case OpenMode::kCreate:
       flags = O_RDWR | O_CREAT | O_TRUNC;
       break;
+    case OpenMode::kCreateNew:
+      flags = O_RDWR | O_CREAT | O_EXCL;
+      break;
     case OpenMode::kReadWrite:
       flags = O_RDWR;
       break;

@@ -60,6 +60,11 @@ File File::Open(const std::string& path, OpenMode mode) {
       share = FILE_SHARE_READ;
       disposition = CREATE_ALWAYS;
       break;
+    case OpenMode::kCreateNew:
+      access = GENERIC_READ | GENERIC_WRITE;
+      share = FILE_SHARE_READ;
+      disposition = CREATE_NEW;
+      break;
     case OpenMode::kReadWrite:
     case OpenMode::kAppend:
       access = GENERIC_READ | GENERIC_WRITE;

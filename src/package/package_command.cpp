@@ -1,5 +1,7 @@
 #include "package/package_command.h"
 
+#include <algorithm>
+
 #include "app/command_line.h"
 #include "state/exit_codes.h"
 
@@ -13,23 +15,31 @@ constexpr const char* kFixedSwitches = " /VERYSILENT /NORESTART /SYSTEMCOMPONENT
 
 }  // namespace
 
-std::map<std::string, std::string> ActionFields(const std::string& action_data) {
+std::optional<std::map<std::string, std::string>> ActionFields(const std::string& action_data,
+                                                               std::span<const char* const> names,
+                                                               std::string* refused) {
   std::map<std::string, std::string> fields;
   size_t start = 0;
-  while (start < action_data.size()) {
-    size_t end = action_data.find('|', start);
-    if (end == std::string::npos) end = action_data.size();
-    const std::string field = action_data.substr(start, end - start);
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string prefix = std::string(names[i]) + "=";
+    const size_t end = std::min(action_data.find('|', start), action_data.size());
+    const bool in_place =
+        start <= action_data.size() && action_data.compare(start, prefix.size(), prefix) == 0;
+    // A field out of place came with the value before it; anything after the last, with the last.
+    const bool beyond = i + 1 == names.size() && end < action_data.size();
+    if (!in_place || beyond) {
+      if (refused) *refused = names[in_place || i == 0 ? i : i - 1];
+      return std::nullopt;
+    }
+    const std::string value =
+        action_data.substr(start + prefix.size(), end - start - prefix.size());
+    if (!value.empty()) fields[names[i]] = value;
     start = end + 1;
-    const size_t equals = field.find('=');
-    if (equals != std::string::npos && equals > 0 && equals + 1 < field.size())
-      fields[field.substr(0, equals)] = field.substr(equals + 1);
   }
   return fields;
 }
 
-std::string SetupCommandLine(const std::string& action_data) {
-  std::map<std::string, std::string> fields = ActionFields(action_data);
+std::string SetupCommandLine(std::map<std::string, std::string> fields) {
   std::string command_line = QuoteArgument(fields["MEDIA"] + "INSTALL.EXE") + kFixedSwitches;
   fields.erase("MEDIA");
   for (const auto& [name, value] : fields)

@@ -7,13 +7,16 @@
 #include <msi.h>
 #include <msiquery.h>
 
+#include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "os/text_encoding.h"
 #include "os/trust_boundary.h"
 #include "package/package_command.h"
+#include "state/exit_codes.h"
 #include "wizard/installation_entry.h"
 
 namespace {
@@ -111,15 +114,32 @@ std::string QuietUninstallCommand() {
   return os::Utf8Shown(value);
 }
 
+// The action's fields; nothing, named in the log and ended as the installer ends a bad switch
+// (87, a failure for the package), when a property's value holds "|" and so could have put a
+// field of its own into the data, such as another media folder.
+std::optional<std::map<std::string, std::string>> Fields(MSIHANDLE install,
+                                                         std::span<const char* const> names) {
+  std::string refused;
+  auto fields = package::ActionFields(Property(install, L"CustomActionData"), names, &refused);
+  if (!fields) {
+    Log(install, "a property holds \"|\" (" + refused + " or one before it): refused; " +
+                     "it ended with " + std::to_string(kExitBadArguments));
+  }
+  return fields;
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) UINT __stdcall RunSetup(MSIHANDLE install) {
-  return Run(install, package::SetupCommandLine(Property(install, L"CustomActionData")));
+  const auto fields = Fields(install, package::kRunSetupFields);
+  if (!fields) return ERROR_INSTALL_FAILURE;
+  return Run(install, package::SetupCommandLine(*fields));
 }
 
 extern "C" __declspec(dllexport) UINT __stdcall RemoveSetup(MSIHANDLE install) {
-  auto fields = package::ActionFields(Property(install, L"CustomActionData"));
-  if (AnotherPackageInstalled(fields["UPGRADECODE"], fields["PRODUCTCODE"])) {
+  auto fields = Fields(install, package::kRemoveSetupFields);
+  if (!fields) return ERROR_INSTALL_FAILURE;
+  if (AnotherPackageInstalled((*fields)["UPGRADECODE"], (*fields)["PRODUCTCODE"])) {
     Log(install, "a newer package keeps the installation");
     return ERROR_SUCCESS;
   }
@@ -128,5 +148,5 @@ extern "C" __declspec(dllexport) UINT __stdcall RemoveSetup(MSIHANDLE install) {
     Log(install, "the installation is no longer there");
     return ERROR_SUCCESS;
   }
-  return Run(install, package::RemovalCommandLine(quiet, fields.count("REMOVEDATA") > 0));
+  return Run(install, package::RemovalCommandLine(quiet, fields->count("REMOVEDATA") > 0));
 }

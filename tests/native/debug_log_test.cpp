@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -109,4 +110,26 @@ TEST_F(DebugLogTest, UncreatableFileReportsOpenThenWriteAndSwitchesOff) {
             (std::vector<std::string>{"eroare OPEN debug\r0", "eroare SCRIERE debug\r0"}));
   DebugNote("after");
   EXPECT_EQ(reported.size(), 2u);
+}
+
+TEST_F(DebugLogTest, ALinkLeftInTheLogsPlaceSendsTheLogToTheRunsFolder) {
+  TempDir outside, run;
+  outside.Write("system.ini", "[boot]\r\n");
+  std::filesystem::create_hard_link(outside.File("system.ini"), dir.File("vortinst.log"));
+  static std::string run_folder;
+  run_folder = run.str();
+  SetDebugFallbackFolder([] { return run_folder; });
+  DebugEnabled = true;
+  DebugOpen(dir.File("vortinst.log"), "INSTALL");
+  DebugNote("in the run's folder");
+  DebugClose();
+  SetDebugFallbackFolder(nullptr);
+  EXPECT_EQ(outside.Read("system.ini"), "[boot]\r\n") << "the linked file is untouched";
+  const std::vector<std::string> lines = Lines(run.Read(kDebugFallbackName));
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_NE(lines[0].find("Logul nu se scrie in " + dir.File("vortinst.log")), std::string::npos)
+      << "the first line names the place refused: " << lines[0];
+  EXPECT_EQ(lines[2].rfind("Begin debug session: INSTALL", 0), 0u) << lines[2];
+  EXPECT_NE(lines[3].find("in the run's folder"), std::string::npos) << lines[3];
+  EXPECT_TRUE(reported.empty());
 }

@@ -12,9 +12,6 @@ TEST(HandOffPaths, MediaAndWorkingDirectories) {
   EXPECT_EQ(MediaDirFrom("\\\\srv\\kit\\INSTALL.EXE", ""), "\\\\srv\\kit\\");
   EXPECT_EQ(MediaDirFrom("INSTALL", "A:\\INSTALL.EXE"), "A:\\") << "bare name";
   EXPECT_EQ(MediaDirFrom(".\\INSTALL.EXE", "E:\\KIT\\INSTALL.EXE"), "E:\\KIT\\") << "relative";
-  EXPECT_EQ(WorkDirFrom(std::string("C:\\TEMP"), "C:\\WINDOWS"), "C:\\TEMP\\");
-  EXPECT_EQ(WorkDirFrom(std::string("C:\\TEMP\\"), "C:\\WINDOWS"), "C:\\TEMP\\");
-  EXPECT_EQ(WorkDirFrom(std::nullopt, "C:\\WINDOWS"), "C:\\WINDOWS\\");
   EXPECT_EQ(HandOffPath("C:\\TEMP\\"), "C:\\TEMP\\INSTVORT.DAT");
   EXPECT_EQ(HandOffPath("C:\\TEMP"), "C:\\TEMP\\INSTVORT.DAT");
 }
@@ -42,13 +39,25 @@ TEST(WorkingCopy, CopiesTheThreeFilesAndWritesTheHandOff) {
   media.Write("INSTALL.EXE", big);
   media.Write("UPGRADE.1", "PK");
   media.Write("INSTALL.CFG", "[General]\r\nNrDiscuri=3\r\n");
-  work.Write("INSTVORT.EXE", "an older copy, longer than nothing at all");
   const HandOffOutcome outcome = PrepareWorkingCopy(media.str(), work.str());
   ASSERT_TRUE(outcome.ok) << outcome.failed_file;
   EXPECT_EQ(work.Read("INSTVORT.EXE"), big);
   EXPECT_EQ(work.Read("UPGRADE.ZIP"), "PK");
   EXPECT_EQ(work.Read("INSTVORT.CFG"), media.Read("INSTALL.CFG"));
   EXPECT_EQ(work.Read("INSTVORT.DAT"), media.str() + "\r\n");
+}
+
+TEST(WorkingCopy, ANameThatExistsIsNamedAndNeitherTakenNorReplaced) {
+  TempDir media, work;
+  media.Write("INSTALL.EXE", "program");
+  media.Write("UPGRADE.1", "PK");
+  media.Write("INSTALL.CFG", "[General]\r\nNrDiscuri=3\r\n");
+  work.Write("INSTVORT.CFG", "[General]\r\nsomebody else's\r\n");
+  const HandOffOutcome outcome = PrepareWorkingCopy(media.str(), work.str());
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_EQ(outcome.failed_file, work.str() + "INSTVORT.CFG");
+  EXPECT_EQ(work.Read("INSTVORT.CFG"), "[General]\r\nsomebody else's\r\n");
+  EXPECT_FALSE(work.Exists("INSTVORT.DAT"));
 }
 
 TEST(WorkingCopy, MissingMediaFileIsNamedAndNothingHalfCopiedStays) {

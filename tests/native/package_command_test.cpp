@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/command_line.h"
 
 namespace {
@@ -28,9 +30,12 @@ std::vector<std::string> Switches(const std::string& command_line) {
 }
 
 TEST(PackageCommand, PropertiesNotSetAreLeftOutAndBlanksSurvive) {
-  const std::string line = package::SetupCommandLine(
+  const auto fields = package::ActionFields(
       "MEDIA=C:\\Program Files (x86)\\RidOZIZUZ Setup\\3.20.852\\|TYPE=SERVER|DIR=C:\\Program "
-      "Files\\Vortel App|DATADIR=|DATABASE=|ANSWERS=|SERVERDATABASE=|LOG=");
+      "Files\\Vortel App|DATADIR=|DATABASE=|ANSWERS=|SERVERDATABASE=|LOG=",
+      package::kRunSetupFields);
+  ASSERT_TRUE(fields);
+  const std::string line = package::SetupCommandLine(*fields);
   EXPECT_EQ(line.substr(0, line.find(" /")),
             "\"C:\\Program Files (x86)\\RidOZIZUZ Setup\\3.20.852\\INSTALL.EXE\"");
   const TSetupOptions options = ParseCommandLine(Switches(line));
@@ -47,6 +52,30 @@ TEST(PackageCommand, PropertiesNotSetAreLeftOutAndBlanksSurvive) {
   EXPECT_EQ(package::OutcomeOf(1602), package::Outcome::kCancelled);
   for (const int failure : {1603, 1618, 87, -1})
     EXPECT_EQ(package::OutcomeOf(failure), package::Outcome::kFailed) << failure;
+}
+
+TEST(PackageCommand, APropertyHoldingABarIsRefusedAndNamed) {
+  // As the package writes the data: each property in its place, those not set empty.
+  const auto data = [](const std::string& dir, const std::string& log) {
+    return "MEDIA=C:\\Program Files (x86)\\RidOZIZUZ Setup\\3.20.852\\|TYPE=|DIR=" + dir +
+           "|DATADIR=|DATABASE=|ANSWERS=|SERVERDATABASE=|LOG=" + log;
+  };
+  ASSERT_TRUE(package::ActionFields(data("C:\\App", "C:\\setup.log"), package::kRunSetupFields));
+  for (const auto& [dir, log, named] :
+       {std::tuple<std::string, std::string, std::string>{"C:\\App|MEDIA=\\\\evil\\kit\\", "",
+                                                          "DIR"},
+        {"C:\\App|", "", "DIR"},
+        {"C:\\App|DATADIR=D:\\x", "", "DATADIR"},
+        {"C:\\App", "C:\\setup.log|SAVEANSWERS=C:\\Windows\\system.ini", "LOG"}}) {
+    std::string refused;
+    EXPECT_FALSE(package::ActionFields(data(dir, log), package::kRunSetupFields, &refused))
+        << dir << log;
+    EXPECT_EQ(refused, named) << dir << log;
+  }
+  std::string refused;
+  EXPECT_FALSE(package::ActionFields("UPGRADECODE={X}|PRODUCTCODE={Y}|REMOVEDATA=1|PRODUCTCODE={Z}",
+                                     package::kRemoveSetupFields, &refused));
+  EXPECT_EQ(refused, "REMOVEDATA");
 }
 
 }  // namespace

@@ -1,6 +1,13 @@
 // The media start as a user meets it: INSTALL.EXE started from a media folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "app/run_folder.h"
+#include "os/trust_boundary.h"
 #include "support/dialog_watcher.h"
 #include "support/process.h"
 #include "support/remote_click.h"
@@ -23,19 +30,34 @@ class MediaStart : public ::testing::Test {
     work = temp.File("Local Settings\\Temp dir") + "\\";
     CreateDirectoryA(temp.File("Local Settings").c_str(), nullptr);
     CreateDirectoryA(work.c_str(), nullptr);
-    char old[MAX_PATH] = "";
-    had_temp_ = GetEnvironmentVariableA("TEMP", old, sizeof old) > 0;
-    old_temp_ = old;
-    SetEnvironmentVariableA("TEMP", work.substr(0, work.size() - 1).c_str());
+    for (auto& [name, value] : saved_) {
+      char old[MAX_PATH] = "";
+      value =
+          GetEnvironmentVariableA(name, old, sizeof old) > 0 ? old : std::optional<std::string>();
+      SetEnvironmentVariableA(name, work.substr(0, work.size() - 1).c_str());
+    }
   }
   void TearDown() override {
-    SetEnvironmentVariableA("TEMP", had_temp_ ? old_temp_.c_str() : nullptr);
-    // The relaunched copy may still be running from the working directory.
-    for (int i = 0; i < 100 && !DeleteFileA((work + "INSTVORT.EXE").c_str()) &&
-                    GetFileAttributesA((work + "INSTVORT.EXE").c_str()) != INVALID_FILE_ATTRIBUTES;
-         ++i)
-      Sleep(50);
+    for (const auto& [name, value] : saved_)
+      SetEnvironmentVariableA(name, value ? value->c_str() : nullptr);
+    // The relaunched copy may still be running from its folder.
+    for (const std::string& folder : RunFolders()) {
+      const std::string copy = folder + "\\INSTVORT.EXE";
+      for (int i = 0; i < 100 && !DeleteFileA(copy.c_str()) &&
+                      GetFileAttributesA(copy.c_str()) != INVALID_FILE_ATTRIBUTES;
+           ++i)
+        Sleep(50);
+    }
     DeleteFileA(kLog);
+  }
+  // The run folders made in the temporary folder.
+  std::vector<std::string> RunFolders() const {
+    std::vector<std::string> folders;
+    for (const auto& entry : std::filesystem::directory_iterator(work)) {
+      if (entry.is_directory() && IsRunFolder(entry.path().string()))
+        folders.push_back(entry.path().string());
+    }
+    return folders;
   }
   // Waits until the log holds `count` end lines, as the relaunched copy writes its own.
   std::string LogWithEnds(int count) {
@@ -50,20 +72,27 @@ class MediaStart : public ::testing::Test {
   std::string work;
 
  private:
-  bool had_temp_ = false;
-  std::string old_temp_;
+  // The temporary folder is TMP's, else TEMP's.
+  std::pair<const char*, std::optional<std::string>> saved_[2] = {{"TMP", {}}, {"TEMP", {}}};
 };
 
 }  // namespace
 
-TEST_F(MediaStart, CopiesIntoTempWithBlanksAndRelaunchesWithTheLogSwitch) {
+TEST_F(MediaStart, CopiesIntoAFolderOfItsOwnAndRelaunchesWithTheLogSwitch) {
   media.Write("UPGRADE.1", "PK\x05\x06 upgrade");
+  // What a user left in the temporary folder under the names the copy has.
+  const std::string planted = "[General]\r\nsomebody else's\r\n";
+  for (const char* name : {"INSTVORT.CFG", "INSTVORT.DAT", "UPGRADE.ZIP"})
+    temp.Write(std::string("Local Settings\\Temp dir\\") + name, planted);
   ASSERT_EQ(RunProcess("\"" + media.File("INSTALL.EXE") + "\" -log x"), 0);
+  for (int i = 0; i < 200 && !FindWindowA(nullptr, "Alegeti tipul instalarii!"); ++i) Sleep(50);
+  ASSERT_EQ(RunFolders().size(), 1u) << "one new folder under " << work;
+  const std::string folder = RunFolders()[0] + "\\";
+  EXPECT_EQ(ReadWholeFile(folder + "INSTVORT.EXE"), ReadWholeFile(media.File("INSTALL.EXE")));
+  EXPECT_EQ(ReadWholeFile(folder + "INSTVORT.CFG"), media.Read("INSTALL.CFG"));
+  EXPECT_EQ(ReadWholeFile(folder + "INSTVORT.DAT"), media.str() + "\r\n");
   EXPECT_TRUE(ClickWhenShown("Alegeti tipul instalarii!", "&Abandon"))
       << "the copy runs the wizard";
-  EXPECT_EQ(ReadWholeFile(work + "INSTVORT.EXE"), ReadWholeFile(media.File("INSTALL.EXE")));
-  EXPECT_EQ(ReadWholeFile(work + "INSTVORT.CFG"), media.Read("INSTALL.CFG"));
-  EXPECT_EQ(ReadWholeFile(work + "INSTVORT.DAT"), media.str() + "\r\n");
 
   const std::string log = LogWithEnds(1);
   EXPECT_EQ(CountOf(log, "Begin debug session: INSTALL - "), 2)
@@ -72,6 +101,13 @@ TEST_F(MediaStart, CopiesIntoTempWithBlanksAndRelaunchesWithTheLogSwitch) {
   EXPECT_EQ(CountOf(log, "End debug session: INSTALL - "), 1)
       << "the media start leaves no end line:\n"
       << log;
+  EXPECT_NE(log.find("Dosarul de lucru: " + folder.substr(0, folder.size() - 1)), std::string::npos)
+      << log;
+  for (const char* name : {"INSTVORT.CFG", "INSTVORT.DAT", "UPGRADE.ZIP", "INSTVORT.JRN"})
+    EXPECT_EQ(GetFileAttributesA((folder + name).c_str()), INVALID_FILE_ATTRIBUTES)
+        << name << " goes with the run";
+  for (const char* name : {"INSTVORT.CFG", "INSTVORT.DAT", "UPGRADE.ZIP"})
+    EXPECT_EQ(ReadWholeFile(work + name), planted) << name << " is neither read nor replaced";
 }
 
 TEST_F(MediaStart, MissingMediaFileIsNamedAndNothingIsStarted) {
@@ -85,16 +121,17 @@ TEST_F(MediaStart, MissingMediaFileIsNamedAndNothingIsStarted) {
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].caption, "EROARE !");
   EXPECT_NE(seen[0].text.find(media.File("UPGRADE.1")), std::string::npos) << seen[0].text;
-  EXPECT_EQ(GetFileAttributesA((work + "INSTVORT.DAT").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(RunFolders().empty()) << "the half-made folder is gone";
   Sleep(500);
   EXPECT_EQ(CountOf(ReadWholeFile(kLog), "Begin debug session: "), 1) << "no copy was started";
 }
 
 TEST_F(MediaStart, ASecondSetupOfTheProductEndsWith1618AndCopiesNothing) {
   media.Write("UPGRADE.1", "PK\x05\x06 upgrade");
-  HANDLE running = CreateMutexA(nullptr, TRUE, "Global\\RidOZIZUZ.Setup");
+  // As a running setup makes it.
+  HANDLE running = trust::CreateSetupMutex("Global\\RidOZIZUZ.Setup", true);
   ASSERT_NE(running, nullptr);
   EXPECT_EQ(RunProcess("\"" + media.File("INSTALL.EXE") + "\" /VERYSILENT"), 1618);
   CloseHandle(running);
-  EXPECT_EQ(GetFileAttributesA((work + "INSTVORT.EXE").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(RunFolders().empty());
 }
