@@ -64,6 +64,9 @@ std::optional<TAnswers> ReadAnswerFile(const std::string& path, std::string& err
     } else if (name == "RESTART") {
       answers.restart_if_needed = Choice(value, "IfNeeded", "Never");
       valid = answers.restart_if_needed.has_value();
+    } else if (name == "PERMISSIONS") {
+      answers.inherit_permissions = Choice(value, "Inherit", "Protect");
+      valid = answers.inherit_permissions.has_value();
     } else {
       error = "Fisierul de raspunsuri " + path + ": cheie necunoscuta " + key + ".";
       return std::nullopt;
@@ -87,5 +90,7 @@ bool WriteAnswerFile(const std::string& path, const TAnswers& answers) {
     ini.WriteString(kSection, "ServerDatabase", *answers.server_database ? "Yes" : "No");
   if (answers.restart_if_needed)
     ini.WriteString(kSection, "Restart", *answers.restart_if_needed ? "IfNeeded" : "Never");
+  if (answers.inherit_permissions)
+    ini.WriteString(kSection, "Permissions", *answers.inherit_permissions ? "Inherit" : "Protect");
   return ini.UpdateFile();
 }

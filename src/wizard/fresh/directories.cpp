@@ -4,16 +4,23 @@
 
 #include "changes/files.h"
 #include "changes/journal.h"
+#include "changes/journal_bounds.h"
 #include "copy/fresh_copy.h"
 #include "log/debug_log.h"
 #include "os/ansi_code_page.h"
 #include "os/os.h"
+#include "os/trust_boundary.h"
 
 namespace {
 
-// One level only: a missing parent is the user's to fix.
-bool EnsureDirectory(const std::string& path, DirectoryOutcome& outcome) {
-  if (changes::DirectoryExists(path) || changes::MakeDirectory(path)) return true;
+// One level only: a missing parent is the user's to fix. One that is there already is written
+// into, and so belongs to the installation when it is removed.
+bool EnsureDirectory(const std::string& path, const std::string& sddl, DirectoryOutcome& outcome) {
+  if (changes::DirectoryExists(path)) {
+    changes::RecordPlace(path);
+    return true;
+  }
+  if (changes::MakeDirectory(path, sddl)) return true;
   outcome.ok = false;
   outcome.not_created.push_back(path);
   return false;
@@ -48,8 +55,19 @@ RoomCheck FreshRoomCheck(const copy::MediaManifest* media, bde::EngineRegistry& 
 }
 
 DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& program_text,
-                                  const std::string& data_text, const RoomCheck& room) {
+                                  const std::string& data_text, const RoomCheck& room,
+                                  const std::string& program_files) {
   DirectoryOutcome outcome;
+  // Nothing is written through a link, nor into a folder a user made beforehand and still owns.
+  for (const std::string& dir : {program_text, state.InstallType == itServer ? data_text : ""}) {
+    if (dir.empty()) continue;
+    if (std::string refusal = trust::ExistingFolderRefusal(dir); !refusal.empty())
+      outcome.refused.push_back(std::move(refusal));
+  }
+  if (!outcome.refused.empty()) {
+    outcome.ok = false;
+    return outcome;
+  }
   if (room) {
     TInstallState planned = state;
     planned.ProgramDir = planned.ProgramDirOffered = program_text;
@@ -61,14 +79,20 @@ DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& progr
     }
   }
   state.ProgramDir = program_text;
+  const bool inherit = state.InheritPermissions;
   // The program directory first, so that a database directory inside it can follow at once.
-  EnsureDirectory(state.ProgramDir, outcome);
+  EnsureDirectory(state.ProgramDir,
+                  trust::NewFolderSddl(trust::FolderRole::kProgram, inherit,
+                                       trust::PathInside(state.ProgramDir, program_files)),
+                  outcome);
   switch (state.InstallType) {
     case itLocal:
       state.DataDir = state.ProgramDir;
       break;
     case itServer:
-      if (EnsureDirectory(data_text, outcome)) state.DataDir = data_text;
+      if (EnsureDirectory(data_text, trust::NewFolderSddl(trust::FolderRole::kData, inherit, false),
+                          outcome))
+        state.DataDir = data_text;
       break;
     case itClient:
       if (changes::DirectoryExists(data_text)) {
