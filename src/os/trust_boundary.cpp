@@ -16,7 +16,8 @@ constexpr char kSystemSid[] = "S-1-5-18";
 constexpr char kTrustedInstallerSid[] =
     "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464";
 
-// Administrators and SYSTEM own what they make; the rest is each folder's own.
+// Full control for SYSTEM and Administrators, nothing inherited: how every descriptor the
+// installer gives begins.
 constexpr char kAdministratorsOnly[] = "D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)";
 
 // A path as Windows compares it: upper case, one kind of separator, no doubled or trailing one

@@ -56,7 +56,7 @@ struct FolderFacts {
   // Empty when the owner could not be read.
   std::string owner_sid;
 };
-// Why such a folder is refused (naming it, one line a message can show), or nothing.
+// Why such a folder is refused, naming it, as a message shows it; nothing when it is not.
 std::string FolderRefusal(const std::string& path, const FolderFacts& facts,
                           const std::string& own_sid);
 
