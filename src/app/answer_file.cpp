@@ -76,6 +76,9 @@ bool TakeAnswer(const std::string& key, const std::string& value, TAnswers& answ
   } else if (name == "RESTART") {
     answers.restart_if_needed = Choice(value, "IfNeeded", "Never");
     valid = answers.restart_if_needed.has_value();
+  } else if (name == "PERMISSIONS") {
+    answers.inherit_permissions = Choice(value, "Inherit", "Protect");
+    valid = answers.inherit_permissions.has_value();
   } else {
     what = "cheie necunoscuta " + key;
     return false;
@@ -157,5 +160,7 @@ bool WriteAnswerFile(const std::string& path, const TAnswers& answers) {
     ini.WriteString(kSection, "ServerDatabase", *answers.server_database ? "Yes" : "No");
   if (answers.restart_if_needed)
     ini.WriteString(kSection, "Restart", *answers.restart_if_needed ? "IfNeeded" : "Never");
+  if (answers.inherit_permissions)
+    ini.WriteString(kSection, "Permissions", *answers.inherit_permissions ? "Inherit" : "Protect");
   return ini.UpdateFile();
 }

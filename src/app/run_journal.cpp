@@ -3,6 +3,8 @@
 #include "changes/journal.h"
 #include "log/debug_log.h"
 #include "os/os.h"
+#include "os/text_lines.h"
+#include "wizard/installation_records.h"
 
 namespace {
 
@@ -25,6 +27,19 @@ void RemoveFolder(const std::string& dir) {
   os::RemoveEmptyDirectory(dir);
 }
 
+// The run's journal goes to the end of the installation's, in its records folder; a run that
+// registered nothing makes the folder here, its line journaled like the rest.
+void KeepRunJournal(const TInstallState& state, const std::string& work_dir) {
+  const std::string refusal = PrepareRecordsFolder();
+  if (!refusal.empty()) {
+    DebugNote("Jurnalul instalarii nu poate fi pastrat: " + os::OneLine(refusal));
+    return;
+  }
+  const std::string kept = *RecordsFolder() + "\\" + changes::kInstallationJournal;
+  AdoptOlderJournal(state, kept);
+  if (!changes::AppendJournal(RunJournal(work_dir), kept)) DebugNote("Nu pot scrie " + kept);
+}
+
 }  // namespace
 
 bool BeginRunJournal(const std::string& work_dir, const std::string& plan_file) {
@@ -40,11 +55,7 @@ void FinishRunJournal(const TInstallState& state, const std::string& work_dir) {
     RemoveFolder(Scratch(work_dir));
     return;
   }
-  if (!state.RolledBack && !changes::RunChanges().empty()) {
-    const std::string kept =
-        os::WithTrailingBackslash(state.ProgramDir) + changes::kInstallationJournal;
-    if (!changes::AppendJournal(RunJournal(work_dir), kept)) DebugNote("Nu pot scrie " + kept);
-  }
+  if (!state.RolledBack && !changes::RunChanges().empty()) KeepRunJournal(state, work_dir);
   changes::EndRun(false);
   os::RemoveFile(RunJournal(work_dir));
 }

@@ -155,6 +155,7 @@ int UnattendedStart(TInstallState& state, const TSetupOptions& options, const TA
 // The answers offered to the person as the pages' first values.
 void Offer(TInstallState& state, const TAnswers& answers) {
   if (answers.type) state.InstallType = *answers.type;
+  state.InheritPermissions = answers.inherit_permissions.value_or(false);
   if (answers.program_dir) state.ProgramDirOffered = state.ProgramDir = *answers.program_dir;
   const std::optional<std::string>& data =
       state.InstallType == itClient ? answers.database : answers.data_dir;
@@ -168,6 +169,7 @@ TAnswers ChosenAnswers(const TInstallState& state) {
   answers.program_dir = state.ProgramDir;
   if (state.InstallType == itServer) answers.data_dir = state.DataDir;
   if (state.InstallType == itClient) answers.database = state.DataDir;
+  if (state.InheritPermissions) answers.inherit_permissions = true;
   return answers;
 }
 

@@ -4,18 +4,19 @@
 
 #include <algorithm>
 #include <memory>
-#include <set>
 
 #include "app/hand_off.h"
 #include "app/run_folder.h"
 #include "app/setup_lock.h"
 #include "bde/registry_keys.h"
 #include "changes/journal.h"
+#include "changes/journal_bounds.h"
 #include "changes/rollback.h"
 #include "changes/system_win32.h"
 #include "config/config_sys_update.h"
 #include "forms/forms.h"
 #include "log/debug_log.h"
+#include "os/ansi_code_page.h"
 #include "os/file_replace.h"
 #include "os/os.h"
 #include "os/run_and_wait.h"
@@ -23,7 +24,9 @@
 #include "os/trust_boundary.h"
 #include "state/exit_codes.h"
 #include "ui/message/mesaj_dlg.h"
+#include "upgrade/system_probe_win32.h"
 #include "wizard/installation_entry.h"
+#include "wizard/installation_records.h"
 #include "wizard/progress_window.h"
 
 namespace {
@@ -103,30 +106,30 @@ bool IsUseCount(const changes::Change& c) {
 
 // The folders of the user's data the installation made: its outermost data directories.
 std::vector<std::string> DataFolders(const std::vector<changes::Change>& journal) {
-  std::set<std::string> dirs;
-  for (const changes::Change& c : journal) {
-    if (c.kind == changes::Kind::kDirectory && c.scope == changes::kScopeData)
-      dirs.insert(c.target);
-  }
   std::vector<std::string> outer;
-  for (const std::string& dir : dirs) {
-    const std::string parent = os::WithoutTrailingBackslash(os::DirectoryOf(dir));
-    if (!dirs.count(parent) && os::DirectoryExists(dir)) outer.push_back(dir);
+  for (const std::string& dir : changes::OutermostDirectories(journal, changes::kScopeData)) {
+    if (trust::IsLink(dir) || os::DirectoryExists(dir)) outer.push_back(dir);
   }
   return outer;
 }
 
+// A link in the tree is removed itself, never followed; a folder reached through one is left.
 void RemoveTree(const std::string& dir) {
+  if (const std::string link = trust::LinkOnPath(dir); !link.empty()) {
+    if (link != dir || !trust::RemoveEntry(dir)) DebugNote("Legatura ramane: " + link);
+    return;
+  }
   for (const os::DirEntry& entry : os::ListDirectory(dir)) {
     const std::string path = os::WithTrailingBackslash(dir) + entry.name;
     if (entry.is_directory && !entry.is_link) {
       RemoveTree(path);
     } else {
-      os::SetAttributes(path, os::kAttrNormal);
-      if (!os::RemoveFile(path) && !os::RemoveAtRestart(path)) DebugNote("Nu pot sterge " + path);
+      if (!entry.is_link) os::SetAttributes(path, os::kAttrNormal);
+      if (!trust::RemoveEntry(path) && (entry.is_link || !os::RemoveAtRestart(path)))
+        DebugNote("Nu pot sterge " + path);
     }
   }
-  os::RemoveEmptyDirectory(dir);
+  trust::RemoveEntry(dir);
 }
 
 changes::LockedFile AskAboutLockedFile(const TSetupOptions& options, const std::string& path) {
@@ -139,24 +142,41 @@ changes::LockedFile AskAboutLockedFile(const TSetupOptions& options, const std::
              : changes::LockedFile::kLeave;
 }
 
+// The uninstaller runs from the installation's records folder, whose journal is trusted; one of
+// an older release runs from the program directory, whose journal users may have written to and
+// which may name nothing outside that directory.
 int Remove(const std::string& dir, const TSetupOptions& options) {
+  const std::optional<std::string> records = RecordsFolder();
+  // Started by its short (8.3) name, the uninstaller is still the records folder's.
+  const bool trusted = records && SamePath(os::LongPathForm(dir), *records);
+  if (const std::string refusal = trusted ? trust::ExistingFolderRefusal(dir) : std::string();
+      !refusal.empty()) {
+    Refuse(options, refusal);
+    return kExitFailed;
+  }
+  std::string program_dir = trusted ? upgrade::RegisteredProgramDirectory() : dir;
+  if (program_dir.empty()) program_dir = dir;
   const std::string journal_path = os::WithTrailingBackslash(dir) + changes::kInstallationJournal;
-  const std::vector<changes::Change> journal = changes::LoadJournal(journal_path);
-  if (journal.empty()) {
+  const std::vector<changes::Change> all = changes::LoadJournal(journal_path);
+  if (all.empty()) {
     // Removed already, or by hand: an entry that names nothing goes too.
     changes::RemoveRegistryTree(kUninstallKey);
-    MesajDlg("RidOZIZUZ nu mai este instalat in\r" + dir, "Dezinstalare", mtInformation, taCenter,
-             kButtonsOK, mbOK, 0);
+    MesajDlg("RidOZIZUZ nu mai este instalat in\r" + program_dir, "Dezinstalare", mtInformation,
+             taCenter, kButtonsOK, mbOK, 0);
     return kExitDone;
   }
   if (!options.Unattended()) {
     const std::string data =
         options.remove_data ? "\rDatele vor fi sterse si ele." : "\rDatele raman pe calculator.";
-    if (MesajDlg("Dezinstalez RidOZIZUZ din\r" + dir + "?" + data, "Dezinstalare", mtConfirmation,
-                 taCenter, kButtonsYesNo, mbNo, 0) != mrYes) {
+    if (MesajDlg("Dezinstalez RidOZIZUZ din\r" + program_dir + "?" + data, "Dezinstalare",
+                 mtConfirmation, taCenter, kButtonsYesNo, mbNo, 0) != mrYes) {
       return kExitCancelled;
     }
   }
+  const changes::CheckedJournal checked = changes::CheckJournal(
+      all,
+      InstallationBounds(trusted, trusted ? std::vector<std::string>() : std::vector{dir}, dir));
+  const std::vector<changes::Change>& journal = checked.accepted;
   std::unique_ptr<TProgressWindow> window;
   if (options.mode != TRunMode::kVerySilent) {
     window.reset(CreateForm<TProgressWindow>(&Application));
@@ -164,7 +184,8 @@ int Remove(const std::string& dir, const TSetupOptions& options) {
     window->Show();
     window->ShowStep("Dezinstalare RidOZIZUZ");
   }
-  DebugBegin("Dezinstalare " + dir);
+  DebugBegin("Dezinstalare " + program_dir);
+  for (const std::string& line : checked.refused) DebugNote("Refuzat din jurnal: " + line);
   // The engine goes only with its last product.
   const std::optional<uint32_t> use_count = EngineUseCount();
   const bool engine_shared = use_count && *use_count > 1;
@@ -189,8 +210,9 @@ int Remove(const std::string& dir, const TSetupOptions& options) {
     for (const std::string& folder : data) RemoveTree(folder);
   }
   DebugNote("Setarea FILES din CONFIG.SYS ramane: alte programe se pot baza pe ea");
+  for (const std::string& line : report.refused) DebugNote("Refuzat: " + line);
   for (const std::string& failure : report.failures) DebugNote("Nu am putut sterge: " + failure);
-  DebugEnd("Dezinstalare " + dir);
+  DebugEnd("Dezinstalare " + program_dir);
 
   std::string text = report.failures.empty() ? "RidOZIZUZ a fost dezinstalat."
                                              : "RidOZIZUZ a fost dezinstalat, cu exceptia:";

@@ -20,8 +20,6 @@ namespace {
 
 bool engine_open = false;
 
-constexpr char kAliasHandler[] = "alias";
-
 // The engine's own configuration file, where it keeps the aliases: the file it will make on its
 // first save belongs to the engine, and goes with it.
 void NoteConfigurationFile() {

@@ -6,6 +6,9 @@
 
 namespace bde {
 
+// Who undoes the aliases a journal line names.
+constexpr char kAliasHandler[] = "alias";
+
 // True once the engine is open; a failed attempt is tried again on the next call.
 bool OpenEngine();
 // At program end: shuts the engine down if this program opened it.

@@ -4,6 +4,7 @@
 
 #include "bde/engine_version.h"
 #include "changes/files.h"
+#include "os/ansi_code_page.h"
 #include "os/os.h"
 
 namespace bde {
@@ -59,6 +60,12 @@ EngineDirectoryChoice ChooseEngineDirectory(EngineRegistry& registry, bool& old_
     if (std::optional<std::string> dir = OldEngineDirectory(registry)) return {std::move(dir)};
   }
   return CommonFilesDirectory(registry);
+}
+
+std::optional<std::string> ProgramFilesDirectory(EngineRegistry& registry) {
+  const std::optional<std::string> dir = registry.ProgramFilesDir();
+  if (!dir || dir->empty()) return std::nullopt;
+  return os::WithoutTrailingBackslash(os::FromAnsiCodePage(*dir));
 }
 
 std::optional<std::string> PlannedEngineDirectory(EngineRegistry& registry, bool old_engine_found) {

@@ -41,6 +41,10 @@ struct EngineDirectoryChoice {
 // The directory for the engine archive. Creates the Borland common directories. An older engine
 // once seen stays in `old_engine_found`, so that later visits of the copy remember it.
 EngineDirectoryChoice ChooseEngineDirectory(EngineRegistry& registry, bool& old_engine_found);
+// Program Files as the registry's view names it (the 32-bit one for a 32-bit program on a 64-bit
+// Windows), as text without a trailing backslash; nothing when it names none.
+std::optional<std::string> ProgramFilesDirectory(EngineRegistry& registry);
+
 // Where the choice would put the engine, without making or warning of anything: the space check
 // asks before the first byte is written.
 std::optional<std::string> PlannedEngineDirectory(EngineRegistry& registry, bool old_engine_found);

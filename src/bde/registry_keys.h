@@ -4,6 +4,8 @@
 
 namespace bde {
 
+// Where the engine's keys live: its registration template writes below it.
+constexpr const char* kBorlandKey = "Software\\Borland";
 // The engine's own key: its library path and the count of products that use it.
 constexpr const char* kEngineKey = "Software\\Borland\\Database Engine";
 // Present once an engine has its settings; "VERSION" says which.

@@ -6,6 +6,7 @@
 #include "changes/journal.h"
 #include "os/file_replace.h"
 #include "os/os.h"
+#include "os/trust_boundary.h"
 
 namespace changes {
 
@@ -44,7 +45,7 @@ bool FileExists(const std::string& path) {
   return os::FileExists(path) || (Planning() && IsPlanned(path));
 }
 
-bool MakeDirectory(const std::string& path) {
+bool MakeDirectory(const std::string& path, const std::string& sddl) {
   if (Planning()) {
     if (DirectoryExists(path) || os::FileExists(path)) return false;
     MarkPlanned(path);
@@ -54,7 +55,7 @@ bool MakeDirectory(const std::string& path) {
   change.description = "create directory " + path;
   change.target = path;
   if (!Record(change)) return false;
-  return Planning() || os::MakeDirectory(path);
+  return Planning() || trust::MakeDirectoryWithSddl(path, sddl);
 }
 
 bool CommitFile(const std::string& scratch, const std::string& target) {

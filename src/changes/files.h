@@ -12,8 +12,9 @@ namespace changes {
 bool DirectoryExists(const std::string& path);
 bool FileExists(const std::string& path);
 
-// Makes one directory level. False when it cannot (also when it exists).
-bool MakeDirectory(const std::string& path);
+// Makes one directory level, with the descriptor `sddl` when one is given (else the inherited
+// rights). False when it cannot (also when it exists).
+bool MakeDirectory(const std::string& path, const std::string& sddl = {});
 // What to do with a file that another program holds open.
 enum class LockedFile { kRetry, kAtRestart, kLeave };
 

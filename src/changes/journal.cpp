@@ -107,6 +107,10 @@ const std::string& JournalPath() {
   return CurrentRun().journal;
 }
 
+const std::string& BackupDirectory() {
+  return CurrentRun().backups;
+}
+
 const std::string& ScratchDirectory() {
   return CurrentRun().scratch;
 }
@@ -162,14 +166,34 @@ std::vector<Change> LoadJournal(const std::string& path) {
   return changes;
 }
 
-bool AppendJournal(const std::string& from, const std::string& to) {
-  const std::optional<std::string> text = os::ReadWholeFile(from);
-  if (!text) return false;
-  os::File file = os::File::Open(to, os::OpenMode::kAppend);
-  if (!file) file = os::File::Open(to, os::OpenMode::kCreate);
+bool AppendChanges(const std::vector<Change>& changes, const std::string& path) {
+  std::string text;
+  for (const Change& change : changes) text += EncodeChange(change) + "\r\n";
+  os::File file = os::File::Open(path, os::OpenMode::kAppend);
+  if (!file) file = os::File::Open(path, os::OpenMode::kCreate);
   if (!file) return false;
-  const auto size = static_cast<uint32_t>(text->size());
-  return file.Write(text->data(), size) == static_cast<int32_t>(size) && file.Close();
+  const auto size = static_cast<uint32_t>(text.size());
+  return file.Write(text.data(), size) == static_cast<int32_t>(size) && file.Close();
+}
+
+bool AppendJournal(const std::string& from, const std::string& to) {
+  if (!os::FileExists(from)) return false;
+  std::vector<Change> changes = LoadJournal(from);
+  for (Change& change : changes) change.backup.clear();
+  return AppendChanges(changes, to);
+}
+
+std::vector<std::string> OutermostDirectories(const std::vector<Change>& changes,
+                                              const std::string& scope) {
+  std::set<std::string> dirs;
+  for (const Change& c : changes) {
+    if (c.kind == Kind::kDirectory && c.scope == scope) dirs.insert(c.target);
+  }
+  std::vector<std::string> outer;
+  for (const std::string& dir : dirs) {
+    if (!dirs.count(os::WithoutTrailingBackslash(os::DirectoryOf(dir)))) outer.push_back(dir);
+  }
+  return outer;
 }
 
 void MarkPlanned(const std::string& path) {

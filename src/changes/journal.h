@@ -10,7 +10,7 @@
 
 namespace changes {
 
-// The installation's own journal in its program directory; each run appends to it.
+// The installation's own journal in its records folder; each run appends to it.
 constexpr char kInstallationJournal[] = "INSTALL.JRN";
 
 enum class Mode {
@@ -33,6 +33,8 @@ bool Planning();
 // The changes of this run, in order.
 const std::vector<Change>& RunChanges();
 const std::string& JournalPath();
+// Where this run keeps the copies of the files it replaces.
+const std::string& BackupDirectory();
 const std::string& ScratchDirectory();
 
 // Writes the change to the journal (or its line to the plan) before the caller makes it. False
@@ -67,8 +69,16 @@ class Unjournaled {
 
 // The changes a journal file holds, in order; lines that are no change are passed over.
 std::vector<Change> LoadJournal(const std::string& path);
-// Adds the run's journal to the end of `path` (the installation's own journal).
+// Adds `changes` to the end of the journal at `path`.
+bool AppendChanges(const std::vector<Change>& changes, const std::string& path);
+// Adds the run's journal to the end of `to` (the installation's own journal), without the copies
+// of replaced files it names: they go at the end of the run, so the kept journal names none.
 bool AppendJournal(const std::string& from, const std::string& to);
+
+// The directories of `scope` that `changes` made and that lie in no other of them: the tops of
+// the trees the run made for, say, the user's data.
+std::vector<std::string> OutermostDirectories(const std::vector<Change>& changes,
+                                              const std::string& scope);
 
 // A dry run's memory of what it would have made, so that later steps see it.
 void MarkPlanned(const std::string& path);

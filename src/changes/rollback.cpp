@@ -6,6 +6,7 @@
 
 #include "os/file_replace.h"
 #include "os/os.h"
+#include "os/trust_boundary.h"
 
 namespace changes {
 
@@ -34,7 +35,7 @@ std::string PutBack(const Change& c) {
 std::string Remove(const std::string& path, const UndoOptions& options, UndoReport& report) {
   for (;;) {
     os::SetAttributes(path, os::kAttrNormal);
-    if (os::RemoveFile(path)) return {};
+    if (trust::RemoveEntry(path)) return {};
     const LockedFile answer = options.locked ? options.locked(path) : LockedFile::kLeave;
     if (answer == LockedFile::kRetry) continue;
     if (answer == LockedFile::kAtRestart && os::RemoveAtRestart(path)) {
@@ -58,7 +59,7 @@ std::string UndoTextFile(const Change& c) {
   if (*now != c.value) return c.target + " a fost schimbat dupa instalare";
   if (c.previous) return PutBack(c);
   os::SetAttributes(c.target, os::kAttrNormal);
-  return os::RemoveFile(c.target) ? std::string() : "nu pot sterge " + c.target;
+  return trust::RemoveEntry(c.target) ? std::string() : "nu pot sterge " + c.target;
 }
 
 // A directory whose files wait for the restart goes with them.
@@ -70,6 +71,11 @@ bool WaitsForRestart(const std::string& dir, const UndoReport& report) {
 }
 
 std::string UndoDirectory(const Change& c, const UndoOptions& options, UndoReport& report) {
+  // A link put where the directory was goes itself; what it leads to is someone else's.
+  if (trust::IsLink(c.target)) {
+    if (!trust::RemoveEntry(c.target)) report.refused.push_back(c.target + " (legatura, ramane)");
+    return {};
+  }
   if (!os::DirectoryExists(c.target)) return {};
   if (WaitsForRestart(c.target, report) && os::RemoveAtRestart(c.target)) return {};
   if (!os::ListDirectory(c.target).empty()) {
@@ -77,7 +83,7 @@ std::string UndoDirectory(const Change& c, const UndoOptions& options, UndoRepor
     report.kept.push_back(c.target);
     return {};
   }
-  return os::RemoveEmptyDirectory(c.target) ? std::string() : "nu pot sterge " + c.target;
+  return trust::RemoveEntry(c.target) ? std::string() : "nu pot sterge " + c.target;
 }
 
 std::string UndoOne(const Change& c, const UndoOptions& options, UndoReport& report) {
@@ -100,6 +106,29 @@ std::string UndoOne(const Change& c, const UndoOptions& options, UndoReport& rep
 
 bool IsFileChange(const Change& c) {
   return c.kind == Kind::kFile || c.kind == Kind::kTextFile;
+}
+
+std::string LinkAbove(const std::string& path) {
+  return path.empty() ? std::string()
+                      : trust::LinkOnPath(os::WithoutTrailingBackslash(os::DirectoryOf(path)));
+}
+
+// The changes whose target and copy are reached without passing through a link; each other one
+// is refused, named with the link.
+std::vector<Change> Unlinked(const std::vector<Change>& changes, UndoReport& report) {
+  std::vector<Change> kept;
+  for (const Change& c : changes) {
+    const bool on_disk =
+        IsFileChange(c) || c.kind == Kind::kDirectory || c.kind == Kind::kTemporaryFile;
+    std::string link = on_disk ? LinkAbove(c.target) : std::string();
+    if (link.empty() && on_disk) link = LinkAbove(c.backup);
+    if (link.empty()) {
+      kept.push_back(c);
+    } else {
+      report.refused.push_back(c.target + " (prin legatura " + link + ")");
+    }
+  }
+  return kept;
 }
 
 std::string Key(const std::string& path) {
@@ -135,8 +164,15 @@ void RegisterUndo(Kind kind, const std::string& handler, UndoHandler undo) {
   Handlers()[{kind, handler}] = std::move(undo);
 }
 
-UndoReport Undo(const std::vector<Change>& changes, const UndoOptions& options) {
+UndoReport Undo(const std::vector<Change>& journal, const UndoOptions& options) {
   UndoReport report;
+  std::vector<Change> checked = journal;
+  if (options.bounds) {
+    CheckedJournal bounded = CheckJournal(journal, *options.bounds);
+    checked = std::move(bounded.accepted);
+    report.refused = std::move(bounded.refused);
+  }
+  const std::vector<Change> changes = Unlinked(checked, report);
   std::map<std::string, FileHistory> files;
   for (size_t i = 0; i < changes.size(); ++i) {
     if (!options.removal || !IsFileChange(changes[i])) continue;

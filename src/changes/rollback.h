@@ -7,6 +7,7 @@
 
 #include "changes/change.h"
 #include "changes/files.h"
+#include "changes/journal_bounds.h"
 
 namespace changes {
 
@@ -24,6 +25,9 @@ struct UndoReport {
   std::vector<std::string> kept;
   // Files in use, removed when Windows restarts.
   std::vector<std::string> at_restart;
+  // What was left as it is because it is not the installation's: journal lines outside the
+  // installation, and paths that pass through a link. Each with the reason.
+  std::vector<std::string> refused;
 };
 
 struct UndoOptions {
@@ -36,11 +40,14 @@ struct UndoOptions {
   // change left it and stays, without a complaint, when someone changed it since; a directory
   // that still holds files (the user's kept data) stays too.
   bool removal = false;
+  // What the journal may name; lines outside are refused, not undone. Not checked when absent.
+  const JournalBounds* bounds = nullptr;
 };
 
 // Undoes `changes` from the last to the first; a failing step is named and the others are still
 // undone. Never removes a file it did not make, nor puts back one that was changed after the run
-// wrote it.
+// wrote it, nor follows a link: a link where a directory was made goes itself, and nothing is
+// reached through one.
 UndoReport Undo(const std::vector<Change>& changes, const UndoOptions& options = {});
 
 }  // namespace changes

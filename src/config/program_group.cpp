@@ -74,8 +74,6 @@ HCONV Connect(DWORD instance, const std::string& service) {
   return conversation;
 }
 
-constexpr char kGroupHandler[] = "group";
-
 // The group and its items, journaled before the commands go out.
 bool RecordGroup(const std::string& program_dir) {
   changes::Change group;

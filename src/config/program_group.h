@@ -11,6 +11,9 @@ void DoConfigGroup(const TInstallState& state);
 
 namespace config {
 
+// Who undoes the group a journal line names.
+constexpr char kGroupHandler[] = "group";
+
 // The conversation of the task with a given server; true when the commands were handed over.
 // The group and its items are journaled once the server answers.
 bool SendGroupCommands(const std::string& service, const std::string& program_dir);

@@ -30,4 +30,10 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text;
+}
+
 }  // namespace os

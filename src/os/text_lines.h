@@ -11,5 +11,7 @@ namespace os {
 std::vector<std::string> SplitLines(const std::string& text);
 // Every line followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);
+// A message's lines as one line (of the log): each line break a blank.
+std::string OneLine(std::string text);
 
 }  // namespace os

@@ -17,6 +17,8 @@ struct TAnswers {
   std::optional<bool> server_database;
   // Restart Windows at the end when the installation needs it.
   std::optional<bool> restart_if_needed;
+  // The folders the installer makes keep the rights they inherit, as older releases left them.
+  std::optional<bool> inherit_permissions;
 };
 
 // What is set in `over` replaces what `base` says.

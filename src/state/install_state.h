@@ -36,6 +36,8 @@ struct TInstallState {
   bool RolledBack = false;
   // A Windows Installer package lists the product: the installer's own entry stays hidden.
   bool EntryHidden = false;
+  // The folders the installer makes keep the rights they inherit (/PERMISSIONS=INHERIT).
+  bool InheritPermissions = false;
   static constexpr std::array<const char*, 4> AliasNames = {"VORTELALIAS", "FIRMAALIAS",
                                                             "LUNAALIAS", "VORTEL"};
   static constexpr std::array<const char*, 4> AliasPaths = {"NEW\\DATA", "NEW\\FIRMA", "NEW\\LUNA",

@@ -1,5 +1,6 @@
 #include "upgrade/find_app.h"
 
+#include "changes/journal_bounds.h"
 #include "os/os.h"
 #include "state/install_state.h"
 #include "upgrade/install_location.h"
@@ -25,7 +26,7 @@ int TFindAppLogic::NextClick(const std::string& program_text) {
 
 void TFindAppLogic::Search() {
   searched_ = true;
-  const std::optional<std::string> found = LocateProgramDirectory(probe_);
+  const std::optional<std::string> found = LocateProgramDirectory(probe_, trusted_only_);
   if (found) {
     state_.ProgramDirOffered = *found;
     confirmed_ = *found;
@@ -54,6 +55,9 @@ int TFindAppLogic::Accept(const std::string& program_text) {
   state_.ProgramDirOffered = program_text;
   state_.ProgramDir = state_.ProgramDirOffered;
   state_.DataDir = state_.DataDirOffered;
+  // The upgrade writes into both: they belong to the installation when it is removed.
+  changes::RecordPlace(state_.ProgramDir);
+  if (state_.InstallType != itClient) changes::RecordPlace(state_.DataDir);
   return 1;
 }
 

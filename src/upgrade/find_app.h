@@ -33,6 +33,9 @@ class TFindAppLogic {
   void ChooseDirectory(const std::string& chosen);
   // A directory given ahead of time: it takes the place of the search.
   void GivenDirectory(const std::string& directory);
+  // No person confirms what the search finds: only a folder of the product's own entry, or one
+  // that administrators made, is taken.
+  void TrustFoundFoldersOnly() { trusted_only_ = true; }
 
   // What the page shows: the program and data fields, the status line and the title.
   const std::string& ProgramText() const { return program_text_; }
@@ -51,6 +54,7 @@ class TFindAppLogic {
   SystemProbe& probe_;
   bool searched_ = false;
   bool valid_ = false;
+  bool trusted_only_ = false;
   // The directory that was found or chosen and tested.
   std::string confirmed_;
   std::string program_text_, data_text_, status_text_;

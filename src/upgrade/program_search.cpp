@@ -1,6 +1,8 @@
 #include "upgrade/program_search.h"
 
+#include "log/debug_log.h"
 #include "os/os.h"
+#include "os/text_lines.h"
 
 namespace upgrade {
 
@@ -39,19 +41,31 @@ std::vector<std::string> FixedDriveRoots(SystemProbe& probe) {
   return roots;
 }
 
-std::optional<std::string> SearchTree(const std::string& directory) {
-  if (IsProgramDirectory(directory)) return directory;
+std::optional<std::string> SearchTree(const std::string& directory, const FolderFilter& accept) {
+  if (IsProgramDirectory(directory) && (!accept || accept(directory))) return directory;
   for (const os::DirEntry& entry : os::ListDirectory(directory)) {
     if (!entry.is_directory || entry.is_link) continue;
-    if (auto found = SearchTree(directory + entry.name + "\\")) return found;
+    if (auto found = SearchTree(directory + entry.name + "\\", accept)) return found;
   }
   return std::nullopt;
 }
 
-std::optional<std::string> LocateProgramDirectory(SystemProbe& probe) {
-  if (auto found = ProgramDirectoryFromProfile(probe)) return found;
+std::optional<std::string> LocateProgramDirectory(SystemProbe& probe, bool trusted_only) {
+  const std::string registered = probe.RegisteredProgramDirectory();
+  if (!registered.empty() && IsProgramDirectory(registered))
+    return os::WithTrailingBackslash(registered);
+  FolderFilter accept;
+  if (trusted_only) {
+    accept = [&probe](const std::string& directory) {
+      const std::string refusal = probe.FolderRefusal(directory);
+      if (!refusal.empty()) DebugNote("Nu iau " + directory + ": " + os::OneLine(refusal));
+      return refusal.empty();
+    };
+  }
+  if (auto found = ProgramDirectoryFromProfile(probe); found && (!accept || accept(*found)))
+    return found;
   for (const std::string& root : FixedDriveRoots(probe)) {
-    if (auto found = SearchTree(root)) return found;
+    if (auto found = SearchTree(root, accept)) return found;
   }
   return std::nullopt;
 }

@@ -1,7 +1,10 @@
-// What locating an installation asks of the system: drive types and the Windows profile.
+// What locating an installation asks of the system: drive types, the Windows profile, the
+// product's own entry and whom a folder belongs to.
 #pragma once
 
 #include <string>
+
+#include "os/trust_boundary.h"
 
 namespace upgrade {
 
@@ -22,6 +25,12 @@ class SystemProbe {
   virtual DriveKind DriveType(const std::string& root) = 0;
   // A value of the Windows profile; empty when it is missing.
   virtual std::string ReadProfileString(const std::string& section, const std::string& key) = 0;
+  // The program directory the product's entry in Add or Remove Programs names; empty when none.
+  virtual std::string RegisteredProgramDirectory() { return {}; }
+  // Why a folder found by searching may not be trusted without a person; empty when it may.
+  virtual std::string FolderRefusal(const std::string& dir) {
+    return trust::ExistingFolderRefusal(dir);
+  }
 };
 
 }  // namespace upgrade

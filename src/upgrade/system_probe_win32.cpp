@@ -3,8 +3,28 @@
 #include <windows.h>
 
 #include "os/text_encoding.h"
+#include "state/product.h"
 
 namespace upgrade {
+
+std::string RegisteredProgramDirectory() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, os::WideShown(kUninstallKey).c_str(), 0, KEY_QUERY_VALUE,
+                    &key) != ERROR_SUCCESS)
+    return {};
+  std::wstring text(32768, L'\0');
+  DWORD type = 0, size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  const LONG read = RegQueryValueExW(key, L"InstallLocation", nullptr, &type,
+                                     reinterpret_cast<BYTE*>(text.data()), &size);
+  RegCloseKey(key);
+  if (read != ERROR_SUCCESS || type != REG_SZ) return {};
+  text.resize(size / sizeof(wchar_t));
+  return os::Utf8Shown(text.substr(0, text.find(L'\0')));
+}
+
+std::string SystemProbeWin32::RegisteredProgramDirectory() {
+  return upgrade::RegisteredProgramDirectory();
+}
 
 DriveKind SystemProbeWin32::DriveType(const std::string& root) {
   const UINT type = GetDriveTypeW(os::WideShown(root).c_str());

@@ -5,6 +5,9 @@
 
 namespace upgrade {
 
+// "InstallLocation" of the product's entry in Add or Remove Programs; empty when none.
+std::string RegisteredProgramDirectory();
+
 class SystemProbeWin32 : public SystemProbe {
  public:
   // Tests name a private profile file in place of WIN.INI.
@@ -13,6 +16,7 @@ class SystemProbeWin32 : public SystemProbe {
 
   DriveKind DriveType(const std::string& root) override;
   std::string ReadProfileString(const std::string& section, const std::string& key) override;
+  std::string RegisteredProgramDirectory() override;
 
  private:
   std::string profile_file_;

@@ -8,22 +8,24 @@
 #include "changes/files.h"
 #include "changes/journal.h"
 #include "changes/system_win32.h"
+#include "log/debug_log.h"
 #include "os/os.h"
+#include "os/text_lines.h"
 #include "state/product.h"
+#include "wizard/installation_records.h"
 
 namespace {
 
-// Bytes of the files the installation wrote, each at its last size: from its journal and this
-// run's, so that a dry run says what the run will.
-int64_t InstalledBytes(const std::string& program_dir) {
+// Bytes of the files the installation wrote, each at its last size: from its journal (an older
+// release's in the program directory) and this run's, so that a dry run says what the run will.
+int64_t InstalledBytes(const std::string& records, const std::string& program_dir) {
   std::map<std::string, int64_t> files;
   const auto count = [&files](const changes::Change& c) {
     if (c.kind == changes::Kind::kFile && c.size > 0) files[c.target] = c.size;
   };
-  for (const changes::Change& c :
-       changes::LoadJournal(program_dir + "\\" + changes::kInstallationJournal)) {
-    count(c);
-  }
+  std::string journal = records + "\\" + changes::kInstallationJournal;
+  if (!os::FileExists(journal)) journal = program_dir + "\\" + changes::kInstallationJournal;
+  for (const changes::Change& c : changes::LoadJournal(journal)) count(c);
   for (const changes::Change& c : changes::RunChanges()) count(c);
   int64_t total = 0;
   for (const auto& file : files) total += file.second;
@@ -54,10 +56,16 @@ bool CopyUninstaller(const std::string& target) {
 }  // namespace
 
 bool RegisterInstallation(const TInstallState& state) {
+  OpenDataFolders(state);
+  if (const std::string refusal = PrepareRecordsFolder(); !refusal.empty()) {
+    DebugNote("Eroare: " + os::OneLine(refusal));
+    return false;
+  }
+  const std::string records = *RecordsFolder();
   const std::string dir = os::WithoutTrailingBackslash(state.ProgramDir);
-  const std::string uninstaller = "\"" + dir + "\\" + kUninstallerName + "\" /UNINSTALL";
-  if (!CopyUninstaller(dir + "\\" + kUninstallerName)) return false;
-  const int64_t bytes = InstalledBytes(dir);
+  const std::string uninstaller = "\"" + records + "\\" + kUninstallerName + "\" /UNINSTALL";
+  if (!CopyUninstaller(records + "\\" + kUninstallerName)) return false;
+  const int64_t bytes = InstalledBytes(records, dir);
   const struct {
     const char* name;
     std::string value;

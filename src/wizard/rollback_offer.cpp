@@ -5,13 +5,18 @@
 #include "log/debug_log.h"
 #include "os/os.h"
 #include "ui/message/mesaj_dlg.h"
+#include "wizard/installation_records.h"
 
 bool RollBackRun(TInstallState& state, bool quiet) {
   DebugBegin("Anulare instalare");
   // The copy works in the program directory; a current directory cannot be removed.
   os::ChangeDirectory(os::DirectoryOf(os::ProgramPath()));
-  const changes::UndoReport report = changes::Undo(changes::RunChanges());
+  const changes::JournalBounds bounds = InstallationBounds(true, {}, changes::BackupDirectory());
+  changes::UndoOptions options;
+  options.bounds = &bounds;
+  const changes::UndoReport report = changes::Undo(changes::RunChanges(), options);
   state.RolledBack = true;
+  for (const std::string& line : report.refused) DebugNote("Refuzat: " + line);
   for (const std::string& kept : report.kept) DebugNote("Nu poate fi anulat: " + kept);
   for (const std::string& failure : report.failures) DebugNote("Nu am putut anula: " + failure);
   DebugNote(std::to_string(report.undone) + " schimbari anulate");

@@ -12,6 +12,7 @@
 #include "forms/forms.h"
 #include "log/debug_log.h"
 #include "os/os.h"
+#include "os/text_lines.h"
 #include "state/exit_codes.h"
 #include "ui/message/mesaj_dlg.h"
 #include "unzip/brask_unzip.h"
@@ -28,15 +29,9 @@ namespace {
 constexpr const char* kClientDatabaseMissing =
     "La instalarea client baza de date trebuie sa existe!";
 
-std::string OneLine(std::string text) {
-  for (char& c : text)
-    if (c == '\r' || c == '\n') c = ' ';
-  return text;
-}
-
 // A failure that stops the run: written to the log and remembered.
 void Fail(TInstallState& state, const std::string& text) {
-  DebugNote("Eroare: " + OneLine(text));
+  DebugNote("Eroare: " + os::OneLine(text));
   state.Failures.push_back(text);
 }
 
@@ -55,11 +50,11 @@ class UnattendedCopyHost : public copy::CopyHost {
   }
   void SetMessageSuffix(const std::string&) override {}
   void ShowError(const std::string& text) override {
-    DebugNote("Eroare: " + OneLine(text));
+    DebugNote("Eroare: " + os::OneLine(text));
     failed_ = true;
   }
-  void ShowWarning(const std::string& text) override { DebugNote("Atentie: " + OneLine(text)); }
-  void ShowPlainMessage(const std::string& text) override { DebugNote(OneLine(text)); }
+  void ShowWarning(const std::string& text) override { DebugNote("Atentie: " + os::OneLine(text)); }
+  void ShowPlainMessage(const std::string& text) override { DebugNote(os::OneLine(text)); }
   bool IsRemovableDrive(const std::string& root) override { return os::IsRemovableDrive(root); }
   void SetUnzipPosition(int percent) override { progress_.ShowGauge(100, percent); }
   bool AskRetry(const std::string& text, const std::string&) override {
@@ -129,7 +124,9 @@ bool FreshRoad(TWizardContext& context, const TAnswers& answers, TProgressHost& 
                                         Fail(state, text);
                                         return false;
                                       }),
+                       bde::ProgramFilesDirectory(context.engine_registry).value_or(std::string()),
                        /*every_level=*/true);
+  for (const std::string& refusal : directories.refused) Fail(state, refusal);
   if (directories.client_database_missing) Fail(state, kClientDatabaseMissing);
   for (const std::string& dir : directories.not_created)
     Fail(state, "Directorul " + dir + " nu poate fi creat.");
@@ -160,6 +157,7 @@ bool UpgradeRoad(TWizardContext& context, const TWizardServices& services, const
   progress.ShowStep(upgrade::kSearchTitle);
   upgrade::TFindAppLogic locate(state, context.library, context.probe);
   locate.FormCreate();
+  locate.TrustFoundFoldersOnly();
   if (answers.program_dir) {
     locate.GivenDirectory(*answers.program_dir);
   } else {

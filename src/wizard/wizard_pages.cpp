@@ -18,9 +18,11 @@ const TPageTable& WizardPages() {
     t[kStepInstallType] = [](TWizardContext& c) { return CreateInstallTypePage(c.state); };
     t[kStepDirectories] = [](TWizardContext& c) {
       return CreateDirectoriesPage(
-          c.state, FreshRoomCheck(c.media, c.engine_registry, [](const std::string& text) {
-            return AskRetry(text, copy::kSpaceShortageCaption);
-          }));
+          c.state,
+          FreshRoomCheck(
+              c.media, c.engine_registry,
+              [](const std::string& text) { return AskRetry(text, copy::kSpaceShortageCaption); }),
+          bde::ProgramFilesDirectory(c.engine_registry).value_or(std::string()));
     };
     t[kStepCopy] = [](TWizardContext& c) -> TForm* {
       return CreateForm<TCopy>(&Application, c.state, c.engine_registry, c.media);

@@ -112,6 +112,35 @@ for line in open(sys.argv[1], encoding='latin-1'):
 PY
 }
 
+# journal_line PREFIX KIND TARGET [NAME=VALUE ...]: a line of the installer's journal as it writes
+# them, for the runs that add lines of their own. KIND: 0 a directory, 1 a file, 5 a registry
+# value ("KEY|NAME"); NAME: description, value, previous, backup, scope; "stamp" takes the size
+# and time Windows reads for the file TARGET (C:\...) of PREFIX, as a change of the installer's
+# own records them.
+journal_line() {
+  python3 - "$@" <<'PY'
+import os, sys
+prefix, kind, target = sys.argv[1:4]
+fields = {'description': '', 'value': '', 'backup': '', 'scope': ''}
+previous, size, has_size, time = None, 0, '0', 0
+for arg in sys.argv[4:]:
+    name, _, value = arg.partition('=')
+    if name == 'previous':
+        previous = value
+    elif name == 'stamp':
+        st = os.stat(os.path.join(prefix, 'drive_c', *target[3:].split('\\')))
+        size, has_size = st.st_size, '1'
+        time = st.st_mtime_ns // 100 + 116444736000000000
+    else:
+        fields[name] = value
+escape = lambda text: text.replace('\\', '\\\\').replace('\t', '\\t')
+line = ['CHG1', kind, fields['description'], target, fields['value'],
+        '0' if previous is None else '1', previous or '', fields['backup'], str(size), has_size,
+        str(time), '', fields['scope']]
+sys.stdout.write('\t'.join(escape(f) if i > 1 else f for i, f in enumerate(line)) + '\r\n')
+PY
+}
+
 # without_manifest MEDIA: media as older releases were made, without the list of pieces and the
 # sizes of the archives: the installer cannot check them before it extracts.
 without_manifest() {

@@ -1,6 +1,8 @@
 // The journal of a run: what it keeps, how it is undone, and a dry run that changes nothing.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -8,6 +10,7 @@
 #include "changes/change_text.h"
 #include "changes/files.h"
 #include "changes/journal.h"
+#include "changes/journal_bounds.h"
 #include "changes/rollback.h"
 #include "os/os.h"
 #include "os/text_lines.h"
@@ -115,3 +118,179 @@ TEST(Plan, ListsWhatARunWouldChangeAndChangesNothing) {
   EXPECT_EQ(machine.Read("CONFIG.SYS"), "FILES=30\r\n");
   EXPECT_FALSE(machine.Exists("App"));
 }
+
+namespace {
+
+changes::Change Line(changes::Kind kind, const std::string& target, const std::string& description,
+                     const std::string& handler = {}) {
+  changes::Change c;
+  c.kind = kind;
+  c.target = target;
+  c.description = description;
+  c.handler = handler;
+  return c;
+}
+
+// What the installer may name, as the installation's records give it.
+changes::JournalBounds ProductBounds(bool trusted, std::vector<std::string> directories) {
+  changes::JournalBounds bounds;
+  bounds.trusted = trusted;
+  directories.push_back("C:\\Program Files\\Borland\\Common Files\\BDE");
+  bounds.directories = directories;
+  bounds.backups = "C:\\Program Files\\RidOZIZUZ Setup";
+  bounds.registry_keys = {"Software\\Borland",
+                          "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\RidOZIZUZ"};
+  bounds.profile_sections = {"Vortel"};
+  bounds.system_files = {"C:\\CONFIG.SYS"};
+  bounds.domain = {{"alias", "VORTEL"}, {"group", "RidOZIZUZ"}};
+  return bounds;
+}
+
+// The journal as a file holds it, read back as the uninstaller reads it.
+std::vector<changes::Change> Written(const TempDir& dir,
+                                     const std::vector<changes::Change>& lines) {
+  std::string text;
+  for (const changes::Change& c : lines) text += changes::EncodeChange(c) + "\r\n";
+  dir.Write("INSTALL.JRN", text);
+  return changes::LoadJournal(dir.File("INSTALL.JRN"));
+}
+
+std::vector<std::string> Targets(const std::vector<changes::Change>& lines) {
+  std::vector<std::string> targets;
+  for (const changes::Change& c : lines) targets.push_back(c.target);
+  return targets;
+}
+
+}  // namespace
+
+// The lines the installer journals name only what the installation made or was given; a line a
+// user added names something else and is refused, named with the reason.
+TEST(JournalBounds, ARecordsJournalIsUndoneOnlyWhereTheInstallationMadeOrWasGivenPlaces) {
+  using changes::Kind;
+  TempDir dir;
+  changes::Change config_sys = Line(Kind::kTextFile, "C:\\CONFIG.SYS", "set CONFIG.SYS FILES=255");
+  config_sys.previous = "";
+  config_sys.backup = "C:\\Program Files\\RidOZIZUZ Setup\\1.BAK";
+  changes::Change evil_backup = Line(Kind::kFile, "C:\\Program Files\\Vortel App\\VORTEL.EXE",
+                                     "replace file C:\\Program Files\\Vortel App\\VORTEL.EXE");
+  evil_backup.previous = "";
+  evil_backup.backup = "C:\\Users\\Public\\evil.exe";
+  const std::vector<changes::Change> genuine = {
+      Line(Kind::kDirectory, "C:\\Program Files\\Vortel App", "create directory"),
+      Line(Kind::kNote, "D:\\Date Vortel", "", changes::kPlaceHandler),
+      Line(Kind::kFile, "C:\\Program Files\\Vortel App\\VORTEL.EXE", "create file"),
+      Line(Kind::kTemporaryFile, "c:\\program files\\vortel app\\EXE.ZIP", ""),
+      Line(Kind::kFile, "D:\\Date Vortel\\DATA\\VORTEL.DB", "create file"),
+      Line(Kind::kFile, "C:\\Program Files\\Borland\\Common Files\\BDE\\IDAPI32.DLL", "create"),
+      config_sys,
+      Line(Kind::kRegistryKey, "SOFTWARE\\Borland", ""),
+      Line(Kind::kRegistryKey, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall", ""),
+      Line(Kind::kRegistry, "SOFTWARE\\Borland\\Database Engine|DLLPATH", ""),
+      Line(Kind::kRegistry,
+           "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\RidOZIZUZ|DisplayName", ""),
+      Line(Kind::kProfile, "|Vortel|LastUser", "set WIN.INI [Vortel] LastUser=Master"),
+      Line(Kind::kDomain, "VORTEL", "add alias VORTEL", "alias"),
+      Line(Kind::kDomain, "RidOZIZUZ", "create program group RidOZIZUZ", "group"),
+      Line(Kind::kRun, "", "run C:\\Program Files\\Vortel App\\HHUPD.EXE"),
+  };
+  const std::vector<changes::Change> added = {
+      Line(Kind::kFile, "C:\\sentinel.txt", "create file C:\\sentinel.txt"),
+      Line(Kind::kFile, "C:\\Program Files\\Vortel App\\..\\..\\Windows\\win.ini", ""),
+      Line(Kind::kFile, "C:\\Program Files\\Vortel Apps\\x.dll", ""),
+      evil_backup,
+      Line(Kind::kTextFile, "C:\\AUTOEXEC.BAT", ""),
+      Line(Kind::kRegistry, "Software\\Microsoft\\Windows\\CurrentVersion\\Run|Evil", ""),
+      Line(Kind::kRegistry, "Software\\BorlandX|Evil", ""),
+      Line(Kind::kRegistryKey, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce", ""),
+      Line(Kind::kProfile, "|windows|load", ""),
+      Line(Kind::kProfile, "C:\\Windows\\system.ini|Vortel|x", ""),
+      Line(Kind::kDomain, "IDAPI", "add alias IDAPI", "alias"),
+      Line(Kind::kDomain, "Accessories", "", "group"),
+  };
+  std::vector<changes::Change> journal = genuine;
+  journal.insert(journal.end(), added.begin(), added.end());
+
+  const changes::CheckedJournal checked =
+      changes::CheckJournal(Written(dir, journal), ProductBounds(true, {}));
+  EXPECT_EQ(Targets(checked.accepted), Targets(genuine));
+  ASSERT_EQ(checked.refused.size(), added.size());
+  EXPECT_EQ(checked.refused[0], "create file C:\\sentinel.txt (in afara instalarii)");
+  EXPECT_EQ(checked.refused[3],
+            "replace file C:\\Program Files\\Vortel App\\VORTEL.EXE (copia ei nu este in "
+            "C:\\Program Files\\RidOZIZUZ Setup)");
+  EXPECT_EQ(checked.refused[5],
+            "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run Evil (in afara instalarii)");
+}
+
+// An older release kept its journal in the program directory, where users may write: only the
+// places found for the installation count, not the directory lines the journal holds, and the
+// copies it names are dropped, since no release kept one after its run.
+TEST(JournalBounds, AnOlderJournalIsBelievedOnlyInsideThePlacesFoundForIt) {
+  using changes::Kind;
+  TempDir dir;
+  changes::Change upgraded = Line(Kind::kFile, "C:\\WinVort\\VORTEL.EXE", "replace file");
+  upgraded.previous = "";
+  upgraded.backup = "C:\\Windows\\Temp\\INSTVORT.BAK\\1.BAK";
+  const std::vector<changes::Change> journal = {
+      Line(Kind::kDirectory, "C:\\WinVort", ""),
+      Line(Kind::kDirectory, "C:\\WinVort\\DATA", ""),
+      Line(Kind::kDirectory, "C:\\Program Files\\Borland", ""),
+      upgraded,
+      Line(Kind::kDirectory, "C:\\Windows", ""),
+      Line(Kind::kNote, "C:\\Users", "", changes::kPlaceHandler),
+      Line(Kind::kFile, "C:\\Windows\\system.ini", ""),
+      Line(Kind::kFile, "C:\\Users\\Public\\notes.txt", ""),
+  };
+  const changes::CheckedJournal checked =
+      changes::CheckJournal(Written(dir, journal), ProductBounds(false, {"C:\\WinVort\\"}));
+  EXPECT_EQ(
+      Targets(checked.accepted),
+      (std::vector<std::string>{"C:\\WinVort", "C:\\WinVort\\DATA", "C:\\Program Files\\Borland",
+                                "C:\\WinVort\\VORTEL.EXE", "C:\\Users"}));
+  EXPECT_EQ(checked.accepted[3].backup, "");
+  EXPECT_TRUE(checked.accepted[3].previous);
+  EXPECT_EQ(checked.refused.size(), 3u);
+}
+
+#ifndef _WIN32
+// A user who made the data folder a junction to a folder of theirs: the removal reaches nothing
+// through it and removes the link itself; a line outside the installation is left as it is.
+// (Wine cannot remove a link itself; the end-to-end removal checks the rest there.)
+TEST(JournalBounds, RemovalFollowsNoLinkAndLeavesTheRefusedLines) {
+  TempDir machine;
+  machine.Write("App/VORTEL.EXE", "the program");
+  machine.Write("elsewhere/VORTEL.DB", "the user's own records");
+  machine.Write("sentinel.txt", "the user's notes");
+  std::error_code error;
+  std::filesystem::create_directory_symlink(machine.path() / "elsewhere",
+                                            machine.path() / "App" / "DATA", error);
+  if (error || !std::filesystem::is_symlink(machine.path() / "App" / "DATA"))
+    GTEST_SKIP() << "no directory links here";
+  const auto made = [](const std::string& path) {
+    changes::Change c;
+    c.kind = os::DirectoryExists(path) ? changes::Kind::kDirectory : changes::Kind::kFile;
+    c.target = path;
+    const os::FileStamp stamp = os::StampOf(path).value_or(os::FileStamp{});
+    c.size = stamp.size;
+    c.time = stamp.write_time;
+    return c;
+  };
+  const std::string app = machine.File("App");
+  const std::vector<changes::Change> journal = {made(app), made(app + "/VORTEL.EXE"),
+                                                made(app + "/DATA"), made(app + "/DATA/VORTEL.DB"),
+                                                made(machine.File("sentinel.txt"))};
+  changes::JournalBounds bounds = ProductBounds(true, {});
+  changes::UndoOptions options;
+  options.removal = true;
+  options.bounds = &bounds;
+  const changes::UndoReport report = changes::Undo(journal, options);
+  EXPECT_EQ(machine.Read("elsewhere/VORTEL.DB"), "the user's own records");
+  EXPECT_EQ(machine.Read("sentinel.txt"), "the user's notes");
+  EXPECT_FALSE(machine.Exists("App")) << "the link went, then the emptied directory";
+  ASSERT_EQ(report.refused.size(), 2u);
+  EXPECT_NE(report.refused[0].find("sentinel.txt"), std::string::npos) << report.refused[0];
+  EXPECT_NE(report.refused[1].find("prin legatura " + app + "/DATA"), std::string::npos)
+      << report.refused[1];
+  EXPECT_TRUE(report.failures.empty());
+}
+#endif

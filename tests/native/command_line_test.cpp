@@ -18,10 +18,10 @@ TEST(LogSwitch, NeedsTwoParametersAndTheExactSpelling) {
 }
 
 TEST(Switches, AreReadInAnyCaseWithEitherMarkAndEveryBadOneIsNamed) {
-  const TSetupOptions o =
-      ParseCommandLine({"-log", "-log", "/silent", "-TYPE=server", "/Dir=C:\\Program Files\\Vortel",
-                        "word", "/DataDir=D:\\Date", "/answers=a.ini", "/LOG=C:\\setup.log",
-                        "/NoRestart", "-LOG", "/ServerDatabase=yes", "/SYSTEMCOMPONENT"});
+  const TSetupOptions o = ParseCommandLine(
+      {"-log", "-log", "/silent", "-TYPE=server", "/Dir=C:\\Program Files\\Vortel", "word",
+       "/DataDir=D:\\Date", "/answers=a.ini", "/LOG=C:\\setup.log", "/NoRestart", "-LOG",
+       "/ServerDatabase=yes", "/SYSTEMCOMPONENT", "/Permissions=inherit"});
   EXPECT_TRUE(o.errors.empty());
   EXPECT_EQ(o.mode, TRunMode::kSilent);
   EXPECT_EQ(o.answers.type, itServer);
@@ -32,13 +32,15 @@ TEST(Switches, AreReadInAnyCaseWithEitherMarkAndEveryBadOneIsNamed) {
   EXPECT_TRUE(o.no_restart);
   EXPECT_EQ(o.answers.server_database, true);
   EXPECT_TRUE(o.system_component);
-  EXPECT_EQ(o.switches.size(), 9u) << "the historic switches and plain words are not handed on";
+  EXPECT_EQ(o.answers.inherit_permissions, true);
+  EXPECT_EQ(o.switches.size(), 10u) << "the historic switches and plain words are not handed on";
 
   EXPECT_EQ(ParseCommandLine({"/VERYSILENT", "/SILENT"}).mode, TRunMode::kVerySilent);
-  const TSetupOptions bad = ParseCommandLine(
-      {"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1", "/VERYSILENT", "/SERVERDATABASE=maybe"});
+  const TSetupOptions bad =
+      ParseCommandLine({"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1", "/VERYSILENT",
+                        "/SERVERDATABASE=maybe", "/PERMISSIONS=OPEN"});
   EXPECT_EQ(bad.errors, (std::vector<std::string>{"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1",
-                                                  "/SERVERDATABASE=maybe"}));
+                                                  "/SERVERDATABASE=maybe", "/PERMISSIONS=OPEN"}));
 }
 
 TEST(Switches, AreHandedOnSoThatTheProgramReadsThemBackExactly) {
@@ -58,6 +60,7 @@ TEST(AnswerFile, ReadsBackWhatWasWrittenAndNamesWhatIsWrong) {
   given.database = "\\\\server\\date";
   given.server_database = true;
   given.restart_if_needed = false;
+  given.inherit_permissions = true;
   ASSERT_TRUE(WriteAnswerFile(dir.File("a.ini"), given));
   std::string error;
   const std::optional<TAnswers> read = ReadAnswerFile(dir.File("a.ini"), error);
@@ -67,6 +70,7 @@ TEST(AnswerFile, ReadsBackWhatWasWrittenAndNamesWhatIsWrong) {
   EXPECT_EQ(read->database, given.database);
   EXPECT_EQ(read->server_database, true);
   EXPECT_EQ(read->restart_if_needed, false);
+  EXPECT_EQ(read->inherit_permissions, true);
   EXPECT_FALSE(read->data_dir);
 
   dir.Write("b.ini", "[Setup]\r\ntype=server\r\nRestart=IfNeeded\r\nServerDatabase=no\r\n");
@@ -82,6 +86,9 @@ TEST(AnswerFile, ReadsBackWhatWasWrittenAndNamesWhatIsWrong) {
   dir.Write("d.ini", "[Setup]\r\nType=Network\r\n");
   EXPECT_FALSE(ReadAnswerFile(dir.File("d.ini"), error));
   EXPECT_NE(error.find("Type=Network"), std::string::npos) << error;
+  dir.Write("e.ini", "[Setup]\r\nPermissions=Open\r\n");
+  EXPECT_FALSE(ReadAnswerFile(dir.File("e.ini"), error));
+  EXPECT_NE(error.find("Permissions=Open"), std::string::npos) << error;
   EXPECT_FALSE(ReadAnswerFile(dir.File("none.ini"), error));
   EXPECT_NE(error.find("none.ini"), std::string::npos) << error;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "changes/journal.h"
 #include "os/os.h"
 #include "support/temp_dir.h"
@@ -90,6 +92,28 @@ TEST(DirectoryChoice, AProgramDirectoryThatCannotBeMadeIsReported) {
   EXPECT_FALSE(outcome.ok);
   EXPECT_EQ(outcome.not_created, std::vector<std::string>{In(dir, "file")});
   EXPECT_EQ(dir.Read("file"), "a file where the directory should go");
+}
+
+// A program directory that is a link to a folder of a user's: refused, named, and nothing made,
+// not even the data directory that was fine.
+TEST(DirectoryChoice, AFolderThatIsALinkIsRefusedBeforeAnythingIsMade) {
+  TempDir dir;
+  dir.Write("elsewhere/notes.txt", "the user's own");
+  std::error_code error;
+  std::filesystem::create_directory_symlink(dir.path() / "elsewhere", dir.path() / "WinVort",
+                                            error);
+  if (error || !std::filesystem::is_symlink(dir.path() / "WinVort"))
+    GTEST_SKIP() << "no directory links here";
+  TInstallState state = StateFor(itServer);
+  const DirectoryOutcome outcome =
+      StoreDirectories(state, In(dir, "WinVort") + dir.str().back() + "App", In(dir, "Date"));
+  EXPECT_FALSE(outcome.ok);
+  ASSERT_EQ(outcome.refused.size(), 1u);
+  EXPECT_EQ(outcome.refused[0].find("Directorul\r" + In(dir, "WinVort") + "\reste o legatura"), 0u)
+      << outcome.refused[0];
+  EXPECT_FALSE(dir.Exists("elsewhere/App"));
+  EXPECT_FALSE(dir.Exists("Date"));
+  EXPECT_EQ(state.ProgramDir, "C:\\WinVort");
 }
 
 #ifdef _WIN32

@@ -28,8 +28,13 @@ class FakeProbe : public SystemProbe {
   std::string ReadProfileString(const std::string& section, const std::string& key) override {
     return section == "Vortel" ? profile[key] : std::string();
   }
+  std::string RegisteredProgramDirectory() override { return registered; }
+  std::string FolderRefusal(const std::string& dir) override {
+    return dir.find("$0") == std::string::npos ? std::string() : "a user's folder";
+  }
   std::map<std::string, DriveKind> drives;
   std::map<std::string, std::string> profile;
+  std::string registered;
   std::vector<std::string> roots_asked;
 };
 
@@ -155,6 +160,27 @@ TEST(ProgramSearch, ProfileEntriesBeforeTheDrives) {
                   {"F:\\", DriveKind::kRemote},
                   {"G:\\", DriveKind::kFixed}};
   EXPECT_EQ(FixedDriveRoots(probe), (std::vector<std::string>{"C:\\", "G:\\"}));
+}
+
+// Anyone may make a folder with a large VORTEL.EXE: the product's own entry comes first, and
+// without a person to confirm, a folder that was found counts only when it is trusted.
+TEST(ProgramSearch, TheProductsEntryFirstAndUnattendedOnlyTrustedFolders) {
+  TempDir tree;
+  tree.Write("$0/VORTEL.EXE", BigProgram(1000001));
+  tree.Write("$0/Vortel.exe", BigProgram(1000001));
+  tree.Write("App/VORTEL.EXE", BigProgram(1000001));
+  FakeProbe probe;
+  probe.profile["AppPath"] = tree.File("$0") + "\\";
+  probe.registered = tree.File("App");
+  EXPECT_EQ(LocateProgramDirectory(probe, true), tree.File("App") + "\\");
+
+  probe.registered = tree.File("gone");
+  EXPECT_EQ(LocateProgramDirectory(probe), tree.File("$0") + "\\") << "a person confirms it";
+  EXPECT_FALSE(LocateProgramDirectory(probe, true));
+  const FolderFilter trusted = [&probe](const std::string& dir) {
+    return probe.FolderRefusal(dir).empty();
+  };
+  EXPECT_EQ(SearchTree(tree.str(), trusted), tree.str() + "App\\");
 }
 
 class FindAppTest : public ::testing::Test {

@@ -4,10 +4,12 @@
 
 #include "changes/files.h"
 #include "changes/journal.h"
+#include "changes/journal_bounds.h"
 #include "copy/fresh_copy.h"
 #include "log/debug_log.h"
 #include "os/ansi_code_page.h"
 #include "os/os.h"
+#include "os/trust_boundary.h"
 
 namespace {
 
@@ -26,10 +28,16 @@ std::vector<std::string> MissingLevels(const std::string& path, bool every_level
 
 // A person on the page makes one level, and a missing parent is theirs to fix; an administrator's
 // command line names the folder it wants, whatever its depth. Each level made is journaled, so
-// that undo and removal take it away again.
-bool EnsureDirectory(const std::string& path, bool every_level, DirectoryOutcome& outcome) {
+// that undo and removal take it away again. A directory that is there already is written into,
+// and so belongs to the installation when it is removed.
+bool EnsureDirectory(const std::string& path, const std::string& sddl, bool every_level,
+                     DirectoryOutcome& outcome) {
+  if (changes::DirectoryExists(path)) {
+    changes::RecordPlace(path);
+    return true;
+  }
   for (const std::string& dir : MissingLevels(path, every_level)) {
-    if (!changes::MakeDirectory(dir)) {
+    if (!changes::MakeDirectory(dir, sddl)) {
       outcome.ok = false;
       outcome.not_created.push_back(path);
       return false;
@@ -68,8 +76,18 @@ RoomCheck FreshRoomCheck(const copy::MediaManifest* media, bde::EngineRegistry& 
 
 DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& program_text,
                                   const std::string& data_text, const RoomCheck& room,
-                                  bool every_level) {
+                                  const std::string& program_files, bool every_level) {
   DirectoryOutcome outcome;
+  // Nothing is written through a link, nor into a folder a user made beforehand and still owns.
+  for (const std::string& dir : {program_text, state.InstallType == itServer ? data_text : ""}) {
+    if (dir.empty()) continue;
+    if (std::string refusal = trust::ExistingFolderRefusal(dir); !refusal.empty())
+      outcome.refused.push_back(std::move(refusal));
+  }
+  if (!outcome.refused.empty()) {
+    outcome.ok = false;
+    return outcome;
+  }
   if (room) {
     TInstallState planned = state;
     planned.ProgramDir = planned.ProgramDirOffered = program_text;
@@ -81,14 +99,20 @@ DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& progr
     }
   }
   state.ProgramDir = program_text;
+  const bool inherit = state.InheritPermissions;
   // The program directory first, so that a database directory inside it can follow at once.
-  EnsureDirectory(state.ProgramDir, every_level, outcome);
+  EnsureDirectory(state.ProgramDir,
+                  trust::NewFolderSddl(trust::FolderRole::kProgram, inherit,
+                                       trust::PathInside(state.ProgramDir, program_files)),
+                  every_level, outcome);
   switch (state.InstallType) {
     case itLocal:
       state.DataDir = state.ProgramDir;
       break;
     case itServer:
-      if (EnsureDirectory(data_text, every_level, outcome)) state.DataDir = data_text;
+      if (EnsureDirectory(data_text, trust::NewFolderSddl(trust::FolderRole::kData, inherit, false),
+                          every_level, outcome))
+        state.DataDir = data_text;
       break;
     case itClient:
       if (changes::DirectoryExists(data_text)) {

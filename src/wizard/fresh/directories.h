@@ -18,6 +18,9 @@ struct DirectoryOutcome {
   bool no_room = false;
   // Directories that did not exist and could not be created, in the order tried.
   std::vector<std::string> not_created;
+  // Folders that lead through a link or that someone other than an administrator made, each
+  // named with the reason; nothing was made.
+  std::vector<std::string> refused;
   // One line for each directory the ANSI-only interfaces (the database engine, the upgrade
   // library, Program Manager) could not be given, naming it and the reason; nothing is copied.
   std::vector<std::string> no_ansi_form;
@@ -32,10 +35,13 @@ using RoomCheck = std::function<bool(const TInstallState& planned)>;
 RoomCheck FreshRoomCheck(const copy::MediaManifest* media, bde::EngineRegistry& registry,
                          std::function<bool(const std::string& text)> ask);
 
-// Stores the fields as typed into ProgramDir and DataDir (by the installation type), creates a
-// missing program or server database directory one level deep (with `every_level`, every
-// missing level), checks that both have a form in the ANSI code page (as written or by their
-// short names), and offers the stored values again the next time the page opens.
+// Refuses a program or server database directory that leads through a link or that exists and
+// belongs to someone other than an administrator; stores the fields as typed into ProgramDir and
+// DataDir (by the installation type), creates a missing program or server database directory one
+// level deep (with `every_level`, every missing level) with the rights of its role (the program
+// directory's only outside `program_files`, which protects its own), checks that both have a
+// form in the ANSI code page (as written or by their short names), and offers the stored values
+// again the next time the page opens.
 DirectoryOutcome StoreDirectories(TInstallState& state, const std::string& program_text,
                                   const std::string& data_text, const RoomCheck& room = {},
-                                  bool every_level = false);
+                                  const std::string& program_files = {}, bool every_level = false);

@@ -12,10 +12,11 @@ namespace {
 
 class TDirs : public TWizardPage {
  public:
-  TDirs(TComponent* owner, TInstallState& state, RoomCheck room)
+  TDirs(TComponent* owner, TInstallState& state, RoomCheck room, std::string program_files)
       : TWizardPage(owner, state, "Alegeti directoarele destinatie!",
                     {kBackButton, kNextButton, true, AbandonButton(57, 45, 64, 109, true)}),
         room_(std::move(room)),
+        program_files_(std::move(program_files)),
         fields_(BuildDirectoryFields(*this, true)) {
     BBack = frame_.left;
     BNext = frame_.right;
@@ -86,8 +87,11 @@ class TDirs : public TWizardPage {
   }
 
   void BNextClick() {
-    const DirectoryOutcome outcome =
-        StoreDirectories(state_, fields_.program->Text(), fields_.data->Text(), room_);
+    const DirectoryOutcome outcome = StoreDirectories(state_, fields_.program->Text(),
+                                                      fields_.data->Text(), room_, program_files_);
+    for (const std::string& refusal : outcome.refused)
+      MesajDlg(refusal + "\rAlegeti alt director.", "Eroare!", mtError, taCenter, kButtonsCancel,
+               mbCancel, 0);
     if (outcome.client_database_missing)
       MesajDlg("La instalarea client baza de date trebuie sa existe!", "Eroare!", mtError, taCenter,
                kButtonsCancel, mbCancel, 0);
@@ -100,6 +104,7 @@ class TDirs : public TWizardPage {
   }
 
   RoomCheck room_;
+  std::string program_files_;
   DirectoryFields fields_;
   TMemo* netmemo;
   TMButton* BNext;
@@ -109,6 +114,6 @@ class TDirs : public TWizardPage {
 
 }  // namespace
 
-TForm* CreateDirectoriesPage(TInstallState& state, RoomCheck room) {
-  return CreateForm<TDirs>(&Application, state, std::move(room));
+TForm* CreateDirectoriesPage(TInstallState& state, RoomCheck room, std::string program_files) {
+  return CreateForm<TDirs>(&Application, state, std::move(room), std::move(program_files));
 }

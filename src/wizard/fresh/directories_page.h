@@ -7,5 +7,7 @@
 
 class TForm;
 
-// `room` is asked before any directory is made.
-TForm* CreateDirectoriesPage(TInstallState& state, RoomCheck room = {});
+// `room` is asked before any directory is made; a program directory under `program_files`
+// keeps the rights it inherits there.
+TForm* CreateDirectoriesPage(TInstallState& state, RoomCheck room = {},
+                             std::string program_files = {});
