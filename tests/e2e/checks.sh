@@ -75,6 +75,16 @@ program_view() {
   fi
 }
 
+# uninstaller_of PREFIX: the uninstaller the machine's Add or Remove Programs entry starts, as a
+# Windows path; empty when there is no entry.
+uninstaller_of() {
+  local software
+  IFS=$'\t' read -r _ software < <(program_view "$1")
+  grep -A20 -F "[$software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\RidOZIZUZ]" \
+    "$1/system.reg" | sed -n 's/^"UninstallString"="\\"\(.*\)\\" .*/\1/p' | head -1 |
+    sed 's/\\\\/\\/g'
+}
+
 # machine_base TEMPLATE DIR: a Windows environment as a user's machine has it before the
 # installation: a read-only, hidden CONFIG.SYS with FILES=30 and a WIN.INI entry of its own.
 machine_base() {
