@@ -83,10 +83,6 @@ constexpr char kSystemSid[] = "S-1-5-18";
 constexpr char kTrustedInstallerSid[] =
     "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464";
 
-// Full control for SYSTEM and Administrators, nothing inherited: how every descriptor the
-// installer gives begins.
-constexpr char kAdministratorsOnly[] = "D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)";
-
 // A path as Windows compares it: upper case, one kind of separator, no doubled or trailing one
 // (a UNC path keeps its leading pair).
 std::string PathKey(const std::string& path) {
@@ -135,23 +131,10 @@ std::string RecordsFolderIn(const std::string& program_files) {
   return os::WithTrailingBackslash(program_files) + kRecordsFolderName;
 }
 
-std::string RecordsFolderSddl() {
-  return kAdministratorsOnly;
-}
-
-std::string ProgramDirectorySddl() {
-  return std::string(kAdministratorsOnly) + "(A;OICI;FRFX;;;BU)";
-}
-
-std::string DataFolderSddl() {
-  // Modify: read, write, run and delete, but not change the rights or the owner.
-  return std::string(kAdministratorsOnly) + "(A;OICI;0x1301bf;;;BU)";
-}
-
 std::string NewFolderSddl(FolderRole role, bool inherit_permissions, bool inside_program_files) {
   if (inherit_permissions) return {};
-  if (role == FolderRole::kData) return DataFolderSddl();
-  return inside_program_files ? std::string() : ProgramDirectorySddl();
+  if (role == FolderRole::kData) return kDataFolderSddl;
+  return inside_program_files ? std::string() : kProgramFolderSddl;
 }
 
 bool PathInside(const std::string& path, const std::string& folder) {

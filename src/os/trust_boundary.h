@@ -127,12 +127,6 @@ void* LoadLibraryByFullPath(const std::string& path);
 constexpr char kRecordsFolderName[] = "RidOZIZUZ Setup";
 std::string RecordsFolderIn(const std::string& program_files);
 
-// Descriptors of the folders the installer makes (may be shared with the private working
-// folder's): the records for Administrators and SYSTEM only; the program directory also lets
-// Users read and run; the data folders also let Users modify.
-std::string RecordsFolderSddl();
-std::string ProgramDirectorySddl();
-std::string DataFolderSddl();
 enum class FolderRole : uint8_t { kProgram, kData };
 // What a new folder gets: nothing (the inherited rights) when the administrator keeps them
 // (/PERMISSIONS=INHERIT), or for a program directory under Program Files, whose own rights

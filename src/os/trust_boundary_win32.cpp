@@ -369,11 +369,7 @@ std::string OwnSid() {
 
 bool MakeDirectoryWithSddl(const std::string& path, const std::string& sddl) {
   if (sddl.empty()) return os::MakeDirectory(path);
-  const Descriptor descriptor(sddl);
-  const std::optional<std::wstring> name = os::SystemPath(path);
-  if (!descriptor.get() || !name) return false;
-  SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.get(), FALSE};
-  return CreateDirectoryW(name->c_str(), &attributes) != 0;
+  return MakeDirectoryWithDescriptor(path, sddl.c_str());
 }
 
 bool ApplySddl(const std::string& path, const std::string& sddl) {

@@ -35,7 +35,7 @@ std::string PrepareRecordsFolder() {
   const std::optional<std::string> records = RecordsFolder();
   if (!records) return "Nu gasesc directorul Program Files.";
   if (changes::DirectoryExists(*records)) return trust::ExistingFolderRefusal(*records);
-  if (!changes::MakeDirectory(*records, trust::RecordsFolderSddl()))
+  if (!changes::MakeDirectory(*records, trust::kRecordsFolderSddl))
     return "Directorul\r" + *records + "\rnu poate fi creat.";
   return {};
 }
@@ -83,7 +83,7 @@ void OpenDataFolders(const TInstallState& state) {
   if (state.InheritPermissions || changes::Planning()) return;
   for (const std::string& dir :
        changes::OutermostDirectories(changes::RunChanges(), changes::kScopeData)) {
-    if (!trust::ApplySddl(dir, trust::DataFolderSddl()))
+    if (!trust::ApplySddl(dir, trust::kDataFolderSddl))
       DebugNote("Nu pot da utilizatorilor dreptul de a scrie in " + dir);
   }
 }

@@ -47,20 +47,9 @@ TEST(FolderTrust, AFolderIsTrustedWhenAnAdministratorOwnsItAndNoLinkLeadsThere) 
 
 TEST(FolderTrust, NewFoldersGetTheRightsOfTheirRoleUnlessTheInheritedOnesAreKept) {
   using trust::FolderRole;
-  // Protected: nothing inherited from a parent users may write to.
-  for (const std::string& sddl :
-       {trust::RecordsFolderSddl(), trust::ProgramDirectorySddl(), trust::DataFolderSddl()}) {
-    EXPECT_EQ(sddl.rfind("D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)", 0), 0u) << sddl;
-  }
-  EXPECT_EQ(trust::RecordsFolderSddl().find(";BU)"), std::string::npos) << "users read nothing";
-  EXPECT_NE(trust::ProgramDirectorySddl().find("(A;OICI;FRFX;;;BU)"), std::string::npos);
-  EXPECT_NE(trust::DataFolderSddl().find("(A;OICI;0x1301bf;;;BU)"), std::string::npos)
-      << "users modify the data";
-
-  EXPECT_EQ(trust::NewFolderSddl(FolderRole::kProgram, false, false),
-            trust::ProgramDirectorySddl());
+  EXPECT_EQ(trust::NewFolderSddl(FolderRole::kProgram, false, false), trust::kProgramFolderSddl);
   EXPECT_EQ(trust::NewFolderSddl(FolderRole::kProgram, false, true), "") << "Program Files's own";
-  EXPECT_EQ(trust::NewFolderSddl(FolderRole::kData, false, true), trust::DataFolderSddl());
+  EXPECT_EQ(trust::NewFolderSddl(FolderRole::kData, false, true), trust::kDataFolderSddl);
   EXPECT_EQ(trust::NewFolderSddl(FolderRole::kProgram, true, false), "");
   EXPECT_EQ(trust::NewFolderSddl(FolderRole::kData, true, false), "");
   EXPECT_EQ(trust::RecordsFolderIn("C:\\Program Files (x86)\\"),
