@@ -76,6 +76,9 @@ bool TakeAnswer(const std::string& key, const std::string& value, TAnswers& answ
   } else if (name == "RESTART") {
     answers.restart_if_needed = Choice(value, "IfNeeded", "Never");
     valid = answers.restart_if_needed.has_value();
+  } else if (name == "ALLOWUNSIGNED") {
+    answers.allow_unsigned = Choice(value, "Yes", "No");
+    valid = answers.allow_unsigned.has_value();
   } else {
     what = "cheie necunoscuta " + key;
     return false;

@@ -53,6 +53,8 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
       options.answers.database = value;
     } else if (name == "SERVERDATABASE" && (Upper(value) == "YES" || Upper(value) == "NO")) {
       options.answers.server_database = Upper(value) == "YES";
+    } else if (name == "ALLOWUNSIGNED" && flag) {
+      options.answers.allow_unsigned = true;
     } else if (name == "SYSTEMCOMPONENT" && flag) {
       options.system_component = true;
     } else if (name == "ANSWERS" && text) {

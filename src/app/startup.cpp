@@ -9,6 +9,7 @@
 #include "app/background_window.h"
 #include "app/command_line.h"
 #include "app/hand_off.h"
+#include "app/publisher_key.h"
 #include "app/run_journal.h"
 #include "app/setup_lock.h"
 #include "app/uninstall.h"
@@ -19,6 +20,7 @@
 #include "forms/forms.h"
 #include "log/debug_log.h"
 #include "os/os.h"
+#include "os/rsa_signature.h"
 #include "os/run_and_wait.h"
 #include "state/exit_codes.h"
 #include "state/install_state.h"
@@ -91,8 +93,7 @@ struct SystemParts {
   upgrade::SystemProbeWin32 probe;
   TWizardServices services{&bde::ProductAliasExists, &upgrade::LoadUpgradeLibrary,
                            &upgrade::AskServerUpgrade};
-  std::optional<copy::MediaManifest> media =
-      copy::ReadMediaManifest(WorkConfigPath(os::DirectoryOf(os::ProgramPath())));
+  std::optional<copy::SignedMedia> media;
 
   TWizardContext Context(TInstallState& state, const TSetupOptions& options) {
     TRestartRequest restart = &RestartWindows;
@@ -102,7 +103,8 @@ struct SystemParts {
         return false;
       };
     }
-    return {state, engine_registry, library, probe, restart, media ? &*media : nullptr};
+    media.emplace(state.SourceDir, PublisherKey(), state.AllowUnsigned, &os::VerifyRsaSha256);
+    return {state, engine_registry, library, probe, restart, nullptr, &*media};
   }
 };
 
@@ -171,6 +173,7 @@ int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
   TInstallState state;
   state.SourceDir = source_dir;
   state.EntryHidden = options.system_component;
+  state.AllowUnsigned = answers.allow_unsigned.value_or(false);
   Offer(state, answers);
   const std::string work_dir = os::DirectoryOf(os::ProgramPath());
   if (!BeginRunJournal(work_dir, options.plan_file.value_or(std::string()))) {

@@ -8,5 +8,6 @@ TAnswers MergeAnswers(const TAnswers& base, const TAnswers& over) {
   if (over.database) merged.database = over.database;
   if (over.server_database) merged.server_database = over.server_database;
   if (over.restart_if_needed) merged.restart_if_needed = over.restart_if_needed;
+  if (over.allow_unsigned) merged.allow_unsigned = over.allow_unsigned;
   return merged;
 }

@@ -17,6 +17,8 @@ struct TAnswers {
   std::optional<bool> server_database;
   // Restart Windows at the end when the installation needs it.
   std::optional<bool> restart_if_needed;
+  // Media without the publisher's signature (older releases) may install.
+  std::optional<bool> allow_unsigned;
 };
 
 // What is set in `over` replaces what `base` says.

@@ -36,6 +36,8 @@ struct TInstallState {
   bool RolledBack = false;
   // A Windows Installer package lists the product: the installer's own entry stays hidden.
   bool EntryHidden = false;
+  // An administrator lets media without the publisher's signature (older releases) install.
+  bool AllowUnsigned = false;
   static constexpr std::array<const char*, 4> AliasNames = {"VORTELALIAS", "FIRMAALIAS",
                                                             "LUNAALIAS", "VORTEL"};
   static constexpr std::array<const char*, 4> AliasPaths = {"NEW\\DATA", "NEW\\FIRMA", "NEW\\LUNA",
