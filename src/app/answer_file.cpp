@@ -79,6 +79,9 @@ bool TakeAnswer(const std::string& key, const std::string& value, TAnswers& answ
   } else if (name == "PERMISSIONS") {
     answers.inherit_permissions = Choice(value, "Inherit", "Protect");
     valid = answers.inherit_permissions.has_value();
+  } else if (name == "ALLOWUNSIGNED") {
+    answers.allow_unsigned = Choice(value, "Yes", "No");
+    valid = answers.allow_unsigned.has_value();
   } else {
     what = "cheie necunoscuta " + key;
     return false;

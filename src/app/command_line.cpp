@@ -55,6 +55,8 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
       options.answers.server_database = Upper(value) == "YES";
     } else if (name == "PERMISSIONS" && (Upper(value) == "INHERIT" || Upper(value) == "PROTECT")) {
       options.answers.inherit_permissions = Upper(value) == "INHERIT";
+    } else if (name == "ALLOWUNSIGNED" && flag) {
+      options.answers.allow_unsigned = true;
     } else if (name == "SYSTEMCOMPONENT" && flag) {
       options.system_component = true;
     } else if (name == "ANSWERS" && text) {

@@ -9,6 +9,7 @@
 #include "app/background_window.h"
 #include "app/command_line.h"
 #include "app/hand_off.h"
+#include "app/publisher_key.h"
 #include "app/run_folder.h"
 #include "app/run_journal.h"
 #include "app/setup_lock.h"
@@ -20,6 +21,7 @@
 #include "forms/forms.h"
 #include "log/debug_log.h"
 #include "os/os.h"
+#include "os/rsa_signature.h"
 #include "os/run_and_wait.h"
 #include "os/trust_boundary.h"
 #include "state/exit_codes.h"
@@ -107,8 +109,7 @@ struct SystemParts {
   upgrade::SystemProbeWin32 probe;
   TWizardServices services{&bde::ProductAliasExists, &upgrade::LoadUpgradeLibrary,
                            &upgrade::AskServerUpgrade};
-  std::optional<copy::MediaManifest> media =
-      copy::ReadMediaManifest(WorkConfigPath(os::DirectoryOf(os::ProgramPath())));
+  std::optional<copy::SignedMedia> media;
 
   TWizardContext Context(TInstallState& state, const TSetupOptions& options) {
     TRestartRequest restart = &RestartWindows;
@@ -118,7 +119,8 @@ struct SystemParts {
         return false;
       };
     }
-    return {state, engine_registry, library, probe, restart, media ? &*media : nullptr};
+    media.emplace(state.SourceDir, PublisherKey(), state.AllowUnsigned, &os::VerifyRsaSha256);
+    return {state, engine_registry, library, probe, restart, nullptr, &*media};
   }
 };
 
@@ -189,6 +191,7 @@ int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
   TInstallState state;
   state.SourceDir = source_dir;
   state.EntryHidden = options.system_component;
+  state.AllowUnsigned = answers.allow_unsigned.value_or(false);
   Offer(state, answers);
   const std::string work_dir = os::DirectoryOf(os::ProgramPath());
   if (!BeginRunJournal(work_dir, options.plan_file.value_or(std::string()))) {

@@ -7,6 +7,7 @@
 
 #include "changes/files.h"
 #include "changes/journal.h"
+#include "copy/signed_media.h"
 #include "os/os.h"
 #include "unzip/crc32.h"
 
@@ -42,6 +43,17 @@ auto PieceKey(const std::string& name) {
 }
 
 }  // namespace
+
+std::string PieceFaultText(const std::string& piece, PieceCopy fault) {
+  switch (fault) {
+    case PieceCopy::kForeign:
+      return piece + " nu este cel semnat de editor:\r" + NotThePublishers();
+    case PieceCopy::kUnlisted:
+      return piece + " nu este in lista semnata de editor:\r" + NotThePublishers();
+    default:
+      return piece + " este deteriorat.";
+  }
+}
 
 std::string AssemblyDirectory(const TInstallState& state) {
   return changes::Planning() ? changes::ScratchDirectory() : state.ProgramDirOffered;
@@ -81,6 +93,8 @@ bool TArchiveAssembler::IsArchivePiece(const std::string& name) const {
 
 PieceCopy TArchiveAssembler::CopyPiece(const std::string& name) {
   host_.SetStatus(name);
+  const PieceRecord* expected = media_ ? media_->Piece(name) : nullptr;
+  if (media_ && media_->proven && !expected) return PieceCopy::kUnlisted;
   const std::string source = state_.SourceDir + "\\" + name;
   // The located program directory keeps its trailing backslash: one separator, not two.
   const std::string target =
@@ -91,6 +105,7 @@ PieceCopy TArchiveAssembler::CopyPiece(const std::string& name) {
     host_.ShowError("Nu pot citi " + source);
     return PieceCopy::kFailed;
   }
+  const std::string archive = Upper(BaseName(name));
   os::File out;
   if (Extension(name) == ".1") {
     if (!changes::NoteTemporaryFile(target)) {
@@ -98,6 +113,7 @@ PieceCopy TArchiveAssembler::CopyPiece(const std::string& name) {
       return PieceCopy::kFailed;
     }
     out = os::File::Open(target, os::OpenMode::kCreate);
+    archive_hashes_[archive] = Sha256();
   } else {
     out = os::File::Open(target, os::OpenMode::kAppend);
     // A later piece without its first one has no archive to join: it is dropped.
@@ -108,9 +124,11 @@ PieceCopy TArchiveAssembler::CopyPiece(const std::string& name) {
     return PieceCopy::kFailed;
   }
   const int64_t start = out.Size();
-  const PieceRecord* expected = media_ ? media_->Piece(name) : nullptr;
-  // The check rides on the copy's own reads: the disk is read once.
+  // The checks ride on the copy's own reads: the disk is read once.
   uint32_t crc = unzip::kCrcInitial;
+  Sha256 piece_hash;
+  Sha256 archive_hash = archive_hashes_[archive];
+  const ArchiveRecord* whole = media_ ? media_->Archive(archive) : nullptr;
   int64_t size = 0;
   const auto buffer = std::make_unique<char[]>(kPieceBuffer);
   for (;;) {
@@ -119,7 +137,12 @@ PieceCopy TArchiveAssembler::CopyPiece(const std::string& name) {
       host_.ShowError("Nu pot citi " + source);
       return PieceCopy::kFailed;
     }
-    if (expected) crc = unzip::UpdateCrc32(crc, reinterpret_cast<const uint8_t*>(buffer.get()), n);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(buffer.get());
+    if (expected) {
+      crc = unzip::UpdateCrc32(crc, bytes, n);
+      if (expected->sha256) piece_hash.Update(bytes, n);
+    }
+    if (whole && whole->sha256) archive_hash.Update(bytes, n);
     size += n;
     if (n > 0 && out.Write(buffer.get(), static_cast<uint32_t>(n)) != n) {
       host_.ShowError("Nu pot scrie " + target);
@@ -127,21 +150,28 @@ PieceCopy TArchiveAssembler::CopyPiece(const std::string& name) {
     }
     if (static_cast<uint32_t>(n) < kPieceBuffer) break;
   }
+  PieceCopy result = PieceCopy::kCopied;
   if (expected && (size != expected->size || ~crc != expected->crc)) {
+    result = PieceCopy::kDamaged;
+  } else if (expected && expected->sha256 && piece_hash.Final() != *expected->sha256) {
+    result = PieceCopy::kForeign;
+  }
+  if (result != PieceCopy::kCopied) {
     // The archive goes back to its length before this piece, so that a second reading of the
-    // disk joins on the right bytes and a damaged archive is never extracted.
+    // disk joins on the right bytes and a changed archive is never extracted.
     if (!out.Seek(start) || !out.Truncate()) {
       host_.ShowError("Nu pot scrie " + target);
       return PieceCopy::kFailed;
     }
     out.Close();
     --pieces_;
-    return PieceCopy::kDamaged;
+    return result;
   }
   if (!out.Close()) {
     host_.ShowError("Nu pot scrie " + target);
     return PieceCopy::kFailed;
   }
+  archive_hashes_[archive] = archive_hash;
   return PieceCopy::kCopied;
 }
 
@@ -161,17 +191,35 @@ std::vector<std::string> TArchiveAssembler::MissingPieces(
   return missing;
 }
 
-bool TArchiveAssembler::AskAgain(const std::string& text, int n) {
+bool TArchiveAssembler::AskAgain(const std::string& text, const std::string& caption, int n) {
   const std::string where = state_.DiskCount > 1 ? "\rIntroduceti din nou discul " +
                                                        std::to_string(n) + " si apasati Retry."
                                                  : "\rVerificati sursa si apasati Retry.";
-  if (!host_.AskRetry(text + where, "Disc deteriorat")) return false;
+  if (!host_.AskRetry(text + where, caption)) return false;
   return WaitForDisk(n);
+}
+
+bool TArchiveAssembler::ArchivesAreTheManifests() {
+  if (!media_) return true;
+  const int type = state_.InstallType;
+  for (int i = 0; i < kCatalogueSize; ++i) {
+    if (type < itLocal || type > itClient || !selection_[type - 1][i]) continue;
+    const ArchiveRecord* record = media_->Archive(kCatalogue[i].Name);
+    if (!record || !record->sha256) continue;
+    const auto joined = archive_hashes_.find(kCatalogue[i].Name);
+    if (joined != archive_hashes_.end() && joined->second.Final() == *record->sha256) continue;
+    host_.ShowError(std::string(kCatalogue[i].Name) +
+                    ".ZIP, asamblata de pe discuri, nu este arhiva semnata de editor:\r" +
+                    NotThePublishers());
+    return false;
+  }
+  return true;
 }
 
 AssemblyResult TArchiveAssembler::AssembleArchives() {
   host_.SetStatus("Asamblare arhive...");
   pieces_ = 0;
+  archive_hashes_.clear();
   if (!host_.IsRemovableDrive(state_.SourceDir.substr(0, 3))) state_.DiskCount = 1;
   host_.SetGaugeMax(state_.DiskCount);
   host_.SetGaugePosition(0);
@@ -186,9 +234,21 @@ AssemblyResult TArchiveAssembler::AssembleArchives() {
       for (const os::DirEntry& entry : os::ListDirectory(state_.SourceDir)) {
         if (!entry.is_directory && IsArchivePiece(entry.name)) pieces.push_back(entry.name);
       }
+      // A piece a signed manifest does not name is refused before any piece of its disk is
+      // copied.
+      const auto unlisted =
+          std::find_if(pieces.begin(), pieces.end(), [this](const std::string& piece) {
+            return media_ && media_->proven && !media_->Piece(piece);
+          });
+      if (unlisted != pieces.end()) {
+        if (!AskAgain(PieceFaultText(*unlisted + disk, PieceCopy::kUnlisted), kForeignKitCaption,
+                      n))
+          return AssemblyResult::kCancelled;
+        continue;
+      }
       const std::vector<std::string> missing = MissingPieces(n, pieces);
       if (missing.empty()) break;
-      if (!AskAgain("Lipseste " + missing.front() + disk + ".", n))
+      if (!AskAgain("Lipseste " + missing.front() + disk + ".", kDamagedDiskCaption, n))
         return AssemblyResult::kCancelled;
     }
     for (const std::string& piece : OrderPieces(pieces)) {
@@ -196,12 +256,14 @@ AssemblyResult TArchiveAssembler::AssembleArchives() {
         const PieceCopy copied = CopyPiece(piece);
         if (copied == PieceCopy::kCopied) break;
         if (copied == PieceCopy::kFailed) return AssemblyResult::kFailed;
-        if (!AskAgain(piece + disk + " este deteriorat.", n)) return AssemblyResult::kCancelled;
+        if (!AskAgain(PieceFaultText(piece + disk, copied),
+                      copied == PieceCopy::kDamaged ? kDamagedDiskCaption : kForeignKitCaption, n))
+          return AssemblyResult::kCancelled;
       }
     }
     host_.SetGaugePosition(pieces_);
   }
-  return AssemblyResult::kDone;
+  return ArchivesAreTheManifests() ? AssemblyResult::kDone : AssemblyResult::kFailed;
 }
 
 void TArchiveAssembler::RemoveAssembledArchives() {

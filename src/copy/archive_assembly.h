@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "copy/media_manifest.h"
+#include "copy/sha256.h"
 #include "state/install_state.h"
 
 namespace copy {
@@ -35,20 +37,26 @@ class AssemblyHost {
 // What became of one piece.
 enum class PieceCopy {
   kCopied,
-  kFailed,   // it could not be read or its archive written; the user was told which
-  kDamaged,  // its bytes are not those the manifest names; its archive was cut back
+  kFailed,    // it could not be read or its archive written; the user was told which
+  kDamaged,   // its size or CRC-32 is not the manifest's; its archive was cut back
+  kForeign,   // its size and CRC-32 are the manifest's, its SHA-256 is not: changed on purpose;
+              // its archive was cut back
+  kUnlisted,  // a signed manifest does not name it; nothing was copied
 };
 
 enum class AssemblyResult {
   kDone,       // every disk was processed
   kCancelled,  // the user gave up at a disk prompt: the page abandons
-  kFailed,     // a piece could not be read or written; the user was told which
+  kFailed,     // a piece could not be read or written, or an archive is not the one the
+               // manifest names; the user was told which
 };
 
 class TArchiveAssembler {
  public:
-  // With a manifest, each piece is checked against it as it is copied and a missing one is
-  // asked for; without one (older media) the pieces are joined as they are found.
+  // With a manifest, each piece is checked against it as it is copied (size, CRC-32 and, when
+  // the manifest has it, SHA-256) and a missing one is asked for; each archive is checked whole
+  // when the last disk is done. A signed manifest must name every piece found. Without one
+  // (older media) the pieces are joined as they are found.
   TArchiveAssembler(TInstallState& state, AssemblyHost& host, const TSelection& selection,
                     const MediaManifest* media = nullptr)
       : state_(state), host_(host), selection_(selection), media_(media) {}
@@ -67,12 +75,22 @@ class TArchiveAssembler {
   // The pieces of disk `n` the manifest names and the disk does not hold.
   std::vector<std::string> MissingPieces(int n, const std::vector<std::string>& found) const;
   // Asks for the disk again after a damaged or missing piece; false when the person stops.
-  bool AskAgain(const std::string& text, int n);
+  bool AskAgain(const std::string& text, const std::string& caption, int n);
+  // False when an assembled archive is not the one the manifest names; the user was told which.
+  bool ArchivesAreTheManifests();
 
   const TSelection& selection_;
   const MediaManifest* media_;
   int pieces_ = 0;
+  // The running SHA-256 of each archive being joined, by name in capitals.
+  std::map<std::string, Sha256> archive_hashes_;
 };
+
+constexpr char kDamagedDiskCaption[] = "Disc deteriorat";
+
+// What the person is told of a piece that is not what the manifest says; `piece` names it and its
+// disk.
+std::string PieceFaultText(const std::string& piece, PieceCopy fault);
 
 // Where the archives are joined: the program directory, or a dry run's own scratch folder, since
 // a dry run changes nothing.

@@ -9,5 +9,6 @@ TAnswers MergeAnswers(const TAnswers& base, const TAnswers& over) {
   if (over.server_database) merged.server_database = over.server_database;
   if (over.restart_if_needed) merged.restart_if_needed = over.restart_if_needed;
   if (over.inherit_permissions) merged.inherit_permissions = over.inherit_permissions;
+  if (over.allow_unsigned) merged.allow_unsigned = over.allow_unsigned;
   return merged;
 }

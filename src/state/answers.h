@@ -19,6 +19,8 @@ struct TAnswers {
   std::optional<bool> restart_if_needed;
   // The folders the installer makes keep the rights they inherit, as older releases left them.
   std::optional<bool> inherit_permissions;
+  // Media without the publisher's signature (older releases) may install.
+  std::optional<bool> allow_unsigned;
 };
 
 // What is set in `over` replaces what `base` says.

@@ -38,6 +38,8 @@ struct TInstallState {
   bool EntryHidden = false;
   // The folders the installer makes keep the rights they inherit (/PERMISSIONS=INHERIT).
   bool InheritPermissions = false;
+  // An administrator lets media without the publisher's signature (older releases) install.
+  bool AllowUnsigned = false;
   static constexpr std::array<const char*, 4> AliasNames = {"VORTELALIAS", "FIRMAALIAS",
                                                             "LUNAALIAS", "VORTEL"};
   static constexpr std::array<const char*, 4> AliasPaths = {"NEW\\DATA", "NEW\\FIRMA", "NEW\\LUNA",

@@ -21,6 +21,7 @@
 #include "upgrade/upgrade_tasks.h"
 #include "wizard/fresh/directories.h"
 #include "wizard/installation_entry.h"
+#include "wizard/media_proof.h"
 #include "wizard/rollback_offer.h"
 #include "wizard/wizard_driver.h"
 
@@ -203,17 +204,22 @@ int RunUnattended(TWizardContext& context, const TWizardServices& services, cons
   TInstallState& state = context.state;
   bool done = false;
   try {
+    // Nobody puts a disk in again: the refusal is in the log.
+    if (!ProveMedia(context, [](const std::string&, const std::string&) { return false; }))
+      return kExitFailed;
     state.UpgradeMode = services.installation_found();
+    std::string refusal;
     {
       // The upgrade library is unpacked into the program's own folder: no change to the machine.
       changes::Unjournaled own_work;
-      PrepareUpgradeArchive(state);
+      refusal = PrepareUpgradeArchive(state, context.media);
     }
-    if (const std::string refusal = MediaRefusal(context); !refusal.empty()) {
+    if (refusal.empty()) refusal = MediaRefusal(context);
+    if (!refusal.empty()) {
       Fail(state, refusal);
       return kExitFailed;
     }
-    state.DiskCount = ReadDiskCount(os::DirectoryOf(os::ProgramPath()));
+    state.DiskCount = MediaDiskCount(context, os::DirectoryOf(os::ProgramPath()));
     done = state.UpgradeMode ? UpgradeRoad(context, services, answers, progress)
                              : FreshRoad(context, answers, progress);
     if (done && !RegisterInstallation(state)) {

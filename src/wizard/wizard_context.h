@@ -6,6 +6,7 @@
 
 #include "bde/engine_directory.h"
 #include "copy/media_manifest.h"
+#include "copy/signed_media.h"
 #include "state/install_state.h"
 #include "upgrade/system_probe.h"
 #include "upgrade/upgrade_library_port.h"
@@ -17,8 +18,10 @@ struct TWizardContext {
   upgrade::UpgradeLibraryPort& library;
   upgrade::SystemProbe& probe;
   TRestartRequest restart;
-  // What the media say of themselves; nothing for media without a manifest.
+  // What the media say of themselves; nothing for media without a manifest. Set from
+  // `media_reader` when the run proves its media (tests set it themselves).
   const copy::MediaManifest* media = nullptr;
+  copy::SignedMedia* media_reader = nullptr;
 };
 
 // What the driver asks of the system before and between the pages.

@@ -12,6 +12,7 @@
 #include "ui/message/mesaj_dlg.h"
 #include "unzip/brask_unzip.h"
 #include "wizard/installation_entry.h"
+#include "wizard/media_proof.h"
 #include "wizard/wizard_steps.h"
 
 namespace {
@@ -20,20 +21,22 @@ constexpr char kEntryFailure[] = "Nu pot scrie intrarea din Add or Remove Progra
 
 }  // namespace
 
-void PrepareUpgradeArchive(const TInstallState& state) {
+std::string PrepareUpgradeArchive(const TInstallState& state, const copy::MediaManifest* media) {
   const std::string dir = os::DirectoryOf(os::ProgramPath());
+  const std::string archive = os::WithoutTrailingBackslash(dir) + "\\UPGRADE.ZIP";
+  std::string refusal;
   if (state.UpgradeMode) {
-    const std::string archive = dir + "\\UPGRADE.ZIP";
-    {
+    // The library it holds runs inside this program: only the publisher's.
+    refusal = UpgradeArchiveRefusal(media, archive);
+    if (refusal.empty()) {
       unzip::TBraskUnzip unzip;
       unzip.SetFileName(archive);
       unzip.SetDirectoryName(dir);
       unzip.ExtractAll();
     }
-    os::RemoveFile(archive);
-  } else {
-    os::RemoveFile(os::WithoutTrailingBackslash(dir) + "\\UPGRADE.ZIP");
   }
+  os::RemoveFile(archive);
+  return refusal;
 }
 
 std::string MediaRefusal(const TWizardContext& context) {
@@ -45,19 +48,24 @@ std::string MediaRefusal(const TWizardContext& context) {
 
 int RunWizard(TWizardContext& context, const TWizardServices& services, const TPageTable& pages) {
   TInstallState& state = context.state;
+  // The background is painted before any question is put over it.
+  Application.ProcessMessages();
+  if (!ProveMedia(context, &AskRetry)) return kExitFailed;
   state.UpgradeMode = services.installation_found();
   Application.ProcessMessages();
+  std::string refusal;
   {
     // The upgrade library is unpacked into the program's own folder: no change to the machine.
     changes::Unjournaled own_work;
-    PrepareUpgradeArchive(state);
+    refusal = PrepareUpgradeArchive(state, context.media);
   }
-  if (const std::string refusal = MediaRefusal(context); !refusal.empty()) {
+  if (refusal.empty()) refusal = MediaRefusal(context);
+  if (!refusal.empty()) {
     state.Failures.push_back(refusal);
     MesajDlg(refusal, "Instalare imposibila", mtError, taCenter, kButtonsOK, mbOK, 0);
     return kExitFailed;
   }
-  state.DiskCount = ReadDiskCount(os::DirectoryOf(os::ProgramPath()));
+  state.DiskCount = MediaDiskCount(context, os::DirectoryOf(os::ProgramPath()));
   if (state.UpgradeMode) {
     state.CurrentStep = kStepFindApp;
     if (!services.load_upgrade_library()) {

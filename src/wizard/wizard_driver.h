@@ -4,8 +4,10 @@
 #include "wizard/wizard_context.h"
 #include "wizard/wizard_pages.h"
 
-// Unpacks UPGRADE.ZIP beside the program on the upgrade road and removes it on both.
-void PrepareUpgradeArchive(const TInstallState& state);
+// Unpacks UPGRADE.ZIP beside the program on the upgrade road and removes it on both. On the
+// upgrade road an archive that is not the one a signed manifest names is not unpacked: the text
+// says so; empty otherwise.
+std::string PrepareUpgradeArchive(const TInstallState& state, const copy::MediaManifest* media);
 
 // Upgrade media carry neither the engine nor the data: they cannot install the product where no
 // installation is found. The text says so; empty when the media serve the road.

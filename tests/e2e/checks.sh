@@ -152,10 +152,12 @@ PY
 }
 
 # without_manifest MEDIA: media as older releases were made, without the list of pieces and the
-# sizes of the archives: the installer cannot check them before it extracts.
+# sizes of the archives, and unsigned: the installer cannot check them before it extracts, and
+# takes them only when told /ALLOWUNSIGNED.
 without_manifest() {
   local cfg="$1/INSTALL.CFG"
   [ -f "$1/disk1/INSTALL.CFG" ] && cfg="$1/disk1/INSTALL.CFG"
+  rm -f "$(dirname "$cfg")/INSTALL.SIG"
   awk '{ line = $0; sub(/\r$/, "", line) }
     line ~ /^\[/ { skip = (line == "[Media]" || line == "[Pieces]" || line == "[Archives]") }
     !skip' \

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "copy/sha256.h"
 #include "support/temp_dir.h"
 #include "unzip/crc32.h"
 
@@ -175,6 +176,70 @@ TEST_F(Assembly, PiecesAreCheckedAgainstTheManifestAndReadAgain) {
   host.mend = nullptr;
   EXPECT_EQ(Run(kFreshSelection, &media), AssemblyResult::kCancelled);
   EXPECT_EQ(program.Read("EXE.ZIP"), first);
+}
+
+// A signed manifest: a piece whose bytes keep their size and CRC-32 but not their SHA-256 was
+// changed on purpose and is refused as not the publisher's, Retry reading the disk again; a
+// piece it does not name is refused before its disk is copied; and each archive is checked
+// whole, which catches pieces the disk count left out.
+TEST_F(Assembly, SignedPiecesAreTheOnesThePublisherSigned) {
+  const std::string first = "exe-first|", second = "exe-second", changed = "exe-SECOND";
+  const auto crc = [](const std::string& s) {
+    return unzip::Crc32(reinterpret_cast<const uint8_t*>(s.data()), s.size());
+  };
+  MediaManifest media;
+  media.proven = true;
+  // The changed piece's CRC-32 is set back to the listed one, as an attacker's padding does.
+  media.pieces["EXE.1"] = {1, static_cast<int64_t>(first.size()), crc(first), Sha256Of(first)};
+  media.pieces["EXE.2"] = {2, static_cast<int64_t>(changed.size()), crc(changed), Sha256Of(second)};
+  media.archives["EXE"] = {100, 2, Sha256Of(first + second)};
+  state.DiskCount = 2;
+  host.AddFile(1, "DISK1", "");
+  host.AddFile(1, "EXE.1", first);
+  host.AddFile(1, "HELP.1", "not in the list");
+  host.AddFile(2, "DISK2", "");
+  host.AddFile(2, "EXE.2", changed);
+  host.Insert(1);
+  host.answers = {2};
+  host.retry_disks = {1, 2, 0};
+  host.mend = [&] { host.disks[1].erase("HELP.1"); };
+
+  EXPECT_EQ(Run(kFreshSelection, &media), AssemblyResult::kCancelled);
+  ASSERT_EQ(host.questions.size(), 3u);
+  EXPECT_EQ(host.questions[0],
+            "HELP.1 de pe discul 1 nu este in lista semnata de editor:\r"
+            "kitul de instalare nu este al editorului RidOZIZUZ.\r"
+            "Introduceti din nou discul 1 si apasati Retry.");
+  EXPECT_FALSE(program.Exists("HELP.ZIP")) << "nothing of an unlisted piece is copied";
+  EXPECT_EQ(host.questions[1].rfind("EXE.2 de pe discul 2 nu este cel semnat de editor:\r"
+                                    "kitul de instalare nu este al editorului RidOZIZUZ.",
+                                    0),
+            0u)
+      << host.questions[1];
+  EXPECT_EQ(host.questions[2], host.questions[1]) << "Retry reads the disk again";
+  EXPECT_EQ(program.Read("EXE.ZIP"), first) << "the changed bytes are taken off";
+
+  // The good disk joins; a disk count that leaves out the disk of a piece leaves the archive
+  // short.
+  host.disks[2]["EXE.2"] = second;
+  media.pieces["EXE.2"] = {2, static_cast<int64_t>(second.size()), crc(second), Sha256Of(second)};
+  host.Insert(1);
+  host.answers = {2};
+  host.errors.clear();
+  EXPECT_EQ(Run(kFreshSelection, &media), AssemblyResult::kDone);
+  EXPECT_EQ(program.Read("EXE.ZIP"), first + second);
+  EXPECT_TRUE(host.errors.empty());
+
+  media.pieces["EXE.2"].disk = 3;
+  host.disks[3] = {{"DISK3", ""}, {"EXE.2", second}};
+  host.disks[2].erase("EXE.2");
+  host.Insert(1);
+  host.answers = {2};
+  EXPECT_EQ(Run(kFreshSelection, &media), AssemblyResult::kFailed);
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_EQ(host.errors[0],
+            "EXE.ZIP, asamblata de pe discuri, nu este arhiva semnata de editor:\r"
+            "kitul de instalare nu este al editorului RidOZIZUZ.");
 }
 
 TEST_F(Assembly, FixedMediaIsOneDiskButStillNeedsItsMarker) {

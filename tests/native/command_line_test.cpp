@@ -21,7 +21,7 @@ TEST(Switches, AreReadInAnyCaseWithEitherMarkAndEveryBadOneIsNamed) {
   const TSetupOptions o = ParseCommandLine(
       {"-log", "-log", "/silent", "-TYPE=server", "/Dir=C:\\Program Files\\Vortel", "word",
        "/DataDir=D:\\Date", "/answers=a.ini", "/LOG=C:\\setup.log", "/NoRestart", "-LOG",
-       "/ServerDatabase=yes", "/SYSTEMCOMPONENT", "/Permissions=inherit"});
+       "/ServerDatabase=yes", "/SYSTEMCOMPONENT", "/Permissions=inherit", "/AllowUnsigned"});
   EXPECT_TRUE(o.errors.empty());
   EXPECT_EQ(o.mode, TRunMode::kSilent);
   EXPECT_EQ(o.answers.type, itServer);
@@ -33,14 +33,16 @@ TEST(Switches, AreReadInAnyCaseWithEitherMarkAndEveryBadOneIsNamed) {
   EXPECT_EQ(o.answers.server_database, true);
   EXPECT_TRUE(o.system_component);
   EXPECT_EQ(o.answers.inherit_permissions, true);
-  EXPECT_EQ(o.switches.size(), 10u) << "the historic switches and plain words are not handed on";
+  EXPECT_EQ(o.answers.allow_unsigned, true);
+  EXPECT_EQ(o.switches.size(), 11u) << "the historic switches and plain words are not handed on";
 
   EXPECT_EQ(ParseCommandLine({"/VERYSILENT", "/SILENT"}).mode, TRunMode::kVerySilent);
   const TSetupOptions bad =
       ParseCommandLine({"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1", "/VERYSILENT",
-                        "/SERVERDATABASE=maybe", "/PERMISSIONS=OPEN"});
+                        "/SERVERDATABASE=maybe", "/PERMISSIONS=OPEN", "/ALLOWUNSIGNED=NO"});
   EXPECT_EQ(bad.errors, (std::vector<std::string>{"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1",
-                                                  "/SERVERDATABASE=maybe", "/PERMISSIONS=OPEN"}));
+                                                  "/SERVERDATABASE=maybe", "/PERMISSIONS=OPEN",
+                                                  "/ALLOWUNSIGNED=NO"}));
 }
 
 TEST(Switches, AreHandedOnSoThatTheProgramReadsThemBackExactly) {
@@ -73,12 +75,15 @@ TEST(AnswerFile, ReadsBackWhatWasWrittenAndNamesWhatIsWrong) {
   EXPECT_EQ(read->inherit_permissions, true);
   EXPECT_FALSE(read->data_dir);
 
-  dir.Write("b.ini", "[Setup]\r\ntype=server\r\nRestart=IfNeeded\r\nServerDatabase=no\r\n");
+  dir.Write(
+      "b.ini",
+      "[Setup]\r\ntype=server\r\nRestart=IfNeeded\r\nServerDatabase=no\r\nAllowUnsigned=Yes\r\n");
   const std::optional<TAnswers> lower = ReadAnswerFile(dir.File("b.ini"), error);
   ASSERT_TRUE(lower) << error;
   EXPECT_EQ(lower->type, itServer);
   EXPECT_EQ(lower->restart_if_needed, true);
   EXPECT_EQ(lower->server_database, false);
+  EXPECT_EQ(lower->allow_unsigned, true);
 
   dir.Write("c.ini", "[Setup]\r\nProgramDirr=C:\\X\r\n");
   EXPECT_FALSE(ReadAnswerFile(dir.File("c.ini"), error));

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "copy/media_manifest.h"
+#include "copy/sha256.h"
 #include "media_builder.h"
 #include "media_plan.h"
 #include "support/temp_dir.h"
@@ -178,14 +179,19 @@ class MediaBuilder : public testing::Test {
     out_.Write(archive + ".ZIP", joined);
     return zip;
   }
-  // The installer's own reader finds each piece on its disk with its size and CRC, and each
-  // archive with what it unpacks to.
+  // The installer's own reader finds each piece on its disk with its size, CRC and SHA-256
+  // (OpenSSL's in mkmedia, the installer's own here), the upgrade library's archive among them,
+  // and each archive with what it unpacks to and the SHA-256 of its joined pieces.
   void ExpectManifestNamesEveryPiece(const fs::path& config) {
     const std::optional<copy::MediaManifest> manifest = copy::ReadMediaManifest(config.string());
     ASSERT_TRUE(manifest) << config;
     EXPECT_EQ(manifest->upgrade, options_.upgrade);
+    EXPECT_TRUE(manifest->Complete());
+    auto pieces = Pieces();
+    pieces["UPGRADE"][1] = config.parent_path() / "UPGRADE.1";
     size_t count = 0;
-    for (const auto& [archive, numbered] : Pieces()) {
+    for (const auto& [archive, numbered] : pieces) {
+      copy::Sha256 joined;
       for (const auto& [number, path] : numbered) {
         const copy::PieceRecord* piece = manifest->Piece(archive + "." + std::to_string(number));
         ASSERT_NE(piece, nullptr) << path;
@@ -194,14 +200,18 @@ class MediaBuilder : public testing::Test {
         EXPECT_EQ(piece->crc, crc32(0, reinterpret_cast<const Bytef*>(bytes.data()),
                                     static_cast<uInt>(bytes.size())))
             << path;
+        EXPECT_EQ(piece->sha256, copy::Sha256Of(bytes)) << path;
+        joined.Update(bytes);
         const std::string disk = path.parent_path().filename().string();
         if (!options_.single_folder) {
           EXPECT_EQ("disk" + std::to_string(piece->disk), disk);
         }
         ++count;
       }
+      if (archive == "UPGRADE") continue;
       ASSERT_NE(manifest->Archive(archive), nullptr) << archive;
       EXPECT_GT(manifest->Archive(archive)->unpacked, 0) << archive;
+      EXPECT_EQ(manifest->Archive(archive)->sha256, joined.Final()) << archive;
     }
     EXPECT_EQ(manifest->pieces.size(), count);
   }

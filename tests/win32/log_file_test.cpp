@@ -6,6 +6,7 @@
 #include "support/dialog_watcher.h"
 #include "support/process.h"
 #include "support/remote_click.h"
+#include "support/signed_kit.h"
 #include "support/temp_dir.h"
 #include "support/text_files.h"
 
@@ -20,7 +21,9 @@ class InstallProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     DeleteFileA(kLog);
-    dir.Write("INSTVORT.DAT", "A:\\\r\n");
+    // The working start from a kit the build takes.
+    ASSERT_TRUE(WriteSignedKit(dir.str()));
+    dir.Write("INSTVORT.DAT", dir.str() + "\r\n");
     ASSERT_TRUE(
         CopyFileA((BinDir() + "INSTALL.EXE").c_str(), dir.File("INSTALL.EXE").c_str(), FALSE));
   }

@@ -14,6 +14,8 @@ int Usage() {
          "               [--disk-size BYTES] [--first-disk-size BYTES] [--cluster-size BYTES]\n"
          "               [--piece-size BYTES] [--cd] [--upgrade]\n"
          "               [--msi --version MAJOR.MINOR.BUILD [--setup-action PATH]]\n"
+         "               [--sign-cert PEM --sign-key PEM | --sign-pkcs12 FILE]\n"
+         "               [--sign-pass-file FILE] [--timestamp URL]\n"
          "  --disk-size     space of one disk (default 1457664, a 1.44 MB floppy)\n"
          "  --first-disk-size  space of disk 1, which carries the installer (default as the "
          "others)\n"
@@ -25,7 +27,15 @@ int Usage() {
          "                  package of that version which installs them (needs wixl)\n"
          "  --setup-action  the package's custom actions (default: SETUPACT.DLL beside\n"
          "                  --install-exe)\n"
+         "  --sign-cert, --sign-key  the publisher's certificate and RSA key (PEM): INSTALL.EXE,\n"
+         "                  UPGRADE.DLL, SETUPACT.DLL and the package get an Authenticode\n"
+         "                  signature (SHA-256, by osslsigncode), the manifest INSTALL.SIG\n"
+         "  --sign-pkcs12   the certificate and key in one PKCS #12 file instead\n"
+         "  --sign-pass-file  the key's password, on the file's first line\n"
+         "  --timestamp     an RFC 3161 time-stamp server for the Authenticode signatures, so\n"
+         "                  that they outlive the certificate (a release should use one)\n"
          "       mkmedia --msi-of MEDIA_DIR --version MAJOR.MINOR.BUILD --setup-action PATH\n"
+         "               [signing options]\n"
          "  the package of one folder of media built before, written into it\n";
   return 2;
 }
@@ -71,6 +81,16 @@ int main(int argc, char** argv) {
       if (!ParseSize(argv[++i], &options.first_disk_size)) return Usage();
     } else if (arg == "--cluster-size" && has_value) {
       if (!ParseSize(argv[++i], &options.cluster_size)) return Usage();
+    } else if (arg == "--sign-cert" && has_value) {
+      options.signing.cert = argv[++i];
+    } else if (arg == "--sign-key" && has_value) {
+      options.signing.key = argv[++i];
+    } else if (arg == "--sign-pkcs12" && has_value) {
+      options.signing.pkcs12 = argv[++i];
+    } else if (arg == "--sign-pass-file" && has_value) {
+      options.signing.pass_file = argv[++i];
+    } else if (arg == "--timestamp" && has_value) {
+      options.signing.timestamp = argv[++i];
     } else if (arg == "--piece-size" && has_value) {
       if (!ParseSize(argv[++i], &options.piece_limit)) return Usage();
     } else if (!arg.starts_with("--") && positional == 0) {
@@ -99,10 +119,16 @@ int main(int argc, char** argv) {
     if (options.setup_action.empty())
       options.setup_action = options.install_exe.parent_path() / "SETUPACT.DLL";
   }
-  const std::string error =
-      packaged_media.empty()
-          ? mkmedia::BuildMedia(options, std::cout)
-          : mkmedia::BuildPackage({*options.package_version, packaged_media, options.setup_action});
+  const bool signing = options.signing.Enabled();
+  std::string error;
+  if (!packaged_media.empty() && signing) error = mkmedia::CheckSigning(options.signing);
+  if (error.empty()) {
+    error =
+        packaged_media.empty()
+            ? mkmedia::BuildMedia(options, std::cout)
+            : mkmedia::BuildPackage({*options.package_version, packaged_media, options.setup_action,
+                                     signing ? &options.signing : nullptr});
+  }
   if (!error.empty()) {
     std::cerr << "mkmedia: " << error << "\n";
     return 1;

@@ -8,6 +8,7 @@
 
 #include "media_plan.h"
 #include "msi_package.h"
+#include "signing.h"
 
 namespace mkmedia {
 
@@ -25,6 +26,9 @@ struct MediaOptions {
   // One folder of media and, beside it, the Windows Installer package that carries them.
   std::optional<PackageVersion> package_version;
   std::filesystem::path setup_action;  // the package's custom actions, SETUPACT.DLL
+  // The publisher's key: INSTALL.EXE, UPGRADE.DLL, SETUPACT.DLL and the package signed with
+  // Authenticode, the manifest with INSTALL.SIG. Unsigned media when not enabled.
+  SigningOptions signing;
 };
 
 // Writes the media and a summary to `report`; an error text, empty on success. A failed build

@@ -1,19 +1,13 @@
 #include "msi_package.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "archive_writer.h"
 #include "state/product.h"
-
-extern char** environ;
+#include "tool_run.h"
 
 namespace mkmedia {
 
@@ -72,29 +66,12 @@ std::string Xml(const std::string& text) {
   return out;
 }
 
-bool OnPath(const std::string& program) {
-  const char* path = std::getenv("PATH");
-  std::stringstream folders(path ? path : "");
-  std::string folder;
-  while (std::getline(folders, folder, ':')) {
-    if (!folder.empty() && access((fs::path(folder) / program).c_str(), X_OK) == 0) return true;
-  }
-  return false;
-}
-
 std::string RunWixl(const fs::path& source, const fs::path& msi) {
   if (!OnPath("wixl"))
     return "wixl, which builds the package, is not on PATH (Debian package wixl; scripts/bootstrap "
            "installs it)";
-  const std::string out = msi.string();
-  const std::string in = source.string();
-  const char* args[] = {"wixl", "-o", out.c_str(), in.c_str(), nullptr};
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, "wixl", nullptr, nullptr, const_cast<char* const*>(args), environ) != 0)
-    return "cannot start wixl";
-  int status = 0;
-  if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-    return "wixl could not build " + out + " from " + in;
+  if (!RunTool({"wixl", "-o", msi.string(), source.string()}))
+    return "wixl could not build " + msi.string() + " from " + source.string();
   return std::string();
 }
 
@@ -220,8 +197,12 @@ std::string BuildPackage(const PackageInput& input) {
   fs::create_directories(scratch, ec);
   if (ec) return "cannot create " + scratch.string() + ": " + ec.message();
   std::string error;
-  fs::copy_file(input.setup_action, scratch / "SETUPACT.DLL", ec);
-  if (ec) error = "cannot copy " + input.setup_action.string() + ": " + ec.message();
+  if (input.signing) {
+    error = SignFile(*input.signing, input.setup_action, scratch / "SETUPACT.DLL");
+  } else {
+    fs::copy_file(input.setup_action, scratch / "SETUPACT.DLL", ec);
+    if (ec) error = "cannot copy " + input.setup_action.string() + ": " + ec.message();
+  }
   const fs::path source = scratch / "package.wxs";
   const fs::path built = scratch / kPackageName;
   if (error.empty()) {
@@ -231,8 +212,10 @@ std::string BuildPackage(const PackageInput& input) {
       error = "cannot write " + source.string();
   }
   if (error.empty()) error = RunWixl(source, built);
+  const fs::path signed_package = scratch / "signed.msi";
+  if (error.empty() && input.signing) error = SignFile(*input.signing, built, signed_package);
   if (error.empty()) {
-    fs::rename(built, input.media_dir / kPackageName, ec);
+    fs::rename(input.signing ? signed_package : built, input.media_dir / kPackageName, ec);
     if (ec)
       error = "cannot write " + (input.media_dir / kPackageName).string() + ": " + ec.message();
   }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "signing.h"
+
 namespace mkmedia {
 
 // A package version: major and minor up to 255, build up to 65535, as Windows Installer
@@ -24,6 +26,8 @@ struct PackageInput {
   PackageVersion version;
   std::filesystem::path media_dir;     // every file in it goes into the package
   std::filesystem::path setup_action;  // SETUPACT.DLL
+  // The publisher's signature on SETUPACT.DLL and on the package; none when nothing.
+  const SigningOptions* signing = nullptr;
 };
 
 constexpr char kPackageName[] = "RidOZIZUZ.msi";
