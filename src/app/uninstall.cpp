@@ -210,6 +210,12 @@ int Remove(const std::string& dir, const TSetupOptions& options) {
     for (const std::string& folder : data) RemoveTree(folder);
   }
   DebugNote("Setarea FILES din CONFIG.SYS ramane: alte programe se pot baza pe ea");
+  for (const std::string& kept : report.changed)
+    DebugNote("Ramane, schimbat dupa instalare: " + kept);
+  if (!options.remove_data) {
+    for (const std::string& folder : data) DebugNote("Datele raman in " + folder);
+  }
+  for (const std::string& gone : report.gone) DebugNote("Era deja sters: " + gone);
   for (const std::string& line : report.refused) DebugNote("Refuzat: " + line);
   for (const std::string& failure : report.failures) DebugNote("Nu am putut sterge: " + failure);
   DebugEnd("Dezinstalare " + program_dir);

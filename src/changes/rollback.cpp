@@ -47,7 +47,11 @@ std::string Remove(const std::string& path, const UndoOptions& options, UndoRepo
 }
 
 std::string UndoFile(const Change& c, const UndoOptions& options, UndoReport& report) {
-  if (!os::FileExists(c.target)) return c.previous ? "lipseste " + c.target : std::string();
+  if (!os::FileExists(c.target)) {
+    if (c.previous) return "lipseste " + c.target;
+    report.gone.push_back(c.target);
+    return {};
+  }
   if (!Unchanged(c)) return c.target + " a fost schimbat dupa instalare";
   if (c.previous) return PutBack(c);
   return Remove(c.target, options, report);
@@ -76,11 +80,15 @@ std::string UndoDirectory(const Change& c, const UndoOptions& options, UndoRepor
     if (!trust::RemoveEntry(c.target)) report.refused.push_back(c.target + " (legatura, ramane)");
     return {};
   }
-  if (!os::DirectoryExists(c.target)) return {};
+  if (!os::DirectoryExists(c.target)) {
+    report.gone.push_back(c.target);
+    return {};
+  }
   if (WaitsForRestart(c.target, report) && os::RemoveAtRestart(c.target)) return {};
   if (!os::ListDirectory(c.target).empty()) {
     if (!options.removal) return c.target + " nu este gol";
     report.kept.push_back(c.target);
+    report.changed.push_back(c.target);
     return {};
   }
   return trust::RemoveEntry(c.target) ? std::string() : "nu pot sterge " + c.target;
@@ -146,12 +154,16 @@ struct FileHistory {
 // there before the installation, which a removal cannot give back.
 std::string RemoveInstalledFile(const Change& last, const Change& first, UndoReport& report,
                                 const UndoOptions& options) {
-  if (!os::FileExists(last.target)) return {};
+  if (!os::FileExists(last.target)) {
+    report.gone.push_back(last.target);
+    return {};
+  }
   const bool as_left = last.kind == Kind::kTextFile ? os::ReadWholeFile(last.target) ==
                                                           std::optional<std::string>(last.value)
                                                     : Unchanged(last);
   if (!as_left || (first.previous && !os::FileExists(first.backup))) {
     report.kept.push_back(last.target);
+    if (!as_left) report.changed.push_back(last.target);
     return {};
   }
   if (first.previous) return PutBack(Change{first.kind, {}, last.target, {}, {}, first.backup});

@@ -25,6 +25,10 @@ struct UndoReport {
   std::vector<std::string> kept;
   // Files in use, removed when Windows restarts.
   std::vector<std::string> at_restart;
+  // What the installation made and was already gone when it was to be removed.
+  std::vector<std::string> gone;
+  // Files changed and folders added to since the installation, which stay (also in `kept`).
+  std::vector<std::string> changed;
   // What was left as it is because it is not the installation's: journal lines outside the
   // installation, and paths that pass through a link. Each with the reason.
   std::vector<std::string> refused;
