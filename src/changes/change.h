@@ -22,6 +22,8 @@ enum class Kind : uint8_t {
   kRun,            // a program run; what it did is its own
   kDomain,         // a change of the engine or the shell, undone by the handler it names
   kNote,           // a person's line for the records that follow it, which undo it
+  kDataCopy,       // data a database task changes in place: a file (target, backup) or a
+                   // folder (target, value: the names of its files, one a line)
 };
 
 struct Change {

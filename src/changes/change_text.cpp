@@ -94,7 +94,7 @@ std::optional<Change> DecodeChange(const std::string& line) {
   const std::vector<std::string> f = Fields(line);
   uint64_t kind = 0, size = 0, time = 0;
   if (f.size() != 13 || f[0] != kMark || !ParseNumber(f[1], kind) ||
-      kind > static_cast<uint64_t>(Kind::kNote) || !ParseNumber(f[8], size) ||
+      kind > static_cast<uint64_t>(Kind::kDataCopy) || !ParseNumber(f[8], size) ||
       !ParseNumber(f[10], time)) {
     return std::nullopt;
   }

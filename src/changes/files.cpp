@@ -132,4 +132,32 @@ bool ReplaceTextFile(const std::string& path, const std::string& content,
   return replaced;
 }
 
+bool KeepDataFolder(const std::string& dir) {
+  if (CurrentMode() != Mode::kApply) return true;
+  Change folder;
+  folder.kind = Kind::kDataCopy;
+  folder.target = os::WithoutTrailingBackslash(dir);
+  folder.scope = kScopeData;
+  std::vector<os::DirEntry> entries = os::ListDirectory(dir);
+  for (const os::DirEntry& entry : entries) {
+    if (!entry.is_directory || entry.is_link) folder.value += entry.name + "\n";
+  }
+  if (!Record(folder)) return false;
+  for (const os::DirEntry& entry : entries) {
+    if (entry.is_link) continue;
+    const std::string path = os::WithTrailingBackslash(dir) + entry.name;
+    if (entry.is_directory) {
+      if (!KeepDataFolder(path)) return false;
+      continue;
+    }
+    Change copy;
+    copy.kind = Kind::kDataCopy;
+    copy.target = path;
+    copy.scope = kScopeData;
+    copy.backup = NewBackupPath();
+    if (!os::CopyWholeFile(path, copy.backup) || !Record(copy)) return false;
+  }
+  return true;
+}
+
 }  // namespace changes

@@ -46,4 +46,9 @@ bool NoteTemporaryFile(const std::string& path);
 bool ReplaceTextFile(const std::string& path, const std::string& content,
                      const std::string& description);
 
+// Keeps a copy of each data file under `dir` that a database task may change in place, and the
+// names each folder holds, so that undoing the run puts the data back as it was and removes the
+// files the tasks added. Links are not followed. Nothing in a dry run.
+bool KeepDataFolder(const std::string& dir);
+
 }  // namespace changes

@@ -176,11 +176,19 @@ bool AppendChanges(const std::vector<Change>& changes, const std::string& path) 
   return file.Write(text.data(), size) == static_cast<int32_t>(size) && file.Close();
 }
 
+std::vector<Change> KeptChanges(const std::vector<Change>& run) {
+  std::vector<Change> kept;
+  for (const Change& change : run) {
+    if (change.kind == Kind::kDataCopy) continue;
+    kept.push_back(change);
+    kept.back().backup.clear();
+  }
+  return kept;
+}
+
 bool AppendJournal(const std::string& from, const std::string& to) {
   if (!os::FileExists(from)) return false;
-  std::vector<Change> changes = LoadJournal(from);
-  for (Change& change : changes) change.backup.clear();
-  return AppendChanges(changes, to);
+  return AppendChanges(KeptChanges(LoadJournal(from)), to);
 }
 
 std::vector<std::string> OutermostDirectories(const std::vector<Change>& changes,

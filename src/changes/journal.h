@@ -71,8 +71,10 @@ class Unjournaled {
 std::vector<Change> LoadJournal(const std::string& path);
 // Adds `changes` to the end of the journal at `path`.
 bool AppendChanges(const std::vector<Change>& changes, const std::string& path);
-// Adds the run's journal to the end of `to` (the installation's own journal), without the copies
-// of replaced files it names: they go at the end of the run, so the kept journal names none.
+// What the installation's journal keeps of a run's changes: the copies of replaced files and of
+// data go at the end of the run, so the kept journal names none.
+std::vector<Change> KeptChanges(const std::vector<Change>& run);
+// Adds the run's journal to the end of `to` (the installation's own journal), as it is kept.
 bool AppendJournal(const std::string& from, const std::string& to);
 
 // The directories of `scope` that `changes` made and that lie in no other of them: the tops of

@@ -73,6 +73,7 @@ class Checker {
                });
       case Kind::kFile:
       case Kind::kTemporaryFile:
+      case Kind::kDataCopy:
         return InPlaces(c.target);
       case Kind::kTextFile:
         return InPlaces(c.target) || Any(bounds_.system_files, [&](const std::string& file) {

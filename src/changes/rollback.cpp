@@ -2,10 +2,12 @@
 
 #include <cctype>
 #include <map>
+#include <set>
 #include <utility>
 
 #include "os/file_replace.h"
 #include "os/os.h"
+#include "os/text_lines.h"
 #include "os/trust_boundary.h"
 
 namespace changes {
@@ -31,6 +33,12 @@ std::string PutBack(const Change& c) {
   return {};
 }
 
+std::string Key(const std::string& path) {
+  std::string key = path;
+  for (char& ch : key) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  return key;
+}
+
 // Removes a file the run made, asking what to do while another program holds it.
 std::string Remove(const std::string& path, const UndoOptions& options, UndoReport& report) {
   for (;;) {
@@ -46,21 +54,34 @@ std::string Remove(const std::string& path, const UndoOptions& options, UndoRepo
   }
 }
 
+// A killed run recorded the change and stopped before making it: what is there is what was.
+bool NeverMade(const Change& c, const UndoOptions& options) {
+  if (!options.interrupted || !c.previous || c.backup.empty()) return false;
+  const std::optional<std::string> before = os::ReadWholeFile(c.backup);
+  return before && os::ReadWholeFile(c.target) == before;
+}
+
 std::string UndoFile(const Change& c, const UndoOptions& options, UndoReport& report) {
   if (!os::FileExists(c.target)) {
     if (c.previous) return "lipseste " + c.target;
     report.gone.push_back(c.target);
     return {};
   }
-  if (!Unchanged(c)) return c.target + " a fost schimbat dupa instalare";
+  if (!Unchanged(c)) {
+    if (NeverMade(c, options)) return {};
+    return c.target + " a fost schimbat dupa instalare";
+  }
   if (c.previous) return PutBack(c);
   return Remove(c.target, options, report);
 }
 
-std::string UndoTextFile(const Change& c) {
+std::string UndoTextFile(const Change& c, const UndoOptions& options) {
   const std::optional<std::string> now = os::ReadWholeFile(c.target);
   if (!now) return c.previous ? "nu pot citi " + c.target : std::string();
-  if (*now != c.value) return c.target + " a fost schimbat dupa instalare";
+  if (*now != c.value) {
+    if (NeverMade(c, options)) return {};
+    return c.target + " a fost schimbat dupa instalare";
+  }
   if (c.previous) return PutBack(c);
   os::SetAttributes(c.target, os::kAttrNormal);
   return trust::RemoveEntry(c.target) ? std::string() : "nu pot sterge " + c.target;
@@ -74,6 +95,39 @@ bool WaitsForRestart(const std::string& dir, const UndoReport& report) {
   return false;
 }
 
+// What a killed run put in a directory it made before the records of it were written; a link
+// goes itself, never what it leads to.
+void RemoveUnrecorded(const std::string& dir, const UndoOptions& options, UndoReport& report) {
+  for (const os::DirEntry& entry : os::ListDirectory(dir)) {
+    const std::string path = os::WithTrailingBackslash(dir) + entry.name;
+    if (entry.is_directory && !entry.is_link) {
+      RemoveUnrecorded(path, options, report);
+      trust::RemoveEntry(path);
+    } else {
+      Remove(path, options, report);
+    }
+  }
+}
+
+// The data as it was before the database tasks changed it in place: a file from its copy, a
+// folder without the files they added.
+std::string PutBackData(const Change& c, const UndoOptions& options, UndoReport& report) {
+  if (!c.backup.empty()) {
+    if (!os::FileExists(c.backup)) return "lipseste copia lui " + c.target;
+    return PutBack(c);
+  }
+  std::set<std::string> had;
+  for (const std::string& name : os::SplitLines(c.value)) had.insert(Key(name));
+  std::string failure;
+  for (const os::DirEntry& entry : os::ListDirectory(c.target)) {
+    if ((entry.is_directory && !entry.is_link) || had.count(Key(entry.name))) continue;
+    const std::string removed =
+        Remove(os::WithTrailingBackslash(c.target) + entry.name, options, report);
+    if (failure.empty()) failure = removed;
+  }
+  return failure;
+}
+
 std::string UndoDirectory(const Change& c, const UndoOptions& options, UndoReport& report) {
   // A link put where the directory was goes itself; what it leads to is someone else's.
   if (trust::IsLink(c.target)) {
@@ -85,6 +139,7 @@ std::string UndoDirectory(const Change& c, const UndoOptions& options, UndoRepor
     return {};
   }
   if (WaitsForRestart(c.target, report) && os::RemoveAtRestart(c.target)) return {};
+  if (options.interrupted) RemoveUnrecorded(c.target, options, report);
   if (!os::ListDirectory(c.target).empty()) {
     if (!options.removal) return c.target + " nu este gol";
     report.kept.push_back(c.target);
@@ -103,7 +158,9 @@ std::string UndoOne(const Change& c, const UndoOptions& options, UndoReport& rep
     case Kind::kTemporaryFile:
       return os::FileExists(c.target) ? Remove(c.target, options, report) : std::string();
     case Kind::kTextFile:
-      return UndoTextFile(c);
+      return UndoTextFile(c, options);
+    case Kind::kDataCopy:
+      return PutBackData(c, options, report);
     default:
       break;
   }
@@ -126,8 +183,8 @@ std::string LinkAbove(const std::string& path) {
 std::vector<Change> Unlinked(const std::vector<Change>& changes, UndoReport& report) {
   std::vector<Change> kept;
   for (const Change& c : changes) {
-    const bool on_disk =
-        IsFileChange(c) || c.kind == Kind::kDirectory || c.kind == Kind::kTemporaryFile;
+    const bool on_disk = IsFileChange(c) || c.kind == Kind::kDirectory ||
+                         c.kind == Kind::kTemporaryFile || c.kind == Kind::kDataCopy;
     std::string link = on_disk ? LinkAbove(c.target) : std::string();
     if (link.empty() && on_disk) link = LinkAbove(c.backup);
     if (link.empty()) {
@@ -137,12 +194,6 @@ std::vector<Change> Unlinked(const std::vector<Change>& changes, UndoReport& rep
     }
   }
   return kept;
-}
-
-std::string Key(const std::string& path) {
-  std::string key = path;
-  for (char& ch : key) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return key;
 }
 
 struct FileHistory {
@@ -193,7 +244,8 @@ UndoReport Undo(const std::vector<Change>& journal, const UndoOptions& options) 
   }
   for (size_t i = changes.size(); i-- > 0;) {
     const Change& c = changes[i];
-    if (c.kind == Kind::kNote) continue;
+    // The copies of the data are the run's own: an installation removed keeps its data.
+    if (c.kind == Kind::kNote || (options.removal && c.kind == Kind::kDataCopy)) continue;
     if (options.removal && IsFileChange(c) && !(options.keep && options.keep(c))) {
       const FileHistory& history = files.at(Key(c.target));
       if (history.last != i) continue;

@@ -46,6 +46,10 @@ struct UndoOptions {
   bool removal = false;
   // What the journal may name; lines outside are refused, not undone. Not checked when absent.
   const JournalBounds* bounds = nullptr;
+  // Undoing a run that was killed: its last recorded change may never have been made (the file
+  // or CONFIG.SYS still holds what its copy holds), and a directory it made may hold files whose
+  // records were still to be written; they go with it.
+  bool interrupted = false;
 };
 
 // Undoes `changes` from the last to the first; a failing step is named and the others are still

@@ -133,5 +133,7 @@ std::string DirectoryOf(const std::string& path);
 std::string WithTrailingBackslash(std::string path);
 // Removes one trailing backslash when present.
 std::string WithoutTrailingBackslash(std::string path);
+// Windows paths name the same place without regard to case or a trailing backslash.
+bool SamePath(std::string a, std::string b);
 
 }  // namespace os

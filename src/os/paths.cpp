@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cctype>
 
 #include "os/drives.h"
@@ -18,6 +19,15 @@ std::string WithTrailingBackslash(std::string path) {
 std::string WithoutTrailingBackslash(std::string path) {
   if (!path.empty() && path.back() == '\\') path.pop_back();
   return path;
+}
+
+bool SamePath(std::string a, std::string b) {
+  a = WithoutTrailingBackslash(a);
+  b = WithoutTrailingBackslash(b);
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::toupper(static_cast<unsigned char>(x)) ==
+                  std::toupper(static_cast<unsigned char>(y));
+         });
 }
 
 std::string DriveRoot(const std::string& path) {

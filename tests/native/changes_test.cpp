@@ -74,6 +74,53 @@ TEST_F(Journal, UndoesARunFromTheLastChangeAndNeverWhatOthersChangedSince) {
   EXPECT_EQ(report.undone, 3);
 }
 
+// A killed run: its records may run ahead of the machine (the last change recorded and never
+// made) or behind it (files in a directory it made, their records lost), and the database tasks
+// had changed the data in place.
+TEST_F(Journal, AKilledRunIsUndoneWhereItsRecordsRanAheadOrBehind) {
+  machine.Write("old.txt", "what the user had");
+  machine.Write("config.sys", "FILES=30\r\n");
+  std::filesystem::create_directories(machine.File("Data/Sub"));
+  machine.Write("Data/VORTEL.DB", "the user's records");
+  machine.Write("Data/Sub/FIRMA.DB", "the firm");
+  ASSERT_TRUE(changes::MakeDirectory(machine.File("App")));
+  ASSERT_TRUE(changes::KeepDataFolder(machine.File("Data")));
+  machine.Write("Data/VORTEL.DB", "upgraded in place");
+  machine.Write("Data/Sub/FIRMA.DB", "upgraded too");
+  machine.Write("Data/UPGRADE.TRC", "added by a task");
+  machine.Write("App/LOST.DLL", "its record never reached the disk");
+  for (const char* name : {"old.txt", "config.sys"}) {
+    changes::Change ahead;
+    ahead.kind = std::string(name) == "old.txt" ? changes::Kind::kFile : changes::Kind::kTextFile;
+    ahead.target = machine.File(name);
+    ahead.value = "FILES=255\r\n";
+    ahead.previous = std::string();
+    ahead.backup = changes::NewBackupPath();
+    ahead.size = 3;
+    ahead.time = 1;
+    ASSERT_TRUE(os::CopyWholeFile(ahead.target, ahead.backup));
+    ASSERT_TRUE(changes::Record(ahead));
+  }
+  const std::vector<changes::Change> journal = changes::LoadJournal(work.File("run.jrn"));
+
+  changes::UndoOptions options;
+  options.interrupted = true;
+  const changes::UndoReport report = changes::Undo(journal, options);
+  EXPECT_TRUE(report.failures.empty()) << report.failures[0];
+  EXPECT_EQ(machine.Read("old.txt"), "what the user had");
+  EXPECT_EQ(machine.Read("config.sys"), "FILES=30\r\n");
+  EXPECT_EQ(machine.Read("Data/VORTEL.DB"), "the user's records");
+  EXPECT_EQ(machine.Read("Data/Sub/FIRMA.DB"), "the firm");
+  EXPECT_FALSE(machine.Exists("Data/UPGRADE.TRC"));
+  EXPECT_FALSE(machine.Exists("App"));
+
+  // The installation's journal keeps no copy of the data.
+  for (const changes::Change& c : changes::KeptChanges(journal)) {
+    EXPECT_NE(c.kind, changes::Kind::kDataCopy);
+    EXPECT_TRUE(c.backup.empty());
+  }
+}
+
 #ifdef _WIN32
 // A file another program holds cannot be removed: it is named, and the rest is still undone.
 TEST_F(Journal, AFileThatCannotBeRemovedIsNamedAndTheRestStillUndone) {
