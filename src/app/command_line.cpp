@@ -69,6 +69,8 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
       options.plan_file = value;
     } else if (name == "UNINSTALL" && flag) {
       options.uninstall = true;
+    } else if (name == "RECOVER" && flag) {
+      options.recover = true;
     } else if (name == "REMOVEDATA" && flag) {
       options.remove_data = true;
     } else if (name == "UNINSTALLDIR" && text) {

@@ -25,6 +25,8 @@ struct TSetupOptions {
   std::optional<std::string> plan_file;
   // Removes the installation whose program directory holds the running uninstaller.
   bool uninstall = false;
+  // Only undoes a run that a kill or a power cut left unfinished (Windows starts it so).
+  bool recover = false;
   // The removal takes the user's data too.
   bool remove_data = false;
   // Given by the uninstaller to its copy in the run's folder: the installation to remove and the

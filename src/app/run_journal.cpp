@@ -1,20 +1,12 @@
 #include "app/run_journal.h"
 
+#include "app/unfinished_run.h"
 #include "changes/journal.h"
 #include "log/debug_log.h"
 #include "os/os.h"
-#include "os/text_lines.h"
 #include "wizard/installation_records.h"
 
 namespace {
-
-std::string RunJournal(const std::string& work_dir) {
-  return os::WithTrailingBackslash(work_dir) + "INSTVORT.JRN";
-}
-
-std::string Backups(const std::string& work_dir) {
-  return os::WithTrailingBackslash(work_dir) + "INSTVORT.BAK";
-}
 
 std::string Scratch(const std::string& work_dir) {
   return os::WithTrailingBackslash(work_dir) + "INSTVORT.PLN";
@@ -27,35 +19,57 @@ void RemoveFolder(const std::string& dir) {
   os::RemoveEmptyDirectory(dir);
 }
 
-// The run's journal goes to the end of the installation's, in its records folder; a run that
-// registered nothing makes the folder here, its line journaled like the rest.
-void KeepRunJournal(const TInstallState& state, const std::string& work_dir) {
-  const std::string refusal = PrepareRecordsFolder();
-  if (!refusal.empty()) {
-    DebugNote("Jurnalul instalarii nu poate fi pastrat: " + os::OneLine(refusal));
-    return;
-  }
-  const std::string kept = *RecordsFolder() + "\\" + changes::kInstallationJournal;
-  AdoptOlderJournal(state, kept);
-  if (!changes::AppendJournal(RunJournal(work_dir), kept)) DebugNote("Nu pot scrie " + kept);
+struct RunRecords {
+  std::string folder;
+  bool finished = false;
+};
+
+RunRecords& Records() {
+  static RunRecords records;
+  return records;
 }
 
 }  // namespace
 
-bool BeginRunJournal(const std::string& work_dir, const std::string& plan_file) {
+std::string BeginRunJournal(const std::string& work_dir, const std::string& plan_file) {
   // The run's folder is new and its own: a name that exists there is refused, never reused.
-  if (!plan_file.empty())
-    return os::MakeDirectory(Scratch(work_dir)) && changes::BeginPlan(plan_file, Scratch(work_dir));
-  return changes::BeginJournal(RunJournal(work_dir), Backups(work_dir));
+  if (!plan_file.empty()) {
+    if (!os::MakeDirectory(Scratch(work_dir)) || !changes::BeginPlan(plan_file, Scratch(work_dir)))
+      return "Nu pot scrie planul instalarii in " + plan_file;
+    // Where a run would keep its records from its start.
+    return PrepareRecordsFolder();
+  }
+  RunRecords& records = Records();
+  if (const std::string refusal = BeginUnfinishedRun(records.folder); !refusal.empty())
+    return refusal;
+  if (!ArmRecoveryAtRestart(records.folder))
+    DebugNote("Windows nu va anula la pornire o instalare intrerupta: " + records.folder);
+  return {};
 }
 
 void FinishRunJournal(const TInstallState& state, const std::string& work_dir) {
+  RunRecords& records = Records();
+  if (records.finished) return;
+  records.finished = true;
   if (changes::Planning()) {
     changes::EndRun(false);
     RemoveFolder(Scratch(work_dir));
     return;
   }
-  if (!state.RolledBack && !changes::RunChanges().empty()) KeepRunJournal(state, work_dir);
+  if (changes::CurrentMode() != changes::Mode::kApply) return;
+  const std::string journal = InRecords(records.folder, kUnfinishedJournal);
+  // The begin note alone is no change.
+  if (!state.RolledBack && changes::RunChanges().size() > 1) {
+    const std::string kept = InRecords(records.folder, changes::kInstallationJournal);
+    AdoptOlderJournal(state, kept);
+    if (MarkRunFinished(records.folder)) {
+      HandOnFinishedJournal(records.folder);
+    } else if (!changes::AppendJournal(journal, kept) || !os::RemoveFile(journal)) {
+      DebugNote("Nu pot incheia jurnalul " + journal);
+    }
+  } else {
+    os::RemoveFile(journal);
+  }
   changes::EndRun(false);
-  os::RemoveFile(RunJournal(work_dir));
+  DisarmRecovery(records.folder);
 }

@@ -12,6 +12,7 @@
 #include "app/publisher_key.h"
 #include "app/run_folder.h"
 #include "app/run_journal.h"
+#include "app/run_recovery.h"
 #include "app/setup_lock.h"
 #include "app/uninstall.h"
 #include "bde/engine.h"
@@ -112,7 +113,12 @@ struct SystemParts {
   std::optional<copy::SignedMedia> media;
 
   TWizardContext Context(TInstallState& state, const TSetupOptions& options) {
-    TRestartRequest restart = &RestartWindows;
+    // Windows may end this program before its own end: the run's records are closed first, or
+    // the next start of Windows would undo the finished installation.
+    TRestartRequest restart = [&state] {
+      FinishRunJournal(state, os::DirectoryOf(os::ProgramPath()));
+      return RestartWindows();
+    };
     if (options.no_restart) {
       restart = [] {
         DebugNote("Repornirea nu este permisa (/NORESTART)");
@@ -194,8 +200,12 @@ int WorkingStart(const std::string& source_dir, const TSetupOptions& options,
   state.AllowUnsigned = answers.allow_unsigned.value_or(false);
   Offer(state, answers);
   const std::string work_dir = os::DirectoryOf(os::ProgramPath());
-  if (!BeginRunJournal(work_dir, options.plan_file.value_or(std::string()))) {
-    Refuse(options, "Nu pot scrie jurnalul instalarii in " + work_dir);
+  // A dry run changes nothing, not even what an interrupted run left.
+  if (!options.plan_file) RecoverUnfinishedRun(options);
+  if (const std::string refusal =
+          BeginRunJournal(work_dir, options.plan_file.value_or(std::string()));
+      !refusal.empty()) {
+    Refuse(options, refusal);
     return kExitFailed;
   }
   int exit_code = kExitFailed;
@@ -242,7 +252,8 @@ int RunStartup(const std::vector<std::string>& arguments) {
   const std::optional<std::string> hand_off = ReadHandOffFile(HandOffPath(own_folder));
   // The working copy and the uninstaller's worker run from a run's folder; no other folder is
   // taken for one.
-  if ((hand_off || options.uninstall_dir) && IsRunFolder(own_folder)) AdoptRunFolder(own_folder);
+  if ((hand_off || options.uninstall_dir || options.recover) && IsRunFolder(own_folder))
+    AdoptRunFolder(own_folder);
   // A link a user left in the log's place is not followed: the log goes to the run's folder.
   SetDebugFallbackFolder(&RunFolder);
   DebugEnabled = DebugEnabled || LogRequested(parameters) || options.log_file.has_value();
@@ -257,6 +268,8 @@ int RunStartup(const std::vector<std::string>& arguments) {
     std::string text = "Parametru necunoscut sau gresit:";
     for (const std::string& e : options.errors) text += "\r" + e;
     Refuse(options, text);
+  } else if (options.recover) {
+    exit_code = RunRecovery(options);
   } else if (options.uninstall) {
     exit_code = RunUninstall(options);
     ReleaseLibraries();

@@ -7,6 +7,7 @@
 
 #include "app/hand_off.h"
 #include "app/run_folder.h"
+#include "app/run_recovery.h"
 #include "app/setup_lock.h"
 #include "bde/registry_keys.h"
 #include "changes/journal.h"
@@ -35,15 +36,6 @@ constexpr char kWorkerName[] = "VORTUNIN.EXE";
 
 bool Removed(int code) {
   return code == kExitDone || code == kExitRestartNeeded;
-}
-
-bool SamePath(std::string a, std::string b) {
-  a = os::WithoutTrailingBackslash(a);
-  b = os::WithoutTrailingBackslash(b);
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) ==
-                  std::toupper(static_cast<unsigned char>(y));
-         });
 }
 
 // --- The first process: a copy in the run's own folder does the work. ----------------------
@@ -148,7 +140,7 @@ changes::LockedFile AskAboutLockedFile(const TSetupOptions& options, const std::
 int Remove(const std::string& dir, const TSetupOptions& options) {
   const std::optional<std::string> records = RecordsFolder();
   // Started by its short (8.3) name, the uninstaller is still the records folder's.
-  const bool trusted = records && SamePath(os::LongPathForm(dir), *records);
+  const bool trusted = records && os::SamePath(os::LongPathForm(dir), *records);
   if (const std::string refusal = trusted ? trust::ExistingFolderRefusal(dir) : std::string();
       !refusal.empty()) {
     Refuse(options, refusal);
@@ -196,8 +188,8 @@ int Remove(const std::string& dir, const TSetupOptions& options) {
   undo.keep = [&](const changes::Change& c) {
     return (c.scope == changes::kScopeData && !options.remove_data) ||
            (c.scope == changes::kScopeEngine && engine_shared) || IsUseCount(c) ||
-           (c.kind == changes::Kind::kTextFile && SamePath(c.target, config::kConfigSysPath)) ||
-           SamePath(c.target, uninstaller);
+           (c.kind == changes::Kind::kTextFile && os::SamePath(c.target, config::kConfigSysPath)) ||
+           os::SamePath(c.target, uninstaller);
   };
   const changes::UndoReport report = changes::Undo(journal, undo);
   if (use_count && EngineUseCount()) {
@@ -313,6 +305,7 @@ int Work(const TSetupOptions& options) {
     return kExitAnotherSetup;
   }
   SetMessagesUnattended(options.Unattended());
+  RecoverUnfinishedRun(options);
   // Started from the program directory, this copy would keep it as its current directory.
   os::ChangeDirectory(os::DirectoryOf(os::ProgramPath()));
   const std::string dir = os::WithoutTrailingBackslash(*options.uninstall_dir);

@@ -40,6 +40,24 @@ std::string PrepareRecordsFolder() {
   return {};
 }
 
+changes::Change RecordsFolderMade(const std::string& records) {
+  changes::Change made;
+  made.kind = changes::Kind::kDirectory;
+  made.description = "create directory " + records;
+  made.target = records;
+  return made;
+}
+
+std::vector<changes::Change> WithoutRecordsFolder(const std::vector<changes::Change>& run) {
+  const std::optional<std::string> records = RecordsFolder();
+  std::vector<changes::Change> undone;
+  for (const changes::Change& c : run) {
+    if (!(records && c.kind == changes::Kind::kDirectory && os::SamePath(c.target, *records)))
+      undone.push_back(c);
+  }
+  return undone;
+}
+
 changes::JournalBounds InstallationBounds(bool trusted, std::vector<std::string> directories,
                                           const std::string& backups) {
   changes::JournalBounds bounds;
@@ -50,6 +68,10 @@ changes::JournalBounds InstallationBounds(bool trusted, std::vector<std::string>
   if (const std::optional<std::string> dll_path = bde::SystemEngineRegistry().EngineDllPath()) {
     const std::string engine = os::FromAnsiCodePage(dll_path->substr(0, dll_path->find(';')));
     if (!engine.empty()) directories.push_back(engine);
+  }
+  // The records folder holds the uninstaller the run put there.
+  if (trusted) {
+    if (const std::optional<std::string> records = RecordsFolder()) directories.push_back(*records);
   }
   bounds.directories = std::move(directories);
   bounds.backups = backups;
@@ -86,4 +108,10 @@ void OpenDataFolders(const TInstallState& state) {
     if (!trust::ApplySddl(dir, trust::kDataFolderSddl))
       DebugNote("Nu pot da utilizatorilor dreptul de a scrie in " + dir);
   }
+}
+
+std::string KeepDataForTasks(const TInstallState& state) {
+  if (changes::KeepDataFolder(state.DataDir)) return {};
+  return "Nu pot pastra o copie a datelor din\r" + state.DataDir +
+         "\rBaza de date nu a fost actualizata.";
 }

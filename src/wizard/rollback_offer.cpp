@@ -14,7 +14,8 @@ bool RollBackRun(TInstallState& state, bool quiet) {
   const changes::JournalBounds bounds = InstallationBounds(true, {}, changes::BackupDirectory());
   changes::UndoOptions options;
   options.bounds = &bounds;
-  const changes::UndoReport report = changes::Undo(changes::RunChanges(), options);
+  const changes::UndoReport report =
+      changes::Undo(WithoutRecordsFolder(changes::RunChanges()), options);
   state.RolledBack = true;
   for (const std::string& line : report.refused) DebugNote("Refuzat: " + line);
   for (const std::string& kept : report.kept) DebugNote("Nu poate fi anulat: " + kept);

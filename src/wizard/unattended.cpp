@@ -21,6 +21,7 @@
 #include "upgrade/upgrade_tasks.h"
 #include "wizard/fresh/directories.h"
 #include "wizard/installation_entry.h"
+#include "wizard/installation_records.h"
 #include "wizard/media_proof.h"
 #include "wizard/rollback_offer.h"
 #include "wizard/wizard_driver.h"
@@ -184,6 +185,10 @@ bool UpgradeRoad(TWizardContext& context, const TWizardServices& services, const
   UnattendedTasksHost tasks_host;
   upgrade::TUpgDataLogic tasks(context.library, tasks_host);
   tasks.FormCreate();
+  if (const std::string refusal = KeepDataForTasks(state); !refusal.empty()) {
+    Fail(state, os::OneLine(refusal));
+    return false;
+  }
   tasks.RunTasks({true, true, true});
   for (int task = 0; task < upgrade::kTaskCount; ++task) {
     if (tasks.FailedTasks()[task]) Fail(state, upgrade::TaskFailureText(task));

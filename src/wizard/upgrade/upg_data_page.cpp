@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include "os/text_lines.h"
+#include "ui/message/mesaj_dlg.h"
+#include "wizard/installation_records.h"
 #include "wizard/task_line.h"
 
 namespace {
@@ -74,6 +77,12 @@ void TUpgData::BNextClick(TObject*) {
     return;
   }
   tasks_ran_ = true;
+  if (const std::string refusal = KeepDataForTasks(state_); !refusal.empty()) {
+    state_.Failures.push_back(os::OneLine(refusal));
+    MesajDlg(refusal, "Eroare!", mtError, taCenter, kButtonsOK, mbOK, 0);
+    BNext->SetEnabled(true);
+    return;
+  }
   const int result = logic_.RunTasks({Ck[0]->Checked(), Ck[1]->Checked(), Ck[2]->Checked()});
   for (int task = 0; task < upgrade::kTaskCount; ++task) {
     if (logic_.FailedTasks()[task]) state_.Failures.push_back(upgrade::TaskFailureText(task));
