@@ -14,6 +14,7 @@
 #include "os/run_and_wait.h"
 #include "os/trust_boundary.h"
 #include "state/install_state.h"
+#include "state/test_stop.h"
 #include "ui/message/mesaj_dlg.h"
 
 namespace config {
@@ -140,8 +141,9 @@ void RegisterGroupUndo() {
 
 }  // namespace config
 
-void DoConfigGroup(const TInstallState& state) {
+void DoConfigGroup(TInstallState& state) {
   DebugBegin("DoConfigGroup");
   config::SendGroupCommands("ProgMan", state.ProgramDir);
+  if (!TestStop("group")) state.Failures.push_back(TestStopText("group"));
   DebugEnd("DoConfigGroup");
 }

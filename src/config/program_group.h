@@ -7,7 +7,7 @@
 
 // Sends the group commands for the program directory to "ProgMan"; shows "Eroare DDE!" once
 // when no server answers, even after an attempt to start it.
-void DoConfigGroup(const TInstallState& state);
+void DoConfigGroup(TInstallState& state);
 
 namespace config {
 

@@ -4,6 +4,7 @@
 
 #include "changes/journal.h"
 #include "os/os.h"
+#include "state/test_stop.h"
 
 namespace copy {
 
@@ -171,6 +172,12 @@ void CopyController::ExtractOne(const TCompRecord& archive) {
 void CopyController::OnReport(int32_t code, int32_t status, const std::string& target) {
   if (status == unzip::kStatusBlockWritten) {
     progress_.AddWritten(code);
+  } else if (status == unzip::kStatusEntryDone && !target.empty() && target.back() != '\\') {
+    constexpr int kTestStopFile = 20;
+    if (++files_extracted_ == kTestStopFile && !TestStop("extract") && failure_code_ == 0) {
+      failure_code_ = unzip::kUnzipAborted;
+      failure_target_ = TestStopText("extract");
+    }
   } else if ((status == unzip::kStatusEntryFailed || status == unzip::kStatusFatal) &&
              failure_code_ == 0) {
     failure_code_ = code;

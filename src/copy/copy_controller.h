@@ -78,6 +78,8 @@ class CopyController : public ExtractionListener {
   // The first failure reported for the archive being extracted.
   int32_t failure_code_ = 0;
   std::string failure_target_;
+  // Files written so far, across the archives.
+  int files_extracted_ = 0;
 };
 
 // Selection of directories by destination code: 2 program, 0 and 1 data.

@@ -3,6 +3,7 @@
 #include "changes/journal.h"
 #include "log/debug_log.h"
 #include "state/install_state.h"
+#include "state/test_stop.h"
 
 namespace upgrade {
 
@@ -25,8 +26,15 @@ int TUpgDataLogic::RunTasks(const std::array<bool, kTaskCount>& selected) {
   library_.SetReportListener(this);
   listening_ = true;
   failed_ = {};
+  bool one_ran = false;
   for (int task = 0; task < kTaskCount; ++task) {
     if (!selected[task]) continue;
+    if (one_ran && !TestStop("tasks")) {
+      DebugNote(TestStopText("tasks"));
+      failed_[task] = true;
+      host_.MarkFailed(task);
+      break;
+    }
     host_.ShowMark(task, true);
     if (task > 0) host_.SetReportColour(kRed);
     // The library changes the user's data in place: nothing can take it back.
@@ -57,6 +65,7 @@ int TUpgDataLogic::RunTasks(const std::array<bool, kTaskCount>& selected) {
       host_.MarkFailed(task);
     }
     host_.SetPanelDone(task, true);
+    one_ran = !changes::Planning();
   }
   host_.ShowReportLabel(false);
   for (const bool failed : failed_) {
