@@ -37,10 +37,13 @@ GROUP_RECORD = 'progman.rec'
 
 
 def dos_attributes(path):
+    """The attributes Wine keeps beside the file (hidden, system ...), and read-only, which it
+    keeps as the file's lack of write permission."""
     try:
-        return os.getxattr(path, 'user.DOSATTRIB').decode('ascii', 'replace').strip('\0')
+        kept = os.getxattr(path, 'user.DOSATTRIB').decode('ascii', 'replace').strip('\0')
     except OSError:
-        return ''
+        kept = ''
+    return kept + ('+ro' if not os.stat(path).st_mode & 0o222 else '')
 
 
 def sha256(path):
@@ -122,24 +125,32 @@ def temporary_only(key, line):
 def registry(prefix):
     for reg in ('system.reg', 'user.reg'):
         path = os.path.join(prefix, reg)
-        if not os.path.exists(path):
+        if os.path.exists(path):
+            yield from sorted(set(registry_file(reg, path)))
+
+
+def registry_file(reg, path):
+    """The keys and values of one registry file. Wine writes a key that holds no value only when
+    it holds no key either: every key above one written is named too."""
+    key, pending = None, ''
+    for line in open(path, encoding='utf-8', errors='replace'):
+        line = line.rstrip('\n')
+        # A long value goes on over lines that end with a backslash.
+        if pending:
+            line, pending = pending + line.lstrip(), ''
+        if line.endswith('\\') and not line.startswith('['):
+            pending = line[:-1]
             continue
-        key, pending = None, ''
-        for line in open(path, encoding='utf-8', errors='replace'):
-            line = line.rstrip('\n')
-            # A long value goes on over lines that end with a backslash.
-            if pending:
-                line, pending = pending + line.lstrip(), ''
-            if line.endswith('\\') and not line.startswith('['):
-                pending = line[:-1]
-                continue
-            if line.startswith('['):
-                key = re.sub(r'\]\s*\d*$', '', line[1:]).replace('\\\\', '\\')
-                if not noise(key, ''):
-                    yield '%s [%s]' % (reg, key)
-            elif key is not None and line and not line.startswith(('#', ';')):
-                if not noise(key, line) and not temporary_only(key, line):
-                    yield '%s [%s] %s' % (reg, key, line)
+        if line.startswith('['):
+            key = re.sub(r'\]\s*\d*$', '', line[1:]).replace('\\\\', '\\')
+            parts = key.split('\\')
+            for n in range(1, len(parts) + 1):
+                above = '\\'.join(parts[:n])
+                if not noise(above, ''):
+                    yield '%s [%s]' % (reg, above)
+        elif key is not None and line and not line.startswith(('#', ';')):
+            if not noise(key, line) and not temporary_only(key, line):
+                yield '%s [%s] %s' % (reg, key, line)
 
 
 def group_commands(text):
