@@ -78,7 +78,8 @@ def files(drive_c, leave_out):
             folder = named(root, 'windows')
             for name in sorted(os.listdir(folder)):
                 path = os.path.join(folder, name)
-                if name.lower().endswith('.ini') and os.path.isfile(path):
+                if (name.lower().endswith('.ini') and name.lower() not in leave_out and
+                        os.path.isfile(path)):
                     yield 'file windows/%s %d %s %s' % (name, os.path.getsize(path),
                                                         dos_attributes(path), sha256(path))
 
@@ -98,11 +99,11 @@ def text_lines(label, path):
             yield '%s %s' % (label, line.rstrip('\r\n'))
 
 
-def ini_files(drive_c):
+def ini_files(drive_c, leave_out):
     windows = named(drive_c, 'windows')
     if windows and os.path.isdir(windows):
         for name in sorted(os.listdir(windows)):
-            if name.lower().endswith('.ini'):
+            if name.lower().endswith('.ini') and name.lower() not in leave_out:
                 yield from text_lines(name.lower(), os.path.join(windows, name))
 
 
@@ -205,8 +206,9 @@ def main():
     prefix = sys.argv[1]
     leave_out = {n.lower() for n in sys.argv[3:]} if '--leave-out' in sys.argv[2:3] else set()
     drive_c = os.path.join(prefix, 'drive_c')
-    lines = [files(drive_c, leave_out), text_lines('config.sys', named(drive_c, 'config.sys')),
-             ini_files(drive_c), registry(prefix), groups(drive_c)]
+    config_sys = None if 'config.sys' in leave_out else named(drive_c, 'config.sys')
+    lines = [files(drive_c, leave_out), text_lines('config.sys', config_sys),
+             ini_files(drive_c, leave_out), registry(prefix), groups(drive_c)]
     out = sys.stdout
     for source in lines:
         for line in source:
