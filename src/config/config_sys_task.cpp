@@ -5,11 +5,11 @@
 #include "changes/system_win32.h"
 #include "config/config_sys_update.h"
 #include "config/registration_commands.h"
+#include "config/stopped_for_test.h"
 #include "log/debug_log.h"
 #include "os/ansi_code_page.h"
 #include "os/run_and_wait.h"
 #include "state/install_state.h"
-#include "state/test_stop.h"
 #include "ui/message/mesaj_dlg.h"
 
 namespace config {
@@ -34,7 +34,7 @@ ConfigSysOutcome UpdateConfigSysReported(const std::string& path) {
 void DoConfigConfigSys(TInstallState& state) {
   DebugBegin("DoConfigConfigSys");
   changes::SetProfileString("Vortel", "LastUser", "Master");
-  if (!TestStop("winini")) state.Failures.push_back(TestStopText("winini"));
+  if (config::StoppedForTest(state, "winini")) return DebugEnd("DoConfigConfigSys");
   switch (config::UpdateConfigSysReported(config::kConfigSysPath)) {
     case config::ConfigSysOutcome::kUpdated:
       state.RestartNeeded = true;
@@ -45,7 +45,7 @@ void DoConfigConfigSys(TInstallState& state) {
       state.Failures.push_back(config::kConfigSysFailure);
       break;
   }
-  if (!TestStop("configsys")) state.Failures.push_back(TestStopText("configsys"));
+  if (config::StoppedForTest(state, "configsys")) return DebugEnd("DoConfigConfigSys");
   // The registration programs read their command lines in the ANSI code page.
   const std::string program_dir = os::AnsiPathForm(state.ProgramDir).value_or(state.ProgramDir);
   changes::RunProgram(config::HhupdCommandLine(program_dir), os::kShowMinimized);

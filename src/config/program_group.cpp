@@ -8,13 +8,13 @@
 #include "changes/journal.h"
 #include "changes/rollback.h"
 #include "config/group_commands.h"
+#include "config/stopped_for_test.h"
 #include "log/debug_log.h"
 #include "os/ansi_code_page.h"
 #include "os/os.h"
 #include "os/run_and_wait.h"
 #include "os/trust_boundary.h"
 #include "state/install_state.h"
-#include "state/test_stop.h"
 #include "ui/message/mesaj_dlg.h"
 
 namespace config {
@@ -144,6 +144,6 @@ void RegisterGroupUndo() {
 void DoConfigGroup(TInstallState& state) {
   DebugBegin("DoConfigGroup");
   config::SendGroupCommands("ProgMan", state.ProgramDir);
-  if (!TestStop("group")) state.Failures.push_back(TestStopText("group"));
+  config::StoppedForTest(state, "group");
   DebugEnd("DoConfigGroup");
 }

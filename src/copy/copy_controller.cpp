@@ -173,7 +173,8 @@ void CopyController::OnReport(int32_t code, int32_t status, const std::string& t
   if (status == unzip::kStatusBlockWritten) {
     progress_.AddWritten(code);
   } else if (status == unzip::kStatusEntryDone && !target.empty() && target.back() != '\\') {
-    constexpr int kTestStopFile = 5;
+    // Halfway through the sample product's 17 files.
+    constexpr int kTestStopFile = 10;
     if (++files_extracted_ == kTestStopFile && !TestStop("extract") && failure_code_ == 0) {
       failure_code_ = unzip::kUnzipAborted;
       failure_target_ = TestStopText("extract");

@@ -18,8 +18,9 @@ bool TestStop(const char* point) {
       ParseTestStop(os::GetEnv("VORT_TEST_STOP").value_or(std::string()));
   if (!order || order->point != point) return true;
   if (order->action == "fail") return false;
+  // A new file only: nothing that exists is truncated or followed.
   if (const std::optional<std::string> mark = os::GetEnv("VORT_TEST_MARK")) {
-    os::File::Open(*mark, os::OpenMode::kCreate).Close();
+    os::File::Open(*mark, os::OpenMode::kCreateNew).Close();
   }
   for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
 }
