@@ -49,6 +49,9 @@ changes::Change AliasChange(const std::string& name, const std::string& path) {
   return change;
 }
 
+// The engine's answer for an alias it does not know.
+constexpr DBIResult kUnknownDatabase = 0x2906;
+
 constexpr uint32_t kOpenReadOnly = 1;
 constexpr uint32_t kShareShared = 0;
 constexpr int32_t kTrue = -1;  // all bits set
@@ -139,9 +142,11 @@ bool DeleteAlias(const std::string& name) {
   if (!OpenEngine() || !FillBuffer(text, name)) return false;
   DBIResult failure = 0;
   void* address = EngineEntryByName("DbiDeleteAlias", &failure);
-  if (!address || reinterpret_cast<DeleteAliasFn>(address)(nullptr, text.data()) != 0) {
-    return false;
-  }
+  if (!address) return false;
+  // Gone already (another program removed it, or a journal names it twice): nothing to remove.
+  const DBIResult result = reinterpret_cast<DeleteAliasFn>(address)(nullptr, text.data());
+  if (result == kUnknownDatabase) return true;
+  if (result != 0) return false;
   return CallEngine<CfgSaveFn>(kCfgSave, nullptr, nullptr, kFalse) == 0;
 }
 

@@ -22,6 +22,7 @@
 #include "wizard/fresh/directories.h"
 #include "wizard/installation_entry.h"
 #include "wizard/installation_records.h"
+#include "wizard/installation_road.h"
 #include "wizard/media_proof.h"
 #include "wizard/rollback_offer.h"
 #include "wizard/wizard_driver.h"
@@ -150,12 +151,13 @@ bool FreshRoad(TWizardContext& context, const TAnswers& answers, TProgressHost& 
 }
 
 bool UpgradeRoad(TWizardContext& context, const TWizardServices& services, const TAnswers& answers,
-                 TProgressHost& progress) {
+                 const std::string& alias_path, TProgressHost& progress) {
   TInstallState& state = context.state;
   if (!services.load_upgrade_library()) {
     Fail(state, "Nu am putut incarca UPGRADE.DLL");
     return false;
   }
+  if (!alias_path.empty() && !RestoreProductAlias(state, alias_path)) return false;
   progress.ShowStep(upgrade::kSearchTitle);
   upgrade::TFindAppLogic locate(state, context.library, context.probe);
   locate.FormCreate();
@@ -212,7 +214,8 @@ int RunUnattended(TWizardContext& context, const TWizardServices& services, cons
     // Nobody puts a disk in again: the refusal is in the log.
     if (!ProveMedia(context, [](const std::string&, const std::string&) { return false; }))
       return kExitFailed;
-    state.UpgradeMode = services.installation_found();
+    const TInstallationFound installation = FindInstallation(services, context.probe);
+    state.UpgradeMode = installation.found;
     std::string refusal;
     {
       // The upgrade library is unpacked into the program's own folder: no change to the machine.
@@ -225,8 +228,9 @@ int RunUnattended(TWizardContext& context, const TWizardServices& services, cons
       return kExitFailed;
     }
     state.DiskCount = MediaDiskCount(context, os::DirectoryOf(os::ProgramPath()));
-    done = state.UpgradeMode ? UpgradeRoad(context, services, answers, progress)
-                             : FreshRoad(context, answers, progress);
+    done = state.UpgradeMode
+               ? UpgradeRoad(context, services, answers, installation.alias_path, progress)
+               : FreshRoad(context, answers, progress);
     if (done && !RegisterInstallation(state)) {
       Fail(state, "Nu pot scrie intrarea din Add or Remove Programs");
       done = false;

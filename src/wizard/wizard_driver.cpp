@@ -12,7 +12,9 @@
 #include "ui/message/mesaj_dlg.h"
 #include "unzip/brask_unzip.h"
 #include "wizard/installation_entry.h"
+#include "wizard/installation_road.h"
 #include "wizard/media_proof.h"
+#include "wizard/rollback_offer.h"
 #include "wizard/wizard_steps.h"
 
 namespace {
@@ -51,7 +53,8 @@ int RunWizard(TWizardContext& context, const TWizardServices& services, const TP
   // The background is painted before any question is put over it.
   Application.ProcessMessages();
   if (!ProveMedia(context, &AskRetry)) return kExitFailed;
-  state.UpgradeMode = services.installation_found();
+  const TInstallationFound installation = FindInstallation(services, context.probe);
+  state.UpgradeMode = installation.found;
   Application.ProcessMessages();
   std::string refusal;
   {
@@ -66,6 +69,8 @@ int RunWizard(TWizardContext& context, const TWizardServices& services, const TP
     return kExitFailed;
   }
   state.DiskCount = MediaDiskCount(context, os::DirectoryOf(os::ProgramPath()));
+  // The run's changes once the alias was put back; 0 when it was not.
+  size_t restored = 0;
   if (state.UpgradeMode) {
     state.CurrentStep = kStepFindApp;
     if (!services.load_upgrade_library()) {
@@ -73,6 +78,14 @@ int RunWizard(TWizardContext& context, const TWizardServices& services, const TP
       state.Failures.push_back("Nu am putut incarca UPGRADE.DLL");
       MesajDlg(state.Failures.back(), "Program incomplet!", mtError, taCenter, kButtonsCancel,
                mbCancel, 0);
+    } else if (!installation.alias_path.empty()) {
+      if (RestoreProductAlias(state, installation.alias_path)) {
+        restored = changes::RunChanges().size();
+      } else {
+        state.CurrentStep = kStepFinished;
+        if (!changes::Planning()) RollBackRun(state, true);
+        MesajDlg(state.Failures.back(), "Eroare!", mtError, taCenter, kButtonsOK, mbOK, 0);
+      }
     }
   }
   bool abandoned = false;
@@ -94,5 +107,9 @@ int RunWizard(TWizardContext& context, const TWizardServices& services, const TP
       if (!RegisterInstallation(state)) state.Failures.push_back(kEntryFailure);
     }
   }
+  // Left before anything else changed: the alias put back for the run goes again.
+  if (abandoned && restored != 0 && changes::RunChanges().size() == restored &&
+      !changes::Planning())
+    RollBackRun(state, true);
   return ExitCodeOf(state, abandoned);
 }

@@ -7,6 +7,7 @@
 #include "os/os.h"
 #include "state/install_state.h"
 #include "support/temp_dir.h"
+#include "upgrade/entry_installation.h"
 #include "upgrade/find_app.h"
 #include "upgrade/install_location.h"
 #include "upgrade/program_search.h"
@@ -181,6 +182,51 @@ TEST(ProgramSearch, TheProductsEntryFirstAndUnattendedOnlyTrustedFolders) {
     return probe.FolderRefusal(dir).empty();
   };
   EXPECT_EQ(SearchTree(tree.str(), trusted), tree.str() + "App\\");
+}
+
+// Another program removed the alias: the product's entry names the installation, and the journal
+// of its records folder says where the alias pointed.
+TEST(EntryInstallation, TheEntrysTrustedFolderAndTheAliasTheJournalLastGave) {
+  TempDir tree;
+  tree.Write("App/VORTEL.EXE", BigProgram(1000001));
+  tree.Write("$0/VORTEL.EXE", BigProgram(1000001));
+  tree.Write("Small/VORTEL.EXE", BigProgram(1000000));
+  tree.Write("Data/DATA/VORTEL.DB", "db");
+  const auto alias = [](const std::string& name, const std::string& path) {
+    changes::Change c;
+    c.kind = changes::Kind::kDomain;
+    c.handler = "alias";
+    c.target = name;
+    c.value = path;
+    return c;
+  };
+  changes::Change file;
+  file.target = tree.File("Elsewhere");
+  std::vector<changes::Change> journal = {alias("VORTEL", tree.File("Old")),
+                                          alias("LUNAALIAS", tree.File("Luna")), file,
+                                          alias("VORTEL", tree.File("Data/DATA"))};
+  FakeProbe probe;
+  std::string why;
+  EXPECT_FALSE(InstallationFromEntry(probe, journal, why));
+  EXPECT_EQ(why, "") << "no entry: nothing to say";
+
+  probe.registered = tree.File("App");
+  const auto found = InstallationFromEntry(probe, journal, why);
+  ASSERT_TRUE(found) << why;
+  EXPECT_EQ(found->program_dir, tree.File("App") + "\\");
+  EXPECT_EQ(found->alias_path, tree.File("Data/DATA"));
+
+  for (const char* dir : {"$0", "Small", "gone"}) {
+    probe.registered = tree.File(dir);
+    EXPECT_FALSE(InstallationFromEntry(probe, journal, why)) << dir;
+    EXPECT_NE(why, "") << dir;
+  }
+  probe.registered = tree.File("App");
+  journal.pop_back();
+  EXPECT_FALSE(InstallationFromEntry(probe, journal, why)) << "the older data folder is gone";
+  journal.erase(journal.begin());
+  EXPECT_FALSE(InstallationFromEntry(probe, journal, why)) << "no line for the alias";
+  EXPECT_FALSE(InstallationFromEntry(probe, {}, why));
 }
 
 class FindAppTest : public ::testing::Test {
