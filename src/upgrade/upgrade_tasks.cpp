@@ -37,11 +37,11 @@ int TUpgDataLogic::RunTasks(const std::array<bool, kTaskCount>& selected) {
     }
     host_.ShowMark(task, true);
     if (task > 0) host_.SetReportColour(kRed);
-    // The library changes the user's data in place: nothing can take it back.
+    // The library changes the user's data in place: undoing the run takes the data back from the
+    // copies made before the first task, not through the library.
     changes::Change change;
-    change.kind = changes::Kind::kDomain;
-    change.description =
-        std::string("run database task ") + kTaskNames[task] + " (cannot be undone)";
+    change.kind = changes::Kind::kNote;
+    change.description = std::string("run database task ") + kTaskNames[task];
     change.target = kTaskNames[task];
     if (!changes::Record(change)) {
       failed_[task] = true;
