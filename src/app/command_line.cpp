@@ -69,6 +69,12 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
       options.plan_file = value;
     } else if (name == "UNINSTALL" && flag) {
       options.uninstall = true;
+    } else if (name == "REPAIR" && flag) {
+      options.repair = true;
+    } else if (name == "VERIFY" && flag) {
+      options.verify = true;
+    } else if (name == "MEDIA" && text) {
+      options.media_dir = value;
     } else if (name == "REMOVEDATA" && flag) {
       options.remove_data = true;
     } else if (name == "UNINSTALLDIR" && text) {

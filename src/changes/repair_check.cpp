@@ -11,8 +11,11 @@ namespace changes {
 namespace {
 
 std::string Key(Kind kind, const std::string& target) {
+  // A file the run rewrote whole after it unpacked it (the engine's template) is a text file.
+  if (kind == Kind::kTextFile) kind = Kind::kFile;
   std::string key = std::to_string(static_cast<int>(kind)) + ":" + target;
-  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : key)
+    c = c == '/' ? '\\' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return key;
 }
 
@@ -21,6 +24,7 @@ bool Checked(const Change& c) {
   switch (c.kind) {
     case Kind::kDirectory:
     case Kind::kFile:
+    case Kind::kTextFile:
     case Kind::kProfile:
     case Kind::kRegistryKey:
       return true;
@@ -60,6 +64,9 @@ std::optional<Finding> CheckOne(const Change& last, const Change& first, Machine
       return Finding::kMissing;
     case Kind::kFile:
       return CheckFile(last, first, probe);
+    case Kind::kTextFile:
+      // Rewritten from what it held (CONFIG.SYS, the engine's template): others edit it too.
+      return std::nullopt;
     case Kind::kRegistry: {
       const std::optional<std::string> now = probe.RegistryValue(last.target);
       if (!now) return Finding::kRemovedByOther;

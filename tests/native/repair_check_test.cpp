@@ -74,10 +74,13 @@ TEST(RepairCheck, FindsWhatChangedSinceTheInstallationAndNeverLooksAtTheData) {
                                .Stored("VORTEL.EXE", "the program")
                                .Stored("VORTEL.HLP", "the help")
                                .Stored("SUB/X.DLL", "a library of its own")
+                               .Stored("bde.reg", "REGEDIT4 with PROGRAMFILES")
                                .Build());
   ASSERT_TRUE(changes::BeginJournal(work.File("run.jrn"), work.File("backups")));
   ASSERT_TRUE(changes::MakeDirectory(app));
-  ASSERT_EQ(unzip::ExtractArchive(machine.File("kit.zip"), app, "*.*", nullptr, nullptr), 3);
+  ASSERT_EQ(unzip::ExtractArchive(machine.File("kit.zip"), app, "*.*", nullptr, nullptr), 4);
+  // A template the run rewrites once unpacked is its text now, no longer the archive's bytes.
+  ASSERT_TRUE(changes::ReplaceTextFile(app + "/bde.reg", "REGEDIT4 with C:\\Program Files", {}));
   machine.Write("new.dll", "the product's version");
   ASSERT_TRUE(changes::CommitFile(machine.File("new.dll"), machine.File("shared.dll")));
   {
@@ -88,7 +91,7 @@ TEST(RepairCheck, FindsWhatChangedSinceTheInstallationAndNeverLooksAtTheData) {
   }
   changes::EndRun(false);
   std::vector<changes::Change> journal = changes::LoadJournal(work.File("run.jrn"));
-  ASSERT_EQ(journal.size(), 8u);
+  ASSERT_EQ(journal.size(), 10u);
 
   // The hash is the extraction's, of the bytes written; a line without it (an older journal)
   // still loads.
