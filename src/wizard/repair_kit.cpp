@@ -56,7 +56,8 @@ bool TRepairKit::Open(copy::AssemblyHost& host, const copy::MediaManifest* manif
     return false;
   }
   TInstallState state;
-  state.SourceDir = kit_dir_;
+  // A drive's root keeps its backslash: its type is asked by it ("A:\\").
+  state.SourceDir = os::WithTrailingBackslash(kit_dir_);
   state.ProgramDir = state.ProgramDirOffered = archives;
   // Every archive the kit holds: a file may come from any of them.
   state.InstallType = itLocal;
