@@ -134,12 +134,19 @@ std::vector<RepairItem> CheckInstallation(const std::vector<Change>& journal, Ma
     last[key] = i;
   }
   std::vector<RepairItem> items;
+  // The values of an imported registration file follow its record.
+  const Change* imported = nullptr;
   for (size_t i = 0; i < journal.size(); ++i) {
-    if (!Checked(journal[i])) continue;
-    const std::string key = Key(journal[i].kind, journal[i].target);
+    const Change& c = journal[i];
+    if (c.kind == Kind::kTextFile) imported = &c;
+    if (!Checked(c)) continue;
+    const std::string key = Key(c.kind, c.target);
     if (last.at(key) != i) continue;
-    if (const std::optional<Finding> finding = CheckOne(journal[i], journal[first.at(key)], probe))
-      items.push_back({*finding, journal[i]});
+    const std::optional<Finding> finding = CheckOne(c, journal[first.at(key)], probe);
+    if (!finding) continue;
+    RepairItem item{*finding, c, std::nullopt};
+    if (c.kind == Kind::kRegistry && c.value.empty() && imported) item.imported_from = *imported;
+    items.push_back(std::move(item));
   }
   return items;
 }

@@ -25,6 +25,8 @@ struct RepairItem {
   Finding finding = Finding::kMissing;
   // The journal's record of how it should be: the last change the installation made to it.
   Change change;
+  // A registry value an imported file set: that file's record, whose text sets it again.
+  std::optional<Change> imported_from;
 };
 
 // What the checks ask of the machine.

@@ -1,7 +1,11 @@
 #include "wizard/repair_machine.h"
 
+#include <set>
+#include <stdexcept>
+
 #include "bde/engine.h"
 #include "bde/engine_directory.h"
+#include "bde/engine_registration.h"
 #include "bde/engine_registry_win32.h"
 #include "changes/files.h"
 #include "changes/system_win32.h"
@@ -70,8 +74,24 @@ std::string PutBackFile(const changes::Change& record, TRepairKit* kit) {
   return "nu am putut extrage fisierul (cod " + std::to_string(code) + ")";
 }
 
+// A value the engine's registration file set comes back with the whole file imported again, once
+// for all its values.
+std::string PutBackImported(const changes::RepairItem& item, std::set<std::string>& imported) {
+  if (!item.imported_from) return "nu se stie ce valoare avea";
+  const changes::Change& file = *item.imported_from;
+  if (imported.count(file.target)) return {};
+  try {
+    bde::ImportRegistrationAgain(file.target, file.value);
+  } catch (const std::runtime_error& failure) {
+    return failure.what();
+  }
+  imported.insert(file.target);
+  return changes::ReadRegistryValue(item.change.target) ? std::string()
+                                                        : "lipseste si dupa inregistrare";
+}
+
 std::string PutBackOne(const changes::RepairItem& item, TRepairKit* kit,
-                       const std::string& program_dir) {
+                       const std::string& program_dir, std::set<std::string>& imported) {
   const changes::Change& c = item.change;
   switch (c.kind) {
     case changes::Kind::kDirectory:
@@ -79,8 +99,7 @@ std::string PutBackOne(const changes::RepairItem& item, TRepairKit* kit,
     case changes::Kind::kFile:
       return PutBackFile(c, kit);
     case changes::Kind::kRegistry:
-      // A value an imported file set says nothing of what it held.
-      if (c.value.empty()) return "inregistrati din nou motorul bazei de date";
+      if (c.value.empty()) return PutBackImported(item, imported);
       return changes::PutBackRegistryValue(c.target, c.value) ? std::string() : "nu pot scrie";
     case changes::Kind::kRegistryKey:
       return changes::PutBackRegistryKey(c.target) ? std::string() : "nu pot crea cheia";
@@ -116,8 +135,9 @@ std::vector<changes::RepairItem> CheckThisMachine(const std::vector<changes::Cha
 RepairOutcome PutBack(const std::vector<changes::RepairItem>& items, TRepairKit* kit,
                       const std::string& program_dir) {
   RepairOutcome outcome;
+  std::set<std::string> imported;
   for (const changes::RepairItem& item : items) {
-    const std::string failure = PutBackOne(item, kit, program_dir);
+    const std::string failure = PutBackOne(item, kit, program_dir, imported);
     const std::string shown = changes::RepairItemText(item);
     if (failure.empty()) {
       outcome.repaired.push_back(shown);
