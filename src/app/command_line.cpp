@@ -88,6 +88,9 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
     }
     (known ? options.switches : options.errors).push_back(parameter);
   }
+  // A repair changes the machine at once: a dry run or a removal cannot be one.
+  if ((options.repair || options.verify) && (options.plan_file || options.uninstall))
+    options.errors.push_back(options.verify ? "/VERIFY" : "/REPAIR");
   // A dry run asks nothing.
   if (options.plan_file && options.mode == TRunMode::kInteractive)
     options.mode = TRunMode::kVerySilent;

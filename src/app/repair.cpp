@@ -58,19 +58,18 @@ class KitHost : public copy::AssemblyHost {
   }
 };
 
-// Shown unless nothing may show; always in the log.
+// Shown to a person; always in the log.
 void Tell(const TSetupOptions& options, const std::string& text, TMsgDlgType type) {
   DebugNote(os::OneLine(text));
-  if (options.mode == TRunMode::kVerySilent) return;
-  const bool unattended = MessagesUnattended();
-  SetMessagesUnattended(false);
-  MesajDlg(text, kCaption, type, taLeftJustify, kButtonsOK, mbOK, 0);
-  SetMessagesUnattended(unattended);
+  if (!options.Unattended()) MesajDlg(text, kCaption, type, taLeftJustify, kButtonsOK, mbOK, 0);
 }
 
+// The lines a message shows, so many that it still fits the screen; the log has them all.
 std::string Listed(const std::vector<std::string>& lines) {
+  constexpr size_t kShown = 15;
   std::string text;
-  for (const std::string& line : lines) text += "\r" + line;
+  for (size_t i = 0; i < lines.size() && i < kShown; ++i) text += "\r" + lines[i];
+  if (lines.size() > kShown) text += "\r... si inca " + std::to_string(lines.size() - kShown);
   return text;
 }
 
