@@ -74,7 +74,6 @@ std::string Listed(const std::vector<std::string>& lines) {
 }
 
 struct Installation {
-  std::string records;
   std::string program_dir;
   std::vector<changes::Change> journal;
 };
@@ -93,7 +92,6 @@ std::string ReadInstallation(Installation& found) {
   const changes::CheckedJournal checked =
       changes::CheckJournal(changes::LoadJournal(journal), InstallationBounds(true, {}, *records));
   for (const std::string& line : checked.refused) DebugNote("Refuzat din jurnal: " + line);
-  found.records = *records;
   found.journal = checked.accepted;
   found.program_dir = upgrade::RegisteredProgramDirectory();
   return {};
@@ -131,6 +129,7 @@ bool FindInKit(const TSetupOptions& options, const std::string& kit_dir,
       missing.push_back(item.change.target + ": " + why);
   }
   if (missing.empty()) return true;
+  for (const std::string& line : missing) DebugNote("Nu este in kit: " + line);
   Tell(options,
        "Kitul din " + kit_dir + " nu corespunde versiunii instalate; nu am schimbat nimic." +
            Listed(missing),
