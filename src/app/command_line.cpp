@@ -71,6 +71,12 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
       options.uninstall = true;
     } else if (name == "RECOVER" && flag) {
       options.recover = true;
+    } else if (name == "REPAIR" && flag) {
+      options.repair = true;
+    } else if (name == "VERIFY" && flag) {
+      options.verify = true;
+    } else if (name == "MEDIA" && text) {
+      options.media_dir = value;
     } else if (name == "REMOVEDATA" && flag) {
       options.remove_data = true;
     } else if (name == "UNINSTALLDIR" && text) {
@@ -84,6 +90,9 @@ TSetupOptions ParseCommandLine(const std::vector<std::string>& parameters) {
     }
     (known ? options.switches : options.errors).push_back(parameter);
   }
+  // A repair changes the machine at once: a dry run or a removal cannot be one.
+  if ((options.repair || options.verify) && (options.plan_file || options.uninstall))
+    options.errors.push_back(options.verify ? "/VERIFY" : "/REPAIR");
   // A dry run asks nothing.
   if (options.plan_file && options.mode == TRunMode::kInteractive)
     options.mode = TRunMode::kVerySilent;

@@ -37,6 +37,11 @@ struct TSetupOptions {
   // process, whose end it waits for before it removes the uninstaller, and of the event it sets
   // once it waits.
   std::optional<std::string> remove_after;
+  // Checks the installation against its journal and puts back what is missing or changed from
+  // the kit it was started from, or the kit /MEDIA= names; /VERIFY only checks.
+  bool repair = false;
+  bool verify = false;
+  std::optional<std::string> media_dir;
   bool no_restart = false;
   // Started by the product's Windows Installer package, whose entry is the one listed.
   bool system_component = false;

@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/hand_off.h"
 #include "app/publisher_key.h"
+#include "app/repair.h"
 #include "app/run_folder.h"
 #include "app/run_journal.h"
 #include "app/run_recovery.h"
@@ -273,12 +274,15 @@ int RunStartup(const std::vector<std::string>& arguments) {
   } else if (options.uninstall) {
     exit_code = RunUninstall(options);
     ReleaseLibraries();
+  } else if (options.verify || (options.repair && options.media_dir)) {
+    exit_code = RunRepair(options, options.media_dir.value_or(std::string()), false);
   } else if (answers) {
     if (!hand_off) {
       // The media start leaves its session without an end line.
       return MediaStart(arguments.empty() ? std::string() : arguments[0], options);
     }
-    exit_code = WorkingStart(*hand_off, options, *answers);
+    exit_code = options.repair ? RunRepair(options, *hand_off, true)
+                               : WorkingStart(*hand_off, options, *answers);
   }
   DebugClose();
   return exit_code;

@@ -100,9 +100,12 @@ void CloseEngine() {
 }
 
 bool ProductAliasExists() {
-  if (!OpenEngine()) return false;
+  return AliasOpens("VORTEL");
+}
+
+bool AliasOpens(const std::string& alias) {
   TextBuffer name;
-  FillBuffer(name, "VORTEL");
+  if (!OpenEngine() || !FillBuffer(name, alias)) return false;
   void* database = nullptr;
   if (CallEngine<OpenDatabaseFn>(kOpenDatabase, name.data(), nullptr, kOpenReadOnly, kShareShared,
                                  nullptr, uint16_t{0}, nullptr, nullptr, &database) != 0) {

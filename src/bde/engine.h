@@ -17,6 +17,8 @@ void CloseEngine();
 // True when the engine opens and the product's database "VORTEL" opens (an existing
 // installation).
 bool ProductAliasExists();
+// True when the engine opens a database by the alias `name`.
+bool AliasOpens(const std::string& name);
 
 // Adds each alias (Paradox, "PATH:" and its directory, persistent) and saves the engine's
 // configuration, each alias journaled first. A failing alias does not stop the others. True

@@ -66,7 +66,7 @@ void CountOneMoreUser(const EngineRegistryKeys& keys) {
   }
 }
 
-void ImportTemplate(const EngineRegistryKeys& keys) {
+std::string ProgramFilesOf(const EngineRegistryKeys& keys) {
   std::optional<std::string> program_files;
   if (RegKey windows(keys.windows, KEY_READ); windows) {
     program_files = windows.Read("ProgramFilesDir");
@@ -75,31 +75,47 @@ void ImportTemplate(const EngineRegistryKeys& keys) {
   if (!program_files || program_files->empty()) {
     throw std::runtime_error("Nu gasesc ProgramFilesDir in " + keys.windows);
   }
-  const std::string path = TemplatePath(*program_files);
+  return *program_files;
+}
+
+// Imports the registration text `text` (nothing: the template in `path` as it is, in a dry run).
+void Import(const std::string& path, const std::optional<std::string>& text,
+            const std::string& program_files) {
   // By its full path: "regedit" alone would be looked for beside the program and in the current
   // folder (the program directory) first.
   const std::optional<std::string> regedit = trust::RegistryEditorPath(trust::WindowsFolder());
   if (!regedit) throw std::runtime_error("Nu pot inregistra motorul din " + path);
-  const std::string command = RegeditCommandLine(*regedit, *program_files);
+  const std::string command = RegeditCommandLine(*regedit, program_files);
   const std::string description = "register the database engine from " + path;
+  if (!changes::ImportRegistryFile(path, text.value_or(std::string()), command, description) &&
+      text) {
+    throw std::runtime_error("Nu pot inregistra motorul din " + path);
+  }
+}
+
+void ImportTemplate(const EngineRegistryKeys& keys) {
+  const std::string program_files = ProgramFilesOf(keys);
+  const std::string path = TemplatePath(program_files);
   // A dry run has not unpacked the template: its line is all there is to say.
   if (changes::Planning()) {
-    changes::ImportRegistryFile(path, {}, command, description);
+    Import(path, std::nullopt, program_files);
     return;
   }
   const std::optional<std::string> text = os::ReadWholeFile(path);
   if (!text) throw std::runtime_error("Nu pot citi " + path);
   // regedit reads the file in the ANSI code page, as the template is written.
   std::string reason;
-  const std::optional<std::string> directory = os::AnsiPathBytes(*program_files, &reason);
-  if (!directory) throw std::runtime_error("Nu pot numi " + *program_files + ": " + reason);
-  if (!changes::ImportRegistryFile(path, RewriteTemplate(*text, *directory), command,
-                                   description)) {
-    throw std::runtime_error("Nu pot inregistra motorul din " + path);
-  }
+  const std::optional<std::string> directory = os::AnsiPathBytes(program_files, &reason);
+  if (!directory) throw std::runtime_error("Nu pot numi " + program_files + ": " + reason);
+  Import(path, RewriteTemplate(*text, *directory), program_files);
 }
 
 }  // namespace
+
+void ImportRegistrationAgain(const std::string& path, const std::string& text,
+                             const EngineRegistryKeys& keys) {
+  Import(path, text, ProgramFilesOf(keys));
+}
 
 void RegisterEngineOrCountUser(const EngineRegistryKeys& keys) {
   if (RegKey registered(keys.registered, KEY_READ); registered) {

@@ -20,5 +20,9 @@ struct EngineRegistryKeys {
 // "regedit /s", minimised, from the system folder.
 // Throws std::runtime_error when the registry or the template refuses.
 void RegisterEngineOrCountUser(const EngineRegistryKeys& keys = {});
+// Imports again the registration text an installation imported from `path`, as its journal keeps
+// it: the engine's keys someone removed come back. Throws as above.
+void ImportRegistrationAgain(const std::string& path, const std::string& text,
+                             const EngineRegistryKeys& keys = {});
 
 }  // namespace bde

@@ -13,7 +13,8 @@ constexpr char kScopeEngine[] = "engine";
 
 enum class Kind : uint8_t {
   kDirectory,      // a directory made: target
-  kFile,           // a file made or replaced: target, size and time as written, backup if replaced
+  kFile,           // a file made or replaced: target, size, time and hash as written, backup
+                   // if replaced
   kTemporaryFile,  // a file the run removes again itself, such as an assembled archive
   kTextFile,       // a system file rewritten whole (CONFIG.SYS): as kFile
   kProfile,        // a profile value: target "FILE|SECTION|KEY" (FILE empty: WIN.INI), value
@@ -44,6 +45,9 @@ struct Change {
   // What the change belongs to, for removing an installation: kScopeData (the user's data, kept
   // unless asked), kScopeEngine (the database engine, shared with other products), or nothing.
   std::string scope;
+  // kFile: the SHA-256 of the bytes written, in hexadecimal, so that a repair finds a file
+  // changed since; empty when the writer did not hash them (older journals).
+  std::string sha256;
 };
 
 }  // namespace changes

@@ -84,6 +84,7 @@ std::string EncodeChange(const Change& c) {
       std::to_string(c.time),
       Escape(c.handler),
       Escape(c.scope),
+      Escape(c.sha256),
   };
   std::string line;
   for (const std::string& f : fields) line += (line.empty() ? "" : "\t") + f;
@@ -93,7 +94,9 @@ std::string EncodeChange(const Change& c) {
 std::optional<Change> DecodeChange(const std::string& line) {
   const std::vector<std::string> f = Fields(line);
   uint64_t kind = 0, size = 0, time = 0;
-  if (f.size() != 13 || f[0] != kMark || !ParseNumber(f[1], kind) ||
+  // A line may gain fields at its end: a journal written before one was added still loads, and
+  // one written after loads without it.
+  if (f.size() < 13 || f[0] != kMark || !ParseNumber(f[1], kind) ||
       kind > static_cast<uint64_t>(Kind::kDataCopy) || !ParseNumber(f[8], size) ||
       !ParseNumber(f[10], time)) {
     return std::nullopt;
@@ -109,6 +112,7 @@ std::optional<Change> DecodeChange(const std::string& line) {
   c.time = time;
   c.handler = Unescape(f[11]);
   c.scope = Unescape(f[12]);
+  if (f.size() > 13) c.sha256 = Unescape(f[13]);
   return c;
 }
 

@@ -58,10 +58,11 @@ bool MakeDirectory(const std::string& path, const std::string& sddl) {
   return Planning() || trust::MakeDirectoryWithSddl(path, sddl);
 }
 
-bool CommitFile(const std::string& scratch, const std::string& target) {
+bool CommitFile(const std::string& scratch, const std::string& target, const std::string& sha256) {
   Change change;
   change.kind = Kind::kFile;
   change.target = target;
+  change.sha256 = sha256;
   const os::FileStamp stamp = os::StampOf(scratch).value_or(os::FileStamp{});
   change.size = stamp.size;
   change.time = stamp.write_time;

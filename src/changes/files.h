@@ -33,8 +33,10 @@ int ReplacementsAtRestart();
 
 // Puts a finished scratch file in the place of `target` in one step. A file standing there is
 // copied to the backups first; the journal keeps the new file's size and time, so that a change
-// made to it later by someone else is never undone.
-bool CommitFile(const std::string& scratch, const std::string& target);
+// made to it later by someone else is never undone. `sha256`: the new file's hash as its writer
+// computed it, kept with them.
+bool CommitFile(const std::string& scratch, const std::string& target,
+                const std::string& sha256 = {});
 // The file a dry run would write in the place of `target`.
 void PlanFile(const std::string& target, int64_t size);
 // A file the run makes and removes again itself (an assembled archive): undone with the run if

@@ -344,6 +344,50 @@ int32_t RunProgram(const std::string& command_line, uint16_t show_mode) {
   return Planning() ? 0 : os::RunAndWait(command_line, show_mode, trust::SystemFolder());
 }
 
+std::optional<std::string> ReadRegistryValue(const std::string& target) {
+  std::string key;
+  const std::string name = SplitLast(target, key);
+  return ReadRaw(key, name);
+}
+
+bool RegistryKeyExists(const std::string& key) {
+  return KeyExists(key);
+}
+
+std::optional<std::string> ReadProfileValue(const std::string& target) {
+  std::string rest, file;
+  const std::string key = SplitLast(target, rest);
+  const std::string section = SplitLast(rest, file);
+  return ReadProfile(file, section, key);
+}
+
+bool PutBackRegistryValue(const std::string& target, const std::string& raw) {
+  std::string key;
+  const std::string name = SplitLast(target, key);
+  DWORD type = 0;
+  std::string bytes;
+  if (!DecodeRaw(raw, type, bytes)) return false;
+  return SetRegistryValue(key, name, type, bytes, Shown(raw));
+}
+
+bool PutBackRegistryKey(const std::string& key) {
+  if (!RecordMissingKeys(key)) return false;
+  if (Planning()) return true;
+  HKEY handle = nullptr;
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, W(key).c_str(), 0, nullptr, 0, KEY_READ, nullptr, &handle,
+                      nullptr) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(handle);
+  return true;
+}
+
+bool PutBackProfileValue(const std::string& target, const std::string& value) {
+  std::string rest, file;
+  const std::string key = SplitLast(target, rest);
+  const std::string section = SplitLast(rest, file);
+  return SetProfileString(section, key, value, file);
+}
+
 void RegisterSystemUndo() {
   RegisterUndo(Kind::kProfile, {}, &UndoProfile);
   RegisterUndo(Kind::kRegistry, {}, &UndoRegistry);

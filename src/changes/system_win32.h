@@ -26,6 +26,15 @@ bool ImportRegistryFile(const std::string& path, const std::string& text,
 // A dry run only lists it.
 int32_t RunProgram(const std::string& command_line, uint16_t show_mode);
 
+// What a repair reads and puts back, by a journal line's target: a registry value ("KEY|NAME", as
+// "TYPE:HEX"), a registry key, a profile value ("FILE|SECTION|KEY"). Each put-back journaled.
+std::optional<std::string> ReadRegistryValue(const std::string& target);
+bool RegistryKeyExists(const std::string& key);
+std::optional<std::string> ReadProfileValue(const std::string& target);
+bool PutBackRegistryValue(const std::string& target, const std::string& raw);
+bool PutBackRegistryKey(const std::string& key);
+bool PutBackProfileValue(const std::string& target, const std::string& value);
+
 // Makes the profile and registry changes undoable; called once at start-up.
 void RegisterSystemUndo();
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 // after windows.h, which it needs
 #include <ddeml.h>
+#include <shlobj.h>
 
 #include "changes/files.h"
 #include "changes/journal.h"
@@ -13,6 +14,7 @@
 #include "os/ansi_code_page.h"
 #include "os/os.h"
 #include "os/run_and_wait.h"
+#include "os/text_encoding.h"
 #include "os/trust_boundary.h"
 #include "state/install_state.h"
 #include "ui/message/mesaj_dlg.h"
@@ -126,6 +128,19 @@ bool SendGroupCommands(const std::string& service, const std::string& program_di
       text && RecordGroup(program_dir) && Transact(instance, conversation, *text);
   DdeDisconnect(conversation);
   return handed_over;
+}
+
+bool GroupPresent(const std::string& program_dir) {
+  for (const int folder : {CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS}) {
+    wchar_t programs[MAX_PATH] = L"";
+    if (FAILED(SHGetFolderPathW(nullptr, folder, nullptr, 0, programs))) continue;
+    const std::string group = os::Utf8Shown(programs) + "\\" + kGroupName + "\\";
+    bool whole = os::DirectoryExists(group);
+    for (const GroupItem& item : GroupItems(program_dir, &os::FileExists))
+      whole = whole && os::FileExists(group + item.title + ".lnk");
+    if (whole) return true;
+  }
+  return false;
 }
 
 void RegisterGroupUndo() {

@@ -113,7 +113,7 @@ PieceCopy TArchiveAssembler::CopyPiece(const std::string& name) {
       return PieceCopy::kFailed;
     }
     out = os::File::Open(target, os::OpenMode::kCreate);
-    archive_hashes_[archive] = Sha256();
+    archive_hashes_[archive] = os::Sha256();
   } else {
     out = os::File::Open(target, os::OpenMode::kAppend);
     // A later piece without its first one has no archive to join: it is dropped.
@@ -126,8 +126,8 @@ PieceCopy TArchiveAssembler::CopyPiece(const std::string& name) {
   const int64_t start = out.Size();
   // The checks ride on the copy's own reads: the disk is read once.
   uint32_t crc = unzip::kCrcInitial;
-  Sha256 piece_hash;
-  Sha256 archive_hash = archive_hashes_[archive];
+  os::Sha256 piece_hash;
+  os::Sha256 archive_hash = archive_hashes_[archive];
   const ArchiveRecord* whole = media_ ? media_->Archive(archive) : nullptr;
   int64_t size = 0;
   const auto buffer = std::make_unique<char[]>(kPieceBuffer);

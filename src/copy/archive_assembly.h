@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "copy/media_manifest.h"
-#include "copy/sha256.h"
+#include "os/sha256.h"
 #include "state/install_state.h"
 
 namespace copy {
@@ -83,7 +83,7 @@ class TArchiveAssembler {
   const MediaManifest* media_;
   int pieces_ = 0;
   // The running SHA-256 of each archive being joined, by name in capitals.
-  std::map<std::string, Sha256> archive_hashes_;
+  std::map<std::string, os::Sha256> archive_hashes_;
 };
 
 constexpr char kDamagedDiskCaption[] = "Disc deteriorat";

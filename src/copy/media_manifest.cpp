@@ -31,10 +31,10 @@ bool ParseFields(const std::string& text, int base, int64_t* values, size_t coun
 }
 
 // Takes a SHA-256 off the end of a line that has one: lines without keep the older form.
-bool TakeSha256(std::string& text, std::optional<Sha256Digest>& digest) {
+bool TakeSha256(std::string& text, std::optional<os::Sha256Digest>& digest) {
   const size_t at = text.find_last_of(' ');
   if (at == std::string::npos || text.size() - at != 65) return true;
-  digest = ParseSha256(std::string_view(text).substr(at + 1));
+  digest = os::ParseSha256(std::string_view(text).substr(at + 1));
   text.resize(at);
   return digest.has_value();
 }

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "copy/sha256.h"
+#include "os/sha256.h"
 
 namespace copy {
 
@@ -16,13 +16,13 @@ struct PieceRecord {
   int disk = 0;
   int64_t size = 0;
   uint32_t crc = 0;
-  std::optional<Sha256Digest> sha256;
+  std::optional<os::Sha256Digest> sha256;
 };
 
 struct ArchiveRecord {
   int64_t unpacked = 0;  // bytes of its files
   int64_t files = 0;
-  std::optional<Sha256Digest> sha256;  // of the assembled archive
+  std::optional<os::Sha256Digest> sha256;  // of the assembled archive
 };
 
 // The upgrade library's archive on disk 1, listed among the pieces.

@@ -39,6 +39,12 @@ std::optional<std::map<std::string, std::string>> ActionFields(const std::string
   return fields;
 }
 
+std::string RepairCommandLine(const std::map<std::string, std::string>& fields) {
+  const auto media = fields.find("MEDIA");
+  return SetupCommandLine(fields) + " /REPAIR " +
+         QuoteArgument("/MEDIA=" + (media == fields.end() ? std::string() : media->second));
+}
+
 std::string SetupCommandLine(std::map<std::string, std::string> fields) {
   std::string command_line = QuoteArgument(fields["MEDIA"] + "INSTALL.EXE") + kFixedSwitches;
   fields.erase("MEDIA");

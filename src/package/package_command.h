@@ -14,6 +14,7 @@ namespace package {
 constexpr const char* kRunSetupFields[] = {
     "MEDIA", "TYPE", "DIR", "DATADIR", "DATABASE", "ANSWERS", "SERVERDATABASE", "LOG"};
 constexpr const char* kRemoveSetupFields[] = {"UPGRADECODE", "PRODUCTCODE", "REMOVEDATA"};
+constexpr const char* kRepairSetupFields[] = {"MEDIA", "LOG"};
 
 // The "NAME=value" fields of an action's data, separated by "|", which no Windows path can
 // hold: exactly `names`, in their order. A property whose value holds "|" would add fields of
@@ -28,6 +29,10 @@ std::optional<std::map<std::string, std::string>> ActionFields(const std::string
 // The installer's command line from the run action's fields: MEDIA, the media folder ending in
 // a backslash, and the installer's switches by name (TYPE, DIR ...).
 std::string SetupCommandLine(std::map<std::string, std::string> fields);
+
+// The installer's repair (msiexec /f) from the run action's fields: the media the package
+// installed are the kit.
+std::string RepairCommandLine(const std::map<std::string, std::string>& fields);
 
 // The installer's quiet uninstall command as its entry holds it, made suitable for a package.
 std::string RemovalCommandLine(const std::string& quiet_uninstall, bool remove_data);

@@ -1,7 +1,8 @@
 // SETUPACT.DLL, the custom actions of the product's Windows Installer package: RunSetup runs
-// the installer from the media the package installed, RemoveSetup runs the installer's quiet
-// uninstall. A DLL rather than a program action: only a DLL can ask for the restart (an EXE
-// action's exit code is success or failure alone).
+// the installer from the media the package installed, RepairSetup its repair from them
+// (msiexec /f), RemoveSetup runs the installer's quiet uninstall. A DLL rather than a program
+// action: only a DLL can ask for the restart (an EXE action's exit code is success or failure
+// alone).
 #include <windows.h>
 // Needs the types of windows.h.
 #include <msi.h>
@@ -134,6 +135,12 @@ extern "C" __declspec(dllexport) UINT __stdcall RunSetup(MSIHANDLE install) {
   const auto fields = Fields(install, package::kRunSetupFields);
   if (!fields) return ERROR_INSTALL_FAILURE;
   return Run(install, package::SetupCommandLine(*fields));
+}
+
+extern "C" __declspec(dllexport) UINT __stdcall RepairSetup(MSIHANDLE install) {
+  const auto fields = Fields(install, package::kRepairSetupFields);
+  if (!fields) return ERROR_INSTALL_FAILURE;
+  return Run(install, package::RepairCommandLine(*fields));
 }
 
 extern "C" __declspec(dllexport) UINT __stdcall RemoveSetup(MSIHANDLE install) {

@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "changes/files.h"
+#include "changes/journal.h"
 #include "os/os.h"
+#include "os/sha256.h"
 #include "unzip/crc32.h"
 #include "unzip/decode_stream.h"
 #include "unzip/explode.h"
@@ -117,6 +119,7 @@ class EntryPort : public DecodePort {
   bool Aborted() const override { return aborted_; }
 
   uint32_t crc() const { return ~crc_; }
+  std::string sha256() const { return hashing_ ? os::Sha256Text(sha256_.Final()) : std::string(); }
 
   static constexpr uint32_t kStagingSize = DecodeStream::kWindowSize;
 
@@ -131,6 +134,7 @@ class EntryPort : public DecodePort {
 
   void Written(const uint8_t* data, uint32_t count) {
     crc_ = UpdateCrc32(crc_, data, count);
+    if (hashing_) sha256_.Update(data, count);
     Engine().record.status = kStatusBlockWritten;
     ReportCurrent(static_cast<int32_t>(count));
   }
@@ -159,6 +163,9 @@ class EntryPort : public DecodePort {
   uint64_t read_ = 0;
   uint32_t last_percent_ = 0;
   uint32_t crc_ = kCrcInitial;
+  // Only a journaled run keeps the hash: tools and dry runs do without its cost.
+  bool hashing_ = changes::CurrentMode() == changes::Mode::kApply;
+  os::Sha256 sha256_;
   bool exhausted_ = false;
   bool aborted_ = false;
   uint8_t* staging_ = nullptr;
@@ -335,8 +342,9 @@ int32_t EntryExtractor::Resources::Extract(const std::string& target, uint32_t o
   }
   const bool closed = out.Close();
   if (code == kUnzipOk && !closed) code = kUnzipWriteError;
-  // The journal keeps what the file replaces before it takes its place.
-  if (code == kUnzipOk && !changes::CommitFile(scratch, target)) code = kUnzipWriteError;
+  // The journal keeps what the file replaces before it takes its place, and its hash.
+  if (code == kUnzipOk && !changes::CommitFile(scratch, target, port.sha256()))
+    code = kUnzipWriteError;
   if (code != kUnzipOk) {
     os::RemoveFile(scratch);
     return code;

@@ -64,6 +64,10 @@ bool RegisterInstallation(const TInstallState& state) {
   const std::string records = *RecordsFolder();
   const std::string dir = os::WithoutTrailingBackslash(state.ProgramDir);
   const std::string uninstaller = "\"" + records + "\\" + kUninstallerName + "\" /UNINSTALL";
+  // The entry's repair takes the files from the kit the installation came from. No trailing
+  // backslash: before the closing quote it would escape it.
+  const std::string repair = "\"" + records + "\\" + kUninstallerName + "\" /REPAIR \"/MEDIA=" +
+                             os::WithoutTrailingBackslash(state.SourceDir) + "\"";
   if (!CopyUninstaller(records + "\\" + kUninstallerName)) return false;
   const int64_t bytes = InstalledBytes(records, dir);
   const struct {
@@ -77,6 +81,7 @@ bool RegisterInstallation(const TInstallState& state) {
       {"InstallDate", Today()},
       {"UninstallString", uninstaller},
       {"QuietUninstallString", uninstaller + " /VERYSILENT"},
+      {"ModifyPath", repair},
       {"URLInfoAbout", std::string("http://") + kWebAddress},
   };
   for (const auto& text : texts) {
@@ -88,5 +93,5 @@ bool RegisterInstallation(const TInstallState& state) {
   return changes::SetRegistryNumber(kUninstallKey, "EstimatedSize",
                                     static_cast<uint32_t>((bytes + 1023) / 1024)) &&
          changes::SetRegistryNumber(kUninstallKey, "NoModify", 1) &&
-         changes::SetRegistryNumber(kUninstallKey, "NoRepair", 1);
+         changes::SetRegistryNumber(kUninstallKey, "NoRepair", 0);
 }

@@ -40,7 +40,7 @@ std::string UpgradeArchiveRefusal(const copy::MediaManifest* media, const std::s
   if (!expected || !bytes || static_cast<int64_t>(bytes->size()) != expected->size ||
       unzip::Crc32(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size()) !=
           expected->crc ||
-      copy::Sha256Of(*bytes) != expected->sha256) {
+      os::Sha256Of(*bytes) != expected->sha256) {
     return std::string(copy::kUpgradePiece) + " de pe discul 1 nu este cel semnat de editor:\r" +
            copy::NotThePublishers();
   }

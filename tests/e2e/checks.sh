@@ -108,7 +108,7 @@ journal_lines() {
 import sys
 for line in open(sys.argv[1], encoding='latin-1'):
     f = line.rstrip('\r\n').split('\t')
-    if len(f) == 13 and f[0] == 'CHG1' and f[2]:
+    if len(f) >= 13 and f[0] == 'CHG1' and f[2]:
         out, i, s = '', 0, f[2]
         while i < len(s):
             if s[i] == '\\' and i + 1 < len(s):

@@ -6,13 +6,14 @@
 #include <functional>
 #include <map>
 
-#include "copy/sha256.h"
+#include "os/sha256.h"
 #include "support/temp_dir.h"
 #include "unzip/crc32.h"
 
 using testing_support::TempDir;
 namespace fs = std::filesystem;
 using namespace copy;
+using namespace os;
 
 namespace {
 

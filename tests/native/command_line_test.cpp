@@ -37,6 +37,9 @@ TEST(Switches, AreReadInAnyCaseWithEitherMarkAndEveryBadOneIsNamed) {
   EXPECT_EQ(o.switches.size(), 11u) << "the historic switches and plain words are not handed on";
 
   EXPECT_EQ(ParseCommandLine({"/VERYSILENT", "/SILENT"}).mode, TRunMode::kVerySilent);
+  EXPECT_EQ(ParseCommandLine({"/REPAIR", "/PLAN=plan.txt"}).errors,
+            std::vector<std::string>{"/REPAIR"})
+      << "a dry run would repair for real";
   const TSetupOptions bad =
       ParseCommandLine({"/TYPE=NETWORK", "/BOGUS", "/DIR=", "/SILENT=1", "/VERYSILENT",
                         "/SERVERDATABASE=maybe", "/PERMISSIONS=OPEN", "/ALLOWUNSIGNED=NO"});

@@ -7,12 +7,13 @@
 
 #include <string>
 
-#include "copy/sha256.h"
 #include "copy/signed_media.h"
+#include "os/sha256.h"
 #include "support/temp_dir.h"
 #include "unzip/crc32.h"
 
 using namespace copy;
+using namespace os;
 using testing_support::TempDir;
 
 namespace {

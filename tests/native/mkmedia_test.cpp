@@ -11,9 +11,9 @@
 #include <string>
 
 #include "copy/media_manifest.h"
-#include "copy/sha256.h"
 #include "media_builder.h"
 #include "media_plan.h"
+#include "os/sha256.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -191,7 +191,7 @@ class MediaBuilder : public testing::Test {
     pieces["UPGRADE"][1] = config.parent_path() / "UPGRADE.1";
     size_t count = 0;
     for (const auto& [archive, numbered] : pieces) {
-      copy::Sha256 joined;
+      os::Sha256 joined;
       for (const auto& [number, path] : numbered) {
         const copy::PieceRecord* piece = manifest->Piece(archive + "." + std::to_string(number));
         ASSERT_NE(piece, nullptr) << path;
@@ -200,7 +200,7 @@ class MediaBuilder : public testing::Test {
         EXPECT_EQ(piece->crc, crc32(0, reinterpret_cast<const Bytef*>(bytes.data()),
                                     static_cast<uInt>(bytes.size())))
             << path;
-        EXPECT_EQ(piece->sha256, copy::Sha256Of(bytes)) << path;
+        EXPECT_EQ(piece->sha256, os::Sha256Of(bytes)) << path;
         joined.Update(bytes);
         const std::string disk = path.parent_path().filename().string();
         if (!options_.single_folder) {

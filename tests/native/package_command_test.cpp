@@ -47,6 +47,21 @@ TEST(PackageCommand, PropertiesNotSetAreLeftOutAndBlanksSurvive) {
   EXPECT_EQ(options.answers.program_dir, "C:\\Program Files\\Vortel App");
   EXPECT_FALSE(options.answers.data_dir.has_value());
 
+  // msiexec /f: the media folder the package installed, its backslash kept, is the kit.
+  const auto repair_fields = package::ActionFields(
+      "MEDIA=C:\\Program Files (x86)\\RidOZIZUZ Setup\\3.20.852\\|LOG=C:\\repair.log",
+      package::kRepairSetupFields);
+  ASSERT_TRUE(repair_fields);
+  const std::string repair_line = package::RepairCommandLine(*repair_fields);
+  const TSetupOptions repair = ParseCommandLine(Switches(repair_line));
+  EXPECT_TRUE(repair.errors.empty());
+  EXPECT_TRUE(repair.repair);
+  EXPECT_EQ(repair.mode, TRunMode::kVerySilent);
+  EXPECT_EQ(repair.log_file, "C:\\repair.log");
+  // Doubled before the closing quote, the backslash reaches the program once.
+  const std::string media = "\"/MEDIA=C:\\Program Files (x86)\\RidOZIZUZ Setup\\3.20.852\\\\\"";
+  EXPECT_EQ(repair_line.substr(repair_line.size() - media.size()), media);
+
   EXPECT_EQ(package::OutcomeOf(0), package::Outcome::kDone);
   EXPECT_EQ(package::OutcomeOf(3010), package::Outcome::kRestartNeeded);
   EXPECT_EQ(package::OutcomeOf(1602), package::Outcome::kCancelled);

@@ -111,6 +111,7 @@ std::string WixSource(const PackageInput& input, const std::vector<std::string>&
   for (const auto& p : kSwitchProperties) {
     run_data += std::string("|") + p.setup_switch + "=[" + p.property + "]";
   }
+  const std::string repair_data = "MEDIA=[MEDIADIR]|LOG=[SETUPLOG]";
   const std::string remove_data = std::string("UPGRADECODE=") + kUpgradeCode +
                                   "|PRODUCTCODE=[ProductCode]|REMOVEDATA=[REMOVEDATA]";
   std::ostringstream s;
@@ -134,7 +135,6 @@ std::string WixSource(const PackageInput& input, const std::vector<std::string>&
     <Condition Message="A newer version of )"
     << kProductName << R"( is installed.">NOT NEWERFOUND</Condition>
     <Property Id="ARPNOMODIFY" Value="1"/>
-    <Property Id="ARPNOREPAIR" Value="1"/>
     <Property Id="ARPURLINFOABOUT" Value="http://)"
     << kWebAddress << R"("/>
     <Property Id="REBOOT" Value="ReallySuppress"/>
@@ -162,6 +162,10 @@ std::string WixSource(const PackageInput& input, const std::vector<std::string>&
     << Xml(run_data) << R"("/>
     <CustomAction Id="RunSetup" BinaryKey="SetupAction" DllEntry="RunSetup" Execute="deferred"
                   Impersonate="no" Return="check"/>
+    <CustomAction Id="SetRepairSetup" Property="RepairSetup" Value=")"
+    << Xml(repair_data) << R"("/>
+    <CustomAction Id="RepairSetup" BinaryKey="SetupAction" DllEntry="RepairSetup"
+                  Execute="deferred" Impersonate="no" Return="check"/>
     <CustomAction Id="SetRemoveSetup" Property="RemoveSetup" Value=")"
     << Xml(remove_data) << R"("/>
     <CustomAction Id="RemoveSetup" BinaryKey="SetupAction" DllEntry="RemoveSetup"
@@ -172,6 +176,8 @@ std::string WixSource(const PackageInput& input, const std::vector<std::string>&
       <Custom Action="RemoveSetup" Sequence="3400">REMOVE="ALL" AND NOT UPGRADINGPRODUCTCODE</Custom>
       <Custom Action="SetRunSetup" Sequence="6580">NOT Installed</Custom>
       <Custom Action="RunSetup" Sequence="6590">NOT Installed</Custom>
+      <Custom Action="SetRepairSetup" Sequence="6585">Installed AND REINSTALL AND NOT REMOVE</Custom>
+      <Custom Action="RepairSetup" Sequence="6595">Installed AND REINSTALL AND NOT REMOVE</Custom>
     </InstallExecuteSequence>
   </Product>
 </Wix>

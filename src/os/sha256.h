@@ -1,5 +1,6 @@
 // SHA-256 (FIPS 180-4), with which the media's manifest names the bytes of every piece and
-// archive: a CRC-32 finds a bad floppy, not bytes changed on purpose.
+// archive (a CRC-32 finds a bad floppy, not bytes changed on purpose), and the journal every file
+// an installation wrote, so that a repair finds what changed since.
 #pragma once
 
 #include <array>
@@ -9,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace copy {
+namespace os {
 
 using Sha256Digest = std::array<uint8_t, 32>;
 
@@ -44,4 +45,4 @@ inline Sha256Digest Sha256Of(std::string_view bytes) {
 std::optional<Sha256Digest> ParseSha256(std::string_view text);
 std::string Sha256Text(const Sha256Digest& digest);
 
-}  // namespace copy
+}  // namespace os

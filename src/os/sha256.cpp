@@ -1,10 +1,10 @@
-#include "copy/sha256.h"
+#include "os/sha256.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 
-namespace copy {
+namespace os {
 
 namespace {
 
@@ -120,4 +120,4 @@ std::string Sha256Text(const Sha256Digest& digest) {
   return text;
 }
 
-}  // namespace copy
+}  // namespace os
