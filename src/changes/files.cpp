@@ -4,6 +4,7 @@
 
 #include "changes/change_text.h"
 #include "changes/journal.h"
+#include "changes/journal_file.h"
 #include "os/file_replace.h"
 #include "os/os.h"
 #include "os/trust_boundary.h"
@@ -33,6 +34,25 @@ bool Replace(const std::string& scratch, const std::string& target) {
     // Undoing the run takes the waiting file away, so the restart has nothing to put in place.
     return NoteTemporaryFile(scratch);
   }
+}
+
+// Copies `path` to the backups for `change`, on the disk before the change is recorded: the
+// record names it, and undoing the change needs it whole. A read-only copy is writable for the
+// flush alone.
+bool KeepCopy(const std::string& path, Change& change) {
+  change.previous = std::string();
+  change.backup = NewBackupPath();
+  if (!os::CopyWholeFile(path, change.backup)) return false;
+  const std::optional<uint32_t> attributes = os::GetAttributes(change.backup);
+  if (!attributes) return false;
+  const bool read_only = (*attributes & os::kAttrReadOnly) != 0;
+  if (read_only) {
+    const uint32_t writable = *attributes & ~os::kAttrReadOnly;
+    if (!os::SetAttributes(change.backup, writable ? writable : os::kAttrNormal)) return false;
+  }
+  os::File copy = os::File::Open(change.backup, os::OpenMode::kReadWrite);
+  const bool flushed = copy && FlushToDisk(copy, change.backup) && copy.Close();
+  return flushed && (!read_only || os::SetAttributes(change.backup, *attributes));
 }
 
 }  // namespace
@@ -69,11 +89,7 @@ bool CommitFile(const std::string& scratch, const std::string& target, const std
   const bool replaces = os::FileExists(target);
   change.description = std::string(replaces ? "replace" : "create") + " file " + target + " (" +
                        GroupedNumber(change.size) + " bytes)";
-  if (replaces && CurrentMode() == Mode::kApply) {
-    change.previous = std::string();
-    change.backup = NewBackupPath();
-    if (!os::CopyWholeFile(target, change.backup)) return false;
-  }
+  if (replaces && CurrentMode() == Mode::kApply && !KeepCopy(target, change)) return false;
   if (!Record(change)) return false;
   return Replace(scratch, target);
 }
@@ -118,12 +134,8 @@ bool ReplaceTextFile(const std::string& path, const std::string& content,
   change.target = path;
   change.value = content;
   const std::optional<uint32_t> attributes = os::GetAttributes(path);
-  if (attributes && CurrentMode() == Mode::kApply) {
-    change.previous = std::string();
-    change.backup = NewBackupPath();
-    // The copy keeps the attributes too: what is put back is the file as it was.
-    if (!os::CopyWholeFile(path, change.backup)) return false;
-  }
+  // The copy keeps the attributes too: what is put back is the file as it was.
+  if (attributes && CurrentMode() == Mode::kApply && !KeepCopy(path, change)) return false;
   if (!Record(change)) return false;
   if (Planning()) return true;
   // A read-only file cannot be replaced; its attributes go back on whichever file stands there.
@@ -155,8 +167,7 @@ bool KeepDataFolder(const std::string& dir) {
     copy.kind = Kind::kDataCopy;
     copy.target = path;
     copy.scope = kScopeData;
-    copy.backup = NewBackupPath();
-    if (!os::CopyWholeFile(path, copy.backup) || !Record(copy)) return false;
+    if (!KeepCopy(path, copy) || !Record(copy)) return false;
   }
   return true;
 }

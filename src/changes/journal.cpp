@@ -1,9 +1,10 @@
 #include "changes/journal.h"
 
-#include <cctype>
 #include <set>
+#include <utility>
 
 #include "changes/change_text.h"
+#include "changes/journal_file.h"
 #include "os/file_replace.h"
 #include "os/os.h"
 #include "os/text_lines.h"
@@ -15,6 +16,7 @@ namespace {
 struct Run {
   Mode mode = Mode::kDirect;
   std::string journal;  // the journal, or the plan
+  JournalFile file;
   std::string backups;
   std::string scratch;
   std::vector<Change> changes;
@@ -32,20 +34,12 @@ Run& CurrentRun() {
   return run;
 }
 
-bool AppendLine(const std::string& path, const std::string& line) {
-  os::File file = os::File::Open(path, os::OpenMode::kAppend);
-  if (!file) file = os::File::Open(path, os::OpenMode::kCreate);
-  if (!file) return false;
-  const std::string text = line + "\r\n";
-  const auto size = static_cast<uint32_t>(text.size());
-  return file.Write(text.data(), size) == static_cast<int32_t>(size) && file.Close();
-}
-
-// Windows paths compare without case and without a trailing backslash.
-std::string PathKey(const std::string& path) {
-  std::string key = os::WithoutTrailingBackslash(path);
-  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return key;
+// A run begun over one that did not end: the old one's records still go to the disk.
+Run& NewRun() {
+  Run& run = CurrentRun();
+  run.file.Close();
+  run = Run{};
+  return run;
 }
 
 void RemoveBackups(const std::string& dir) {
@@ -63,30 +57,31 @@ void RemoveBackups(const std::string& dir) {
 }  // namespace
 
 bool BeginJournal(const std::string& journal_path, const std::string& backup_dir) {
-  Run& run = CurrentRun();
-  run = Run{};
+  Run& run = NewRun();
   run.journal = journal_path;
   run.backups = backup_dir;
   // A journal found there would be undone as if it were this run's.
   os::File file = os::File::Open(journal_path, os::OpenMode::kCreateNew);
-  if (!file || !file.Close()) return false;
+  if (!file) return false;
+  run.file = JournalFile(std::move(file), journal_path, true);
   run.mode = Mode::kApply;
   return true;
 }
 
 bool BeginPlan(const std::string& plan_path, const std::string& scratch_dir) {
-  Run& run = CurrentRun();
-  run = Run{};
+  Run& run = NewRun();
   run.journal = plan_path;
   run.scratch = scratch_dir;
   os::File file = os::File::Open(plan_path, os::OpenMode::kCreate);
-  if (!file || !file.Close()) return false;
+  if (!file) return false;
+  run.file = JournalFile(std::move(file), plan_path, false);
   run.mode = Mode::kPlan;
   return true;
 }
 
 void EndRun(bool keep_backups) {
   Run& run = CurrentRun();
+  run.file.Close();
   if (!keep_backups) RemoveBackups(run.backups);
   run.mode = Mode::kDirect;
 }
@@ -124,10 +119,10 @@ bool Record(const Change& recorded) {
       return true;
     case Mode::kPlan:
       if (change.description.empty()) return true;
-      if (!AppendLine(run.journal, change.description)) return false;
+      if (!run.file.Append(change, change.description)) return false;
       break;
     case Mode::kApply:
-      if (!AppendLine(run.journal, EncodeChange(change))) return false;
+      if (!run.file.Append(change, EncodeChange(change))) return false;
       break;
   }
   run.changes.push_back(change);
@@ -173,7 +168,9 @@ bool AppendChanges(const std::vector<Change>& changes, const std::string& path) 
   if (!file) file = os::File::Open(path, os::OpenMode::kCreate);
   if (!file) return false;
   const auto size = static_cast<uint32_t>(text.size());
-  return file.Write(text.data(), size) == static_cast<int32_t>(size) && file.Close();
+  // The installation's records outlive the run's journal, which goes once they are written.
+  return file.Write(text.data(), size) == static_cast<int32_t>(size) && FlushToDisk(file, path) &&
+         file.Close();
 }
 
 std::vector<Change> KeptChanges(const std::vector<Change>& run) {

@@ -40,6 +40,8 @@ class File {
   int64_t Size();
   // Cuts the file at the current position.
   bool Truncate();
+  // Puts what was written on the disk itself, past the system's cache: what a power cut spares.
+  bool Flush();
   // Stamps the last-write time from an MS-DOS date and time (local time).
   bool SetDosTime(uint16_t dos_date, uint16_t dos_time);
   bool Close();

@@ -91,6 +91,13 @@ bool File::Truncate() {
   return at >= 0 && ::ftruncate(Fd(handle_), at) == 0;
 }
 
+bool File::Flush() {
+  int r;
+  do r = ::fsync(Fd(handle_));
+  while (r < 0 && errno == EINTR);
+  return r == 0;
+}
+
 bool File::SetDosTime(uint16_t dos_date, uint16_t dos_time) {
   struct tm t = {};
   t.tm_year = ((dos_date >> 9) & 0x7f) + 80;

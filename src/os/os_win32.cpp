@@ -120,6 +120,10 @@ bool File::Truncate() {
   return SetEndOfFile(H(handle_)) != 0;
 }
 
+bool File::Flush() {
+  return FlushFileBuffers(H(handle_)) != 0;
+}
+
 bool File::SetDosTime(uint16_t dos_date, uint16_t dos_time) {
   FILETIME local, utc;
   if (!DosDateTimeToFileTime(dos_date, dos_time, &local)) return false;

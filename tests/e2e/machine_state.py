@@ -28,7 +28,17 @@ NOISE = [
     # Empty keys Wine's menu builder makes at an environment's first start, or not, as it finishes
     # before the run ends or not.
     (re.compile(r'^Software\\Wine\\(MenuFiles|FileOpenAssociations)$', re.I), None),
+    # The display adapter's link value, which some starts write and others do not.
+    (re.compile(r'^System\\CurrentControlSet\\Control\\Class\\\{4d36e968-e325-11ce-bfc1-'
+                r'08002be10318\}\\\d{4}$', re.I), re.compile(r'^"SymbolicLinkValue"=', re.I)),
 ]
+
+# Files whose bytes say when they were written rather than what they hold: their size is compared,
+# their content as what it means. The shell links of the group hold the times of the programs
+# they start (the group itself is compared from the commands below); the database engine's
+# configuration holds its aliases in the order they were added.
+LINK_FOLDER = re.compile(r'(^|/)start menu/programs/', re.I)
+ENGINE_CONFIGURATION = 'idapi32.cfg'
 
 # Program Manager's stand-in records here every command it is sent (tests start it so).
 GROUP_RECORD = 'progman.rec'
@@ -52,6 +62,15 @@ def sha256(path):
     return h.hexdigest()
 
 
+def content(rel, path):
+    if LINK_FOLDER.search(rel.replace(os.sep, '/')) and rel.lower().endswith('.lnk'):
+        return 'link'
+    if os.path.basename(rel).lower() == ENGINE_CONFIGURATION:
+        lines = sorted(open(path, 'rb').read().splitlines())
+        return hashlib.sha256(b'\n'.join(lines)).hexdigest()
+    return sha256(path)
+
+
 def files(drive_c, leave_out):
     for root, dirs, names in os.walk(drive_c):
         rel_root = os.path.relpath(root, drive_c)
@@ -71,7 +90,7 @@ def files(drive_c, leave_out):
                 yield 'link %s' % rel
                 continue
             yield 'file %s %d %s %s' % (rel, os.path.getsize(path), dos_attributes(path),
-                                        sha256(path))
+                                        content(rel, path))
         if windows:
             folder = named(root, 'windows')
             for name in sorted(os.listdir(folder)):

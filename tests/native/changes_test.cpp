@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include "changes/files.h"
 #include "changes/journal.h"
 #include "changes/journal_bounds.h"
+#include "changes/journal_file.h"
 #include "changes/rollback.h"
 #include "os/os.h"
 #include "os/text_lines.h"
@@ -141,9 +143,66 @@ TEST_F(Journal, AFileThatCannotBeRemovedIsNamedAndTheRestStillUndone) {
 }
 #endif
 
+// What a power cut may take: a record reaches the disk before its change unless what the change
+// leaves behind is found from records already there (a file or directory inside a directory
+// whose own record is on the disk). Each record is written at once all the same.
+TEST_F(Journal, RecordsReachTheDiskBeforeWhatCouldNotBeUndoneOrFoundWithoutThem) {
+  std::vector<std::string> flushed;
+  const changes::FlushObserver saved =
+      changes::SetFlushObserver([&](const std::string& path) { flushed.push_back(path); });
+  const auto flushes = [&] { return std::exchange(flushed, {}); };
+  const std::vector<std::string> journal{work.File("run.jrn")}, none;
+  machine.Write("old.txt", "what the user had");
+  machine.Write("CONFIG.SYS", "FILES=30\r\n");
+  os::SetAttributes(machine.File("old.txt"), os::kAttrReadOnly);
+  const std::string app = machine.File("App");
+
+  ASSERT_TRUE(changes::MakeDirectory(app));
+  EXPECT_EQ(flushes(), journal) << "a directory made where others were";
+  ASSERT_TRUE(changes::MakeDirectory(app + "\\Sub"));
+  EXPECT_EQ(flushes(), none) << "found inside App";
+  ASSERT_TRUE(changes::MakeDirectory(app + "\\Sub\\Deep"));
+  EXPECT_EQ(flushes(), journal) << "Sub's record reaches the disk before anything goes in Sub";
+  ASSERT_TRUE(changes::CommitFile(Scratch(machine, "a"), app + "\\Sub\\Deep\\A.TXT"));
+  ASSERT_TRUE(changes::CommitFile(Scratch(machine, "b"), app + "\\B.TXT"));
+  EXPECT_EQ(flushes(), none) << "files made in the run's own directories wait";
+  EXPECT_EQ(changes::LoadJournal(work.File("run.jrn")).size(), 5u)
+      << "a killed run loses no record it wrote";
+
+  ASSERT_TRUE(changes::CommitFile(Scratch(machine, "new"), machine.File("new.txt")));
+  EXPECT_EQ(flushes(), journal) << "a file made where others were";
+  ASSERT_TRUE(changes::CommitFile(Scratch(machine, "the run's"), machine.File("old.txt")));
+  const std::string copy = changes::RunChanges().back().backup;
+  EXPECT_EQ(flushes(), (std::vector<std::string>{copy, journal[0]}))
+      << "the copy of a replaced file, then its record";
+#ifdef _WIN32
+  // Windows copies the attributes: the read-only copy was opened for its flush and is read-only.
+  EXPECT_EQ(os::GetAttributes(copy).value_or(0) & os::kAttrReadOnly, os::kAttrReadOnly);
+#endif
+  ASSERT_TRUE(changes::ReplaceTextFile(machine.File("CONFIG.SYS"), "FILES=255\r\n", "FILES"));
+  EXPECT_EQ(flushes().size(), 2u) << "CONFIG.SYS's copy and its record";
+
+  changes::Change value;
+  value.kind = changes::Kind::kRegistry;
+  value.target = "SOFTWARE\\Vortel|Path";
+  ASSERT_TRUE(changes::Record(value));
+  EXPECT_EQ(flushes(), journal) << "a registry value, set or overwritten";
+  changes::Change note;
+  note.kind = changes::Kind::kNote;
+  ASSERT_TRUE(changes::Record(note));
+  ASSERT_TRUE(changes::MakeDirectory(app + "\\Later"));
+  EXPECT_EQ(flushes(), none);
+  changes::EndRun(false);
+  EXPECT_EQ(flushes(), journal) << "what waits reaches the disk at the end";
+  changes::SetFlushObserver(saved);
+}
+
 TEST(Plan, ListsWhatARunWouldChangeAndChangesNothing) {
   TempDir work, machine;
   machine.Write("CONFIG.SYS", "FILES=30\r\n");
+  int flushes = 0;
+  const changes::FlushObserver saved =
+      changes::SetFlushObserver([&](const std::string&) { ++flushes; });
   ASSERT_TRUE(changes::BeginPlan(work.File("plan.txt"), work.File("scratch")));
   const std::string dir = machine.File("App");
   EXPECT_TRUE(changes::MakeDirectory(dir));
@@ -164,6 +223,8 @@ TEST(Plan, ListsWhatARunWouldChangeAndChangesNothing) {
                                       "set CONFIG.SYS FILES=255 (was 30)"}));
   EXPECT_EQ(machine.Read("CONFIG.SYS"), "FILES=30\r\n");
   EXPECT_FALSE(machine.Exists("App"));
+  EXPECT_EQ(flushes, 0) << "a plan is no journal";
+  changes::SetFlushObserver(saved);
 }
 
 namespace {
