@@ -59,7 +59,9 @@ void FinishRunJournal(const TInstallState& state, const std::string& work_dir) {
   if (changes::CurrentMode() != changes::Mode::kApply) return;
   const std::string journal = InRecords(records.folder, kUnfinishedJournal);
   // The begin note alone is no change.
-  if (!state.RolledBack && changes::RunChanges().size() > 1) {
+  const bool keep = !state.RolledBack && changes::RunChanges().size() > 1;
+  changes::CloseJournal();
+  if (keep) {
     const std::string kept = InRecords(records.folder, changes::kInstallationJournal);
     AdoptOlderJournal(state, kept);
     if (MarkRunFinished(records.folder)) {

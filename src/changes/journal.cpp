@@ -79,6 +79,10 @@ bool BeginPlan(const std::string& plan_path, const std::string& scratch_dir) {
   return true;
 }
 
+void CloseJournal() {
+  CurrentRun().file.Close();
+}
+
 void EndRun(bool keep_backups) {
   Run& run = CurrentRun();
   run.file.Close();

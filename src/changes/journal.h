@@ -25,6 +25,9 @@ bool BeginJournal(const std::string& journal_path, const std::string& backup_dir
 // A dry run: the line of each change goes to `plan_path`; the run's own work files (assembled
 // archives) go to `scratch_dir`. False when the plan cannot be written.
 bool BeginPlan(const std::string& plan_path, const std::string& scratch_dir);
+// The run's journal is whole on the disk and closed, so that it can be renamed or handed on; the
+// copies of replaced files stay until EndRun.
+void CloseJournal();
 // Ends the run; the copies of replaced files go too, unless a rollback still needs them.
 void EndRun(bool keep_backups);
 
