@@ -39,7 +39,9 @@ def things(line):
     m = re.match(r'^(?:dir  |link )(.*)$', line)
     if m:
         return ('path', m.group(1).lower())
-    m = re.match(r'^file (.*) \d+ \S* [0-9a-f]{64}$', line) or re.match(r'^file (.*) \d+  [0-9a-f]{64}$', line)
+    # The content is a SHA-256, or a word for what is compared by its meaning (a shell link).
+    m = re.match(r'^file (.*) \d+ \S* (?:[0-9a-f]{64}|link)$', line) or \
+        re.match(r'^file (.*) \d+  (?:[0-9a-f]{64}|link)$', line)
     if m:
         return ('path', m.group(1).lower())
     m = re.match(r'^(\S+\.(?:sys|ini)) ', line)
