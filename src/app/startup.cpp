@@ -19,6 +19,7 @@
 #include "bde/engine.h"
 #include "bde/engine_registry_win32.h"
 #include "changes/system_win32.h"
+#include "config/control_registration.h"
 #include "config/program_group.h"
 #include "forms/forms.h"
 #include "log/debug_log.h"
@@ -234,6 +235,7 @@ void RegisterUndoHandlers() {
   changes::RegisterSystemUndo();
   bde::RegisterEngineUndo();
   config::RegisterGroupUndo();
+  config::RegisterControlUndo();
 }
 
 int RefuseCommandLine(const std::string& error) {

@@ -335,10 +335,13 @@ bool ImportRegistryFile(const std::string& path, const std::string& text,
   return os::RunAndWait(command_line, os::kShowMinimized, trust::SystemFolder()) != -1;
 }
 
-int32_t RunProgram(const std::string& command_line, uint16_t show_mode) {
+int32_t RunProgram(const std::string& command_line, uint16_t show_mode, const UndoneBy& undone_by) {
   Change change;
-  change.kind = Kind::kRun;
+  change.kind = undone_by.handler.empty() ? Kind::kRun : Kind::kDomain;
   change.description = "run " + command_line;
+  change.handler = undone_by.handler;
+  change.target = undone_by.target;
+  change.value = undone_by.value;
   if (!Record(change)) return -1;
   // In the system folder: the program directory it would have run in is any user's to fill.
   return Planning() ? 0 : os::RunAndWait(command_line, show_mode, trust::SystemFolder());

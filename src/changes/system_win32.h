@@ -24,7 +24,14 @@ bool ImportRegistryFile(const std::string& path, const std::string& text,
                         const std::string& command_line, const std::string& description);
 // Runs a program, named by its full path, in the system folder and waits; its exit code, or -1.
 // A dry run only lists it.
-int32_t RunProgram(const std::string& command_line, uint16_t show_mode);
+// How a program's run is undone, when it can be: by the handler named, with what it keeps.
+struct UndoneBy {
+  std::string handler;
+  std::string target;
+  std::string value;
+};
+int32_t RunProgram(const std::string& command_line, uint16_t show_mode,
+                   const UndoneBy& undone_by = {});
 
 // What a repair reads and puts back, by a journal line's target: a registry value ("KEY|NAME", as
 // "TYPE:HEX"), a registry key, a profile value ("FILE|SECTION|KEY"). Each put-back journaled.

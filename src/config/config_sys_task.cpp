@@ -4,6 +4,7 @@
 
 #include "changes/system_win32.h"
 #include "config/config_sys_update.h"
+#include "config/control_registration.h"
 #include "config/registration_commands.h"
 #include "config/stopped_for_test.h"
 #include "log/debug_log.h"
@@ -49,6 +50,6 @@ void DoConfigConfigSys(TInstallState& state) {
   // The registration programs read their command lines in the ANSI code page.
   const std::string program_dir = os::AnsiPathForm(state.ProgramDir).value_or(state.ProgramDir);
   changes::RunProgram(config::HhupdCommandLine(program_dir), os::kShowMinimized);
-  changes::RunProgram(config::TregsvrCommandLine(program_dir), os::kShowMinimized);
+  config::RegisterControl(program_dir);
   DebugEnd("DoConfigConfigSys");
 }

@@ -18,4 +18,8 @@ std::string TregsvrCommandLine(const std::string& program_dir) {
   return Quoted(program_dir + "\\TREGSVR.EXE") + " -Q " + Quoted(program_dir + "\\CFX32.OCX");
 }
 
+std::string UnregisterCommandLine(const std::string& dir) {
+  return Quoted(dir + "\\TREGSVR.EXE") + " -U -Q " + Quoted(dir + "\\CFX32.OCX");
+}
+
 }  // namespace config

@@ -10,5 +10,7 @@ namespace config {
 std::string HhupdCommandLine(const std::string& program_dir);
 // "<dir>\TREGSVR.EXE" -Q "<dir>\CFX32.OCX"
 std::string TregsvrCommandLine(const std::string& program_dir);
+// "<dir>\TREGSVR.EXE" -U -Q "<dir>\CFX32.OCX": the control unregistered
+std::string UnregisterCommandLine(const std::string& dir);
 
 }  // namespace config

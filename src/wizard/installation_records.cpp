@@ -7,6 +7,7 @@
 #include "changes/files.h"
 #include "changes/journal.h"
 #include "config/config_sys_update.h"
+#include "config/control_registration.h"
 #include "config/group_commands.h"
 #include "config/program_group.h"
 #include "log/debug_log.h"
@@ -81,6 +82,9 @@ changes::JournalBounds InstallationBounds(bool trusted, std::vector<std::string>
   for (const char* alias : TInstallState::AliasNames)
     bounds.domain.emplace_back(bde::kAliasHandler, alias);
   bounds.domain.emplace_back(config::kGroupHandler, config::kGroupName);
+  // Its undo runs a program from the directory the line names: only the records folder's
+  // journal may say which.
+  if (trusted) bounds.domain.emplace_back(config::kControlHandler, config::kControlName);
   return bounds;
 }
 
