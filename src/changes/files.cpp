@@ -1,5 +1,7 @@
 #include "changes/files.h"
 
+#include <cctype>
+#include <cstdio>
 #include <utility>
 
 #include "changes/change_text.h"
@@ -56,6 +58,29 @@ bool KeepCopy(const std::string& path, Change& change) {
 }
 
 }  // namespace
+
+std::string ScratchPathBeside(const std::string& target) {
+  size_t cut = target.size();
+  while (cut > 0 && target[cut - 1] != '\\' && target[cut - 1] != '/') --cut;
+  const std::string directory = target.substr(0, cut);
+  static uint32_t counter = 0;
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    char name[16];
+    std::snprintf(name, sizeof name, "~vz%05X.tmp", (counter++ + os::TickCount()) & 0xFFFFF);
+    const std::string path = directory + name;
+    if (!os::GetAttributes(path)) return path;
+  }
+  return std::string();
+}
+
+bool IsScratchName(const std::string& name) {
+  if (name.size() != 12 || name.compare(0, 3, "~vz") != 0) return false;
+  for (size_t i = 3; i < 8; ++i) {
+    if (!std::isxdigit(static_cast<unsigned char>(name[i]))) return false;
+  }
+  const std::string extension = name.substr(8);
+  return extension == ".tmp" || extension == ".TMP";
+}
 
 bool DirectoryExists(const std::string& path) {
   return os::DirectoryExists(path) || (Planning() && IsPlanned(path));

@@ -31,6 +31,12 @@ LockedFileHandler SetReplaceLockedHandler(LockedFileHandler handler);
 // Files of this run that wait for the restart to be replaced.
 int ReplacementsAtRestart();
 
+// The decoded bytes of a file go to a scratch file beside its target, which replaces the target
+// only once it is whole: a new name of the scratch form there, or nothing when none is free.
+std::string ScratchPathBeside(const std::string& target);
+// A name of that form ("~vz1A2B3.tmp"): what a run killed while it wrote a file left, unrecorded.
+bool IsScratchName(const std::string& name);
+
 // Puts a finished scratch file in the place of `target` in one step. A file standing there is
 // copied to the backups first; the journal keeps the new file's size and time, so that a change
 // made to it later by someone else is never undone. `sha256`: the new file's hash as its writer

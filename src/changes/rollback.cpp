@@ -221,6 +221,27 @@ std::string RemoveInstalledFile(const Change& last, const Change& first, UndoRep
   return Remove(last.target, options, report);
 }
 
+// A killed run may have been writing a file: its scratch file, never recorded, goes from every
+// directory the run's records name.
+void RemoveScratchFiles(const std::vector<Change>& changes, const UndoOptions& options,
+                        UndoReport& report) {
+  std::set<std::string> seen;
+  for (const Change& c : changes) {
+    std::string dir;
+    if (c.kind == Kind::kDirectory || (c.kind == Kind::kNote && c.handler == kPlaceHandler)) {
+      dir = c.target;
+    } else if (IsFileChange(c) || c.kind == Kind::kTemporaryFile) {
+      dir = os::DirectoryOf(c.target);
+    }
+    dir = os::WithoutTrailingBackslash(dir);
+    if (dir.empty() || !seen.insert(Key(dir)).second || !trust::LinkOnPath(dir).empty()) continue;
+    for (const os::DirEntry& entry : os::ListDirectory(dir)) {
+      if (!entry.is_directory && IsScratchName(entry.name))
+        Remove(os::WithTrailingBackslash(dir) + entry.name, options, report);
+    }
+  }
+}
+
 }  // namespace
 
 void RegisterUndo(Kind kind, const std::string& handler, UndoHandler undo) {
@@ -269,6 +290,7 @@ UndoReport Undo(const std::vector<Change>& journal, const UndoOptions& options) 
       report.failures.push_back(failure);
     }
   }
+  if (options.interrupted) RemoveScratchFiles(changes, options, report);
   return report;
 }
 

@@ -174,22 +174,6 @@ class EntryPort : public DecodePort {
   uint32_t staged_[kStagedBlocks] = {};
 };
 
-// The decoded bytes go to a scratch file beside the target, which replaces the target only
-// once the entry has decoded and checked; a failed entry leaves an existing file as it was.
-std::string ScratchPath(const std::string& target) {
-  size_t cut = target.size();
-  while (cut > 0 && target[cut - 1] != '\\' && target[cut - 1] != '/') --cut;
-  const std::string directory = target.substr(0, cut);
-  static uint32_t counter = 0;
-  for (int attempt = 0; attempt < 1000; ++attempt) {
-    char name[16];
-    std::snprintf(name, sizeof name, "~vz%05X.tmp", (counter++ + os::TickCount()) & 0xFFFFF);
-    const std::string path = directory + name;
-    if (!os::GetAttributes(path)) return path;
-  }
-  return std::string();
-}
-
 // The target as it stands forbids replacing it: a directory, or a read-only file.
 bool TargetLocked(const std::string& target) {
   const auto attributes = os::GetAttributes(target);
@@ -307,12 +291,12 @@ int32_t EntryExtractor::Resources::Extract(const std::string& target, uint32_t o
                                                                           : kUnzipWriteError;
   }
   if (TargetLocked(target)) return kUnzipWriteError;
-  std::string scratch = ScratchPath(target);
+  std::string scratch = changes::ScratchPathBeside(target);
   os::File out;
   if (!scratch.empty()) out = os::File::Open(scratch, os::OpenMode::kCreate);
   if (!out) {
     MakeTargetDirectories(target);
-    scratch = ScratchPath(target);
+    scratch = changes::ScratchPathBeside(target);
     if (!scratch.empty()) out = os::File::Open(scratch, os::OpenMode::kCreate);
     if (!out) return kUnzipWriteError;
   }

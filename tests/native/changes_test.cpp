@@ -91,6 +91,11 @@ TEST_F(Journal, AKilledRunIsUndoneWhereItsRecordsRanAheadOrBehind) {
   machine.Write("Data/Sub/FIRMA.DB", "upgraded too");
   machine.Write("Data/UPGRADE.TRC", "added by a task");
   machine.Write("App/LOST.DLL", "its record never reached the disk");
+  // The file the kill came in the middle of, beside a file the run replaced, and a user's own.
+  const std::string scratch = changes::ScratchPathBeside(machine.File("old.txt"));
+  ASSERT_TRUE(changes::IsScratchName(scratch.substr(machine.File("").size())));
+  machine.Write(scratch.substr(machine.File("").size()), "half a file");
+  machine.Write("~vz12.tmp", "the user's");
   for (const char* name : {"old.txt", "config.sys"}) {
     changes::Change ahead;
     ahead.kind = std::string(name) == "old.txt" ? changes::Kind::kFile : changes::Kind::kTextFile;
@@ -115,6 +120,8 @@ TEST_F(Journal, AKilledRunIsUndoneWhereItsRecordsRanAheadOrBehind) {
   EXPECT_EQ(machine.Read("Data/Sub/FIRMA.DB"), "the firm");
   EXPECT_FALSE(machine.Exists("Data/UPGRADE.TRC"));
   EXPECT_FALSE(machine.Exists("App"));
+  EXPECT_FALSE(std::filesystem::exists(scratch));
+  EXPECT_TRUE(machine.Exists("~vz12.tmp"));
 
   // The installation's journal keeps no copy of the data.
   for (const changes::Change& c : changes::KeptChanges(journal)) {
