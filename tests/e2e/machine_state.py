@@ -28,6 +28,9 @@ NOISE = [
     # Empty keys Wine's menu builder makes at an environment's first start, or not, as it finishes
     # before the run ends or not.
     (re.compile(r'^Software\\Wine\\(MenuFiles|FileOpenAssociations)$', re.I), None),
+    # The console's defaults, which Wine writes into the user's settings the first time any
+    # program of the environment gets a console, whichever program that is.
+    (re.compile(r'^Console(\\|$)', re.I), None),
     # The display adapter's link value, which some starts write and others do not.
     (re.compile(r'^System\\CurrentControlSet\\Control\\Class\\\{4d36e968-e325-11ce-bfc1-'
                 r'08002be10318\}\\\d{4}$', re.I), re.compile(r'^"SymbolicLinkValue"=', re.I)),
