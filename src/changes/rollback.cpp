@@ -16,6 +16,11 @@ namespace {
 
 using HandlerKey = std::pair<Kind, std::string>;
 
+std::set<HandlerKey>& NeedingFiles() {
+  static std::set<HandlerKey> keys;
+  return keys;
+}
+
 std::map<HandlerKey, UndoHandler>& Handlers() {
   static std::map<HandlerKey, UndoHandler> handlers;
   return handlers;
@@ -242,10 +247,25 @@ void RemoveScratchFiles(const std::vector<Change>& changes, const UndoOptions& o
   }
 }
 
+const std::vector<Change>*& Undoing() {
+  static const std::vector<Change>* undoing = nullptr;
+  return undoing;
+}
+
 }  // namespace
 
-void RegisterUndo(Kind kind, const std::string& handler, UndoHandler undo) {
+std::optional<std::string> LastRecordedSha256(const std::string& path) {
+  if (!Undoing()) return std::nullopt;
+  for (auto c = Undoing()->rbegin(); c != Undoing()->rend(); ++c) {
+    if (IsFileChange(*c) && Key(c->target) == Key(path))
+      return c->sha256.empty() ? std::nullopt : std::optional<std::string>(c->sha256);
+  }
+  return std::nullopt;
+}
+
+void RegisterUndo(Kind kind, const std::string& handler, UndoHandler undo, bool needs_files) {
   Handlers()[{kind, handler}] = std::move(undo);
+  if (needs_files) NeedingFiles().insert({kind, handler});
 }
 
 UndoReport Undo(const std::vector<Change>& journal, const UndoOptions& options) {
@@ -257,6 +277,21 @@ UndoReport Undo(const std::vector<Change>& journal, const UndoOptions& options) 
     report.refused = std::move(bounded.refused);
   }
   const std::vector<Change> changes = Unlinked(checked, report);
+  Undoing() = &changes;
+  // A removal takes a file away at its last change, which may come after a change whose undo
+  // runs it: those go first.
+  std::set<size_t> done;
+  for (size_t i = changes.size(); options.removal && i-- > 0;) {
+    const Change& c = changes[i];
+    if (!NeedingFiles().count({c.kind, c.handler}) || (options.keep && options.keep(c))) continue;
+    done.insert(i);
+    const std::string failure = UndoOne(c, options, report);
+    if (failure.empty()) {
+      ++report.undone;
+    } else {
+      report.failures.push_back(failure);
+    }
+  }
   std::map<std::string, FileHistory> files;
   for (size_t i = 0; i < changes.size(); ++i) {
     if (!options.removal || !IsFileChange(changes[i])) continue;
@@ -265,6 +300,7 @@ UndoReport Undo(const std::vector<Change>& journal, const UndoOptions& options) 
   }
   for (size_t i = changes.size(); i-- > 0;) {
     const Change& c = changes[i];
+    if (done.count(i)) continue;
     // The copies of the data are the run's own: an installation removed keeps its data.
     if (c.kind == Kind::kNote || (options.removal && c.kind == Kind::kDataCopy)) continue;
     if (options.removal && IsFileChange(c) && !(options.keep && options.keep(c))) {
@@ -291,6 +327,7 @@ UndoReport Undo(const std::vector<Change>& journal, const UndoOptions& options) 
     }
   }
   if (options.interrupted) RemoveScratchFiles(changes, options, report);
+  Undoing() = nullptr;
   return report;
 }
 

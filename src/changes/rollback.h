@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,14 @@ namespace changes {
 using UndoHandler = std::function<std::string(const Change& change)>;
 // The layers that make domain changes (engine aliases, program groups) and the system's own
 // parts (profile, registry) say how theirs are undone.
-void RegisterUndo(Kind kind, const std::string& handler, UndoHandler undo);
+// `needs_files`: the undo runs the installation's own files, so a removal undoes such changes
+// before any file goes.
+void RegisterUndo(Kind kind, const std::string& handler, UndoHandler undo,
+                  bool needs_files = false);
+
+// While Undo runs, for its handlers: the SHA-256 the journal it undoes last recorded for the file
+// `path` (a later upgrade's, say), or nothing.
+std::optional<std::string> LastRecordedSha256(const std::string& path);
 
 struct UndoReport {
   int undone = 0;

@@ -41,8 +41,11 @@ std::string Unregister(const changes::Change& change) {
   std::string failure;
   const std::string names[] = {kProgram, kControlName};
   for (size_t i = 0; i < 2 && failure.empty(); ++i) {
+    // An upgrade may have replaced the files since: the journal's last word on each counts.
+    const std::string expected =
+        changes::LastRecordedSha256(source + names[i]).value_or(lines[i + 1]);
     if (!os::CopyWholeFile(source + names[i], copies + names[i]) ||
-        changes::FileSha256(copies + names[i]) != std::optional<std::string>(lines[i + 1]))
+        changes::FileSha256(copies + names[i]) != std::optional<std::string>(expected))
       failure = source + names[i] + " nu mai este cel instalat: " + std::string(kControlName) +
                 " ramane inregistrat";
   }
@@ -61,7 +64,7 @@ void RegisterControl(const std::string& program_dir) {
 }
 
 void RegisterControlUndo() {
-  changes::RegisterUndo(changes::Kind::kDomain, kControlHandler, &Unregister);
+  changes::RegisterUndo(changes::Kind::kDomain, kControlHandler, &Unregister, true);
 }
 
 }  // namespace config
