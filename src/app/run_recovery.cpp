@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
-#include "app/hand_off.h"
 #include "app/run_folder.h"
 #include "app/setup_lock.h"
 #include "app/unfinished_run.h"
+#include "app/worker_copy.h"
 #include "bde/engine.h"
 #include "changes/journal.h"
 #include "changes/rollback.h"
@@ -19,6 +19,7 @@
 #include "state/exit_codes.h"
 #include "ui/message/mesaj_dlg.h"
 #include "wizard/installation_records.h"
+#include "wizard/rollback_offer.h"
 
 namespace {
 
@@ -68,30 +69,18 @@ int LaunchRecovery(const TSetupOptions& options) {
     Refuse(options, kAnotherSetup);
     return kExitAnotherSetup;
   }
-  const std::string self = os::ProgramPath();
-  const std::string self_dir = os::DirectoryOf(self);
-  const std::string folder = RunFolder();
-  if (folder.empty() ||
-      !CopyToNewFile(self_dir, folder + "\\", self.substr(self_dir.size()), kWorkerName)) {
-    Refuse(options,
-           "Nu pot copia programul in " + (folder.empty() ? trust::TemporaryFolder() : folder));
-    RemoveRunFolder(folder, true);
-    return kExitFailed;
-  }
-  std::string command = QuoteArgument(folder + "\\" + kWorkerName);
-  for (const std::string& s : options.switches) command += " " + QuoteArgument(s);
-  if (DebugSessionOpen() && !options.log_file)
-    command += " " + QuoteArgument("/LOG=" + DebugLogPath());
-  command += " " + QuoteArgument("/LAUNCHER=" + std::to_string(GetCurrentProcessId()));
+  const std::optional<WorkerCopy> worker =
+      CopyWorker(options, kWorkerName, "Nu pot copia programul in", {});
+  if (!worker) return kExitFailed;
   // Windows started the records folder's copy: it ends at once, so that the worker removes it.
   const std::optional<std::string> records = RecordsFolder();
-  if (records && os::SamePath(self, InRecords(*records, kRecoveryProgram))) {
-    if (os::StartProgram(command, SW_SHOWNORMAL)) return kExitDone;
-    RemoveRunFolder(folder, true);
+  if (records && os::SamePath(os::ProgramPath(), InRecords(*records, kRecoveryProgram))) {
+    if (os::StartProgram(worker->command, SW_SHOWNORMAL)) return kExitDone;
+    RemoveRunFolder(worker->folder, true);
     return kExitFailed;
   }
-  const int32_t code = os::RunAndWait(command, SW_SHOWNORMAL);
-  RemoveRunFolder(folder, true);
+  const int32_t code = os::RunAndWait(worker->command, SW_SHOWNORMAL);
+  RemoveRunFolder(worker->folder, true);
   return code == -1 ? kExitFailed : code;
 }
 
@@ -122,10 +111,7 @@ bool RecoverUnfinishedRun(const TSetupOptions& options) {
   undo.locked = [](const std::string&) { return changes::LockedFile::kAtRestart; };
   const changes::UndoReport report = changes::Undo(WithoutRecordsFolder(run), undo);
   bde::CloseEngine();
-  for (const std::string& line : report.refused) DebugNote("Refuzat: " + line);
-  for (const std::string& kept : report.kept) DebugNote("Nu poate fi anulat: " + kept);
-  for (const std::string& failure : report.failures) DebugNote("Nu am putut anula: " + failure);
-  DebugNote(std::to_string(report.undone) + " schimbari anulate");
+  LogUndoReport(report);
   DebugEnd("Anulare instalare intrerupta din " + began);
 
   std::string text = "O instalare RidOZIZUZ inceputa la " + began + " nu s-a terminat.\r";

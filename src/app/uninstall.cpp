@@ -9,6 +9,7 @@
 #include "app/run_folder.h"
 #include "app/run_recovery.h"
 #include "app/setup_lock.h"
+#include "app/worker_copy.h"
 #include "bde/registry_keys.h"
 #include "changes/journal.h"
 #include "changes/journal_bounds.h"
@@ -45,33 +46,20 @@ int Launch(const TSetupOptions& options) {
     Refuse(options, kAnotherSetup);
     return kExitAnotherSetup;
   }
-  const std::string self = os::ProgramPath();
-  const std::string self_dir = os::DirectoryOf(self);
-  const std::string folder = RunFolder();
-  if (folder.empty() ||
-      !CopyToNewFile(self_dir, folder + "\\", self.substr(self_dir.size()), kWorkerName)) {
-    Refuse(options, "Nu pot copia programul de dezinstalare in " +
-                        (folder.empty() ? trust::TemporaryFolder() : folder));
-    RemoveRunFolder(folder, true);
-    return kExitFailed;
-  }
-  const std::string worker = folder + "\\" + kWorkerName;
-  std::string command = QuoteArgument(worker);
-  for (const std::string& s : options.switches) command += " " + QuoteArgument(s);
-  if (DebugSessionOpen() && !options.log_file)
-    command += " " + QuoteArgument("/LOG=" + DebugLogPath());
-  command += " " + QuoteArgument("/UNINSTALLDIR=" + self_dir);
-  command += " " + QuoteArgument("/LAUNCHER=" + std::to_string(GetCurrentProcessId()));
+  const std::optional<WorkerCopy> worker =
+      CopyWorker(options, kWorkerName, "Nu pot copia programul de dezinstalare in",
+                 {"/UNINSTALLDIR=" + os::DirectoryOf(os::ProgramPath())});
+  if (!worker) return kExitFailed;
   // The worker's exit code is the outcome.
-  const int32_t code = os::RunAndWait(command, SW_SHOWNORMAL);
+  const int32_t code = os::RunAndWait(worker->command, SW_SHOWNORMAL);
   if (code == -1) {
-    Refuse(options, "Nu pot porni " + worker);
-    RemoveRunFolder(folder, true);
+    Refuse(options, "Nu pot porni " + worker->program);
+    RemoveRunFolder(worker->folder, true);
     return kExitFailed;
   }
   // After a removal the worker's last copy runs from the folder: it removes this program, then
   // the folder. Otherwise nothing runs from it any more.
-  if (!Removed(code)) RemoveRunFolder(folder, true);
+  if (!Removed(code)) RemoveRunFolder(worker->folder, true);
   return code;
 }
 

@@ -7,6 +7,13 @@
 #include "ui/message/mesaj_dlg.h"
 #include "wizard/installation_records.h"
 
+void LogUndoReport(const changes::UndoReport& report) {
+  for (const std::string& line : report.refused) DebugNote("Refuzat: " + line);
+  for (const std::string& kept : report.kept) DebugNote("Nu poate fi anulat: " + kept);
+  for (const std::string& failure : report.failures) DebugNote("Nu am putut anula: " + failure);
+  DebugNote(std::to_string(report.undone) + " schimbari anulate");
+}
+
 bool RollBackRun(TInstallState& state, bool quiet) {
   DebugBegin("Anulare instalare");
   // The copy works in the program directory; a current directory cannot be removed.
@@ -17,10 +24,7 @@ bool RollBackRun(TInstallState& state, bool quiet) {
   const changes::UndoReport report =
       changes::Undo(WithoutRecordsFolder(changes::RunChanges()), options);
   state.RolledBack = true;
-  for (const std::string& line : report.refused) DebugNote("Refuzat: " + line);
-  for (const std::string& kept : report.kept) DebugNote("Nu poate fi anulat: " + kept);
-  for (const std::string& failure : report.failures) DebugNote("Nu am putut anula: " + failure);
-  DebugNote(std::to_string(report.undone) + " schimbari anulate");
+  LogUndoReport(report);
   DebugEnd("Anulare instalare");
   if (report.failures.empty()) return true;
   if (!quiet) {
